@@ -1,0 +1,94 @@
+# Build conventions shared by every area of the tree.
+
+option(TORVA_SANITIZE "Build native code with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+
+if(CMAKE_CROSSCOMPILING)
+    set(TORVA_WINDOWS ON)
+    enable_language(RC)
+    # Each program runs alone from its folder: no MinGW runtime DLLs beside it.
+    add_link_options(-static -static-libgcc -static-libstdc++)
+    add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    # CTest runs Windows executables through this wrapper, which owns the Wine prefix of the build.
+    set(TORVA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+    configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                    WORLD_READ WORLD_EXECUTE @ONLY)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+else()
+    set(TORVA_WINDOWS OFF)
+    if(TORVA_SANITIZE)
+        add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+        add_link_options(-fsanitize=address,undefined)
+    endif()
+endif()
+
+# Our own targets are strict; third-party code is compiled with its own settings.
+function(torva_strict target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+endfunction()
+
+# torva_library(NAME name SOURCES ... [LIBS ...]): a static library of our own code.
+function(torva_library)
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
+    add_library(${ARG_NAME} STATIC ${ARG_SOURCES})
+    torva_strict(${ARG_NAME})
+    if(ARG_LIBS)
+        target_link_libraries(${ARG_NAME} PUBLIC ${ARG_LIBS})
+    endif()
+endfunction()
+
+# torva_windows_program(NAME exe SOURCES ... [LIBS ...] [CONSOLE]): a shipped Windows program.
+# GUI programs enter through wWinMain, console programs through wmain (-municode for both).
+function(torva_windows_program)
+    cmake_parse_arguments(ARG "CONSOLE" "NAME" "SOURCES;LIBS" ${ARGN})
+    if(ARG_CONSOLE)
+        add_executable(${ARG_NAME} ${ARG_SOURCES})
+    else()
+        add_executable(${ARG_NAME} WIN32 ${ARG_SOURCES})
+    endif()
+    torva_strict(${ARG_NAME})
+    target_link_options(${ARG_NAME} PRIVATE -municode)
+    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
+endfunction()
+
+# torva_unit_test(NAME name SOURCES ... [LIBS ...]): native GoogleTest executable, label "unit".
+function(torva_unit_test)
+    if(TORVA_WINDOWS)
+        return()
+    endif()
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
+    add_executable(${ARG_NAME} ${ARG_SOURCES})
+    torva_strict(${ARG_NAME})
+    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+    add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+    set_tests_properties(${ARG_NAME} PROPERTIES LABELS unit TIMEOUT 300)
+endfunction()
+
+# torva_win32_test(NAME name SOURCES ... [LIBS ...] [LABEL win32|e2e] [TIMEOUT s]): a GoogleTest
+# executable cross-compiled and run through Wine. e2e tests drive the real programs in bin/.
+function(torva_win32_test)
+    if(NOT TORVA_WINDOWS)
+        return()
+    endif()
+    cmake_parse_arguments(ARG "" "NAME;LABEL;TIMEOUT" "SOURCES;LIBS;DEPENDS" ${ARGN})
+    if(NOT ARG_LABEL)
+        set(ARG_LABEL win32)
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 600)
+    endif()
+    add_executable(${ARG_NAME} ${ARG_SOURCES})
+    torva_strict(${ARG_NAME})
+    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest)
+    if(ARG_DEPENDS)
+        add_dependencies(${ARG_NAME} ${ARG_DEPENDS})
+    endif()
+    add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+    set_tests_properties(${ARG_NAME} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT ${ARG_TIMEOUT}
+                         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()

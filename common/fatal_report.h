@@ -1,0 +1,25 @@
+#pragma once
+// Texts of the fatal-error boxes. Lines are separated by a bare CR, as the boxes have always shown.
+
+#include <string>
+#include <string_view>
+
+#include "common/error_state.h"
+
+namespace torva {
+
+inline constexpr std::string_view kCr = "\r";
+inline constexpr std::string_view kUnrecoverableMessage = "継続不可能なエラーが発生しました。";
+inline constexpr std::string_view kProcessingEnds = "処理を終了します。";
+
+// The runtime's, the editor's and the script runner's report: below 500 the message and the detail,
+// otherwise the generic two lines; then "ErrorNo = code : number".
+std::string ComposeFatalText(const ErrorState& state, int runErrorNumber);
+
+// The small programs' report: their one message, two CRs and the same "ErrorNo = " line.
+std::string ComposeSmallProgramText(std::string_view message, int code, int runErrorNumber);
+
+// "ErrorNo = code : number"
+std::string ErrorNumberLine(int code, int runErrorNumber);
+
+}  // namespace torva

@@ -1,0 +1,45 @@
+#include "common/path.h"
+
+#include "common/utf8.h"
+
+namespace torva {
+
+std::string FolderPart(std::string_view path) {
+    const auto slash = path.rfind('\\');
+    if (slash == std::string_view::npos) return {};
+    // Character position (1-based) of that backslash; the scan never looks at the first two.
+    const std::size_t p = CharCount(path.substr(0, slash)) + 1;
+    if (p < 3) return {};
+    if (p == 3) return std::string(path.substr(0, slash + 1));
+    return std::string(path.substr(0, slash));
+}
+
+bool IsAddress(std::string_view text) {
+    const std::string upper = UpperLetters(text.substr(0, 6));
+    return upper.rfind("HTTP:", 0) == 0 || upper.rfind("HTTPS:", 0) == 0;
+}
+
+std::string LaunchExtension(std::string_view path) {
+    if (IsAddress(path)) return {};
+    for (std::size_t i = path.size(); i-- > 0;) {
+        if (path[i] == '\\') return {};
+        if (path[i] == '.') {
+            std::string_view ext = path.substr(i + 1);
+            const auto bar = ext.find('|');
+            if (bar != std::string_view::npos) ext = ext.substr(0, bar);
+            return UpperLetters(ext);
+        }
+    }
+    return {};
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string out(folder);
+    if (!out.empty() && out.back() != '\\') out += '\\';
+    std::string_view rest = name;
+    while (!rest.empty() && rest.front() == '\\') rest.remove_prefix(1);
+    out += rest;
+    return out;
+}
+
+}  // namespace torva

@@ -1,0 +1,38 @@
+#pragma once
+// Character-level helpers over UTF-8 text. "Characters" are code points: a count or a cut never
+// splits a multi-byte sequence. Malformed bytes count as one character each, so nothing is lost.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace torva {
+
+// Byte length of the sequence that starts at text[pos] (1 for a malformed lead or continuation).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos);
+
+std::size_t CharCount(std::string_view text);
+
+// The first n characters (all of them when there are fewer).
+std::string LeftChars(std::string_view text, std::size_t n);
+
+// Characters from the 1-based position start, at most n of them (n = npos: to the end).
+std::string MidChars(std::string_view text, std::size_t start, std::size_t n = std::string_view::npos);
+
+// The last n characters.
+std::string RightChars(std::string_view text, std::size_t n);
+
+// Blanks (U+0020) only are removed; tabs and full-width spaces stay.
+std::string TrimBlanks(std::string_view text);
+std::string TrimLeftBlanks(std::string_view text);
+std::string TrimRightBlanks(std::string_view text);
+
+// Letters a..z and full-width ａ..ｚ become upper case; everything else is kept as it is.
+std::string UpperLetters(std::string_view text);
+
+// Decodes one code point at pos; returns U+FFFD for a malformed sequence.
+char32_t DecodeAt(std::string_view text, std::size_t pos, std::size_t* length);
+
+void AppendUtf8(std::string& out, char32_t cp);
+
+}  // namespace torva

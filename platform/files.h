@@ -1,0 +1,32 @@
+#pragma once
+// Files and folders as the programs see them. Paths are UTF-8; contents are raw bytes.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace torva::platform {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Attributes of a path (the Windows attribute bits), nothing when the path does not exist.
+    virtual std::optional<uint32_t> Attributes(const std::string& path) const = 0;
+    bool Exists(const std::string& path) const { return Attributes(path).has_value(); }
+    bool IsFolder(const std::string& path) const {
+        const auto a = Attributes(path);
+        return a && (*a & kAttributeDirectory) != 0;
+    }
+    // Whole-file read and write; false when the file cannot be read or written.
+    [[nodiscard]] virtual bool ReadFile(const std::string& path, std::string& bytes) const = 0;
+    [[nodiscard]] virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+    // Replaces target by source in one step (source is removed); used for safe saves.
+    [[nodiscard]] virtual bool ReplaceFile(const std::string& source, const std::string& target) = 0;
+    [[nodiscard]] virtual bool DeleteFile(const std::string& path) = 0;
+    [[nodiscard]] virtual bool SetCurrentFolder(const std::string& path) = 0;
+    virtual std::string CurrentFolder() const = 0;
+
+    static constexpr uint32_t kAttributeDirectory = 0x10;
+};
+
+}  // namespace torva::platform
