@@ -1,0 +1,52 @@
+#pragma once
+// Start programs (when the menu starts), end programs (when it ends) and page start programs (when
+// a page is drawn): how each entry is started and how the menu waits for it.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "runtime/definition/menu_definition.h"
+
+namespace torva::platform {
+class Processes;
+}
+
+namespace torva::runtime {
+
+enum class EntryKind { Start, End, PageStart };
+enum class LaunchForm { Program, Script, Document };
+
+struct EntryLaunch {
+    LaunchForm form = LaunchForm::Program;
+    std::string commandLine;
+    int16_t failureCode = 0;  // the report's code when the start fails
+};
+
+// The command line of one entry by the extension rule: start and page start entries start "COM",
+// "EXE", "BAT", "PIF" directly, end entries all but "COM"; "TVS" goes to the script runner with a
+// null window handle; everything else to the document opener.
+EntryLaunch BuildEntryLaunch(EntryKind kind, const definition::ProgramEntry& entry,
+                             std::string_view programFolder);
+
+inline constexpr const char* kLaunchFailedMessage = "コマンドの起動に失敗しました。";
+
+// What the runner needs from the window system besides starting processes.
+struct EntryRunnerHooks {
+    // Shows the error report for a failed start (code and message set by the runner); the runner
+    // then goes on with the next entry.
+    std::function<void(int16_t code, const std::string& message, const std::string& detail)> reportFailure;
+    // Called between two checks of a waited-for program: sleeps, or pumps messages for a while.
+    std::function<void()> betweenChecks;
+};
+
+// Runs entries 1 and 2 in order (blank ones are skipped), waiting for those with the wait flag
+// until their process owns no window (the "TORVA" title test of the process-window walk).
+void RunProgramEntries(EntryKind kind,
+                       const std::array<definition::ProgramEntry, definition::kEntryCount>& entries,
+                       std::string_view programFolder, platform::Processes& processes,
+                       const EntryRunnerHooks& hooks);
+
+}  // namespace torva::runtime

@@ -1,0 +1,148 @@
+#include "runtime/program_entries.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "platform/processes.h"
+
+namespace torva::runtime {
+namespace {
+
+using definition::ProgramEntry;
+
+struct LaunchCase {
+    EntryKind kind;
+    const char* program;
+    const char* arguments;
+    LaunchForm form;
+    const char* commandLine;
+    int failureCode;
+};
+
+class EntryLaunches : public testing::TestWithParam<LaunchCase> {};
+
+TEST_P(EntryLaunches, FollowTheExtensionRule) {
+    const auto& c = GetParam();
+    ProgramEntry e;
+    e.program = c.program;
+    e.arguments = c.arguments;
+    const EntryLaunch l = BuildEntryLaunch(c.kind, e, "C:\\TV");
+    EXPECT_EQ(l.form, c.form);
+    EXPECT_EQ(l.commandLine, c.commandLine);
+    EXPECT_EQ(l.failureCode, c.failureCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, EntryLaunches,
+    testing::Values(
+        LaunchCase{EntryKind::Start, "C:\\A\\x.exe", "-q", LaunchForm::Program, "\"C:\\A\\x.exe\" -q", 30},
+        LaunchCase{EntryKind::Start, "C:\\A\\x.exe", "", LaunchForm::Program, "\"C:\\A\\x.exe\" ", 30},
+        LaunchCase{EntryKind::Start, "C:\\A\\x.com", "", LaunchForm::Program, "\"C:\\A\\x.com\" ", 30},
+        // An end entry sends ".COM" the document way.
+        LaunchCase{EntryKind::End, "C:\\A\\x.com", "", LaunchForm::Document,
+                   "C:\\TV\\Tvshell.exe C:\\A\\x.com", 30},
+        LaunchCase{EntryKind::End, "C:\\A\\x.bat", "1", LaunchForm::Program, "\"C:\\A\\x.bat\" 1", 20},
+        LaunchCase{EntryKind::End, "C:\\A\\s.tvs", "ignored", LaunchForm::Script,
+                   "C:\\TV\\Tvscript.exe |TORVA|00000000|C:\\A\\s.tvs", 20},
+        LaunchCase{EntryKind::Start, "C:\\A\\s.TVS", "", LaunchForm::Script,
+                   "C:\\TV\\Tvscript.exe |TORVA|00000000|C:\\A\\s.TVS", 30},
+        LaunchCase{EntryKind::Start, "C:\\A\\doc.txt", "", LaunchForm::Document,
+                   "C:\\TV\\Tvshell.exe C:\\A\\doc.txt", 31},
+        LaunchCase{EntryKind::Start, "http://example.com/a.exe", "", LaunchForm::Document,
+                   "C:\\TV\\Tvshell.exe http://example.com/a.exe", 31},
+        LaunchCase{EntryKind::PageStart, "C:\\A\\x.pif", "", LaunchForm::Program, "\"C:\\A\\x.pif\" ", 40},
+        LaunchCase{EntryKind::PageStart, "C:\\A.B\\readme", "", LaunchForm::Document,
+                   "C:\\TV\\Tvshell.exe C:\\A.B\\readme", 41},
+        LaunchCase{EntryKind::PageStart, "C:\\A\\s.tvs", "", LaunchForm::Script,
+                   "C:\\TV\\Tvscript.exe |TORVA|00000000|C:\\A\\s.tvs", 40}));
+
+class FakeProcesses : public platform::Processes {
+  public:
+    std::optional<uint32_t> Start(const std::string& commandLine, const std::string&) override {
+        started.push_back(commandLine);
+        if (commandLine.find("fail") != std::string::npos) return std::nullopt;
+        const uint32_t pid = nextPid++;
+        windowChecksLeft[pid] = commandLine.find("slow") != std::string::npos ? 3 : 0;
+        return pid;
+    }
+    std::optional<uint32_t> WaitForExit(uint32_t) override { return 0; }
+    platform::WindowSearch FindVisibleWindow(uint32_t pid) const override {
+        return FindTorvaTitleWindow(pid);
+    }
+    platform::WindowSearch FindTorvaTitleWindow(uint32_t pid) const override {
+        platform::WindowSearch s;
+        auto it = windowChecksLeft.find(pid);
+        if (it != windowChecksLeft.end() && it->second > 0) {
+            --it->second;
+            s.found = true;
+        }
+        ++checks;
+        return s;
+    }
+    uint32_t CurrentProcessId() const override { return 1; }
+
+    std::vector<std::string> started;
+    mutable std::map<uint32_t, int> windowChecksLeft;
+    mutable int checks = 0;
+    uint32_t nextPid = 100;
+};
+
+std::array<ProgramEntry, 2> Entries(const char* a, uint8_t waitA, const char* b, uint8_t waitB) {
+    std::array<ProgramEntry, 2> e{};
+    e[0].program = a;
+    e[0].waitMode = waitA;
+    e[1].program = b;
+    e[1].waitMode = waitB;
+    return e;
+}
+
+TEST(EntryRunner, WaitsForAWaitedProgramUntilItsWindowsAreGone) {
+    FakeProcesses p;
+    int pauses = 0;
+    std::vector<int> order;
+    EntryRunnerHooks hooks;
+    hooks.betweenChecks = [&] { ++pauses; };
+    RunProgramEntries(EntryKind::Start, Entries("C:\\slow.exe", 1, "C:\\b.exe", 0), "C:\\TV", p, hooks);
+    ASSERT_EQ(p.started.size(), 2u);
+    EXPECT_EQ(p.started[0], "\"C:\\slow.exe\" ");
+    EXPECT_EQ(pauses, 3);  // three checks found a window; the fourth found none
+}
+
+TEST(EntryRunner, DoesNotWaitWithoutTheFlag) {
+    FakeProcesses p;
+    int pauses = 0;
+    EntryRunnerHooks hooks;
+    hooks.betweenChecks = [&] { ++pauses; };
+    RunProgramEntries(EntryKind::End, Entries("C:\\slow.exe", 0, "", 1), "C:\\TV", p, hooks);
+    EXPECT_EQ(p.started.size(), 1u);
+    EXPECT_EQ(pauses, 0);
+    EXPECT_EQ(p.checks, 0);
+}
+
+TEST(EntryRunner, FailureIsReportedAndTheNextEntryStillRuns) {
+    FakeProcesses p;
+    std::vector<int16_t> codes;
+    std::vector<std::string> messages;
+    EntryRunnerHooks hooks;
+    hooks.reportFailure = [&](int16_t code, const std::string& msg, const std::string&) {
+        codes.push_back(code);
+        messages.push_back(msg);
+    };
+    RunProgramEntries(EntryKind::End, Entries("C:\\fail.exe", 1, "C:\\fail.txt", 0), "C:\\TV", p, hooks);
+    EXPECT_EQ(p.started.size(), 2u);
+    EXPECT_THAT(codes, testing::ElementsAre(20, 30));
+    EXPECT_THAT(messages, testing::Each(std::string("コマンドの起動に失敗しました。")));
+    EXPECT_EQ(p.checks, 0);  // a failed start is never waited for
+}
+
+TEST(EntryRunner, BlankEntriesAreSkipped) {
+    FakeProcesses p;
+    RunProgramEntries(EntryKind::PageStart, Entries("   ", 1, "", 1), "C:\\TV", p, {});
+    EXPECT_TRUE(p.started.empty());
+}
+
+}  // namespace
+}  // namespace torva::runtime
