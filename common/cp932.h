@@ -23,13 +23,19 @@ Cp932Decoded DecodeCp932(std::string_view bytes);
 Cp932Encoded EncodeCp932(std::string_view utf8);
 
 // Convenience forms for callers that accept the replacements.
-inline std::string Cp932ToUtf8(std::string_view bytes) { return DecodeCp932(bytes).text; }
-inline std::string Utf8ToCp932(std::string_view utf8) { return EncodeCp932(utf8).bytes; }
+inline std::string Cp932ToUtf8(std::string_view bytes) {
+    return DecodeCp932(bytes).text;
+}
+inline std::string Utf8ToCp932(std::string_view utf8) {
+    return EncodeCp932(utf8).bytes;
+}
 
 // Length of the text in Shift-JIS bytes: listing columns and fixed byte limits are measured so.
 std::size_t Cp932ByteLength(std::string_view utf8);
 
 // True for a byte that starts a two-byte Shift-JIS character.
-constexpr bool IsCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+constexpr bool IsCp932LeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 }  // namespace torva

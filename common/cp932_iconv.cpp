@@ -12,7 +12,7 @@ namespace torva {
 namespace {
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
@@ -40,7 +40,7 @@ public:
         return true;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -79,6 +79,8 @@ Cp932Encoded EncodeCp932(std::string_view utf8) {
     return result;
 }
 
-std::size_t Cp932ByteLength(std::string_view utf8) { return EncodeCp932(utf8).bytes.size(); }
+std::size_t Cp932ByteLength(std::string_view utf8) {
+    return EncodeCp932(utf8).bytes.size();
+}
 
 }  // namespace torva

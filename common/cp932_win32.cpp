@@ -14,7 +14,8 @@ bool DecodeRun(std::string_view bytes, std::wstring& out) {
                                       nullptr, 0);
     if (n <= 0) return false;
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
+    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), wide.data(),
+                        n);
     out += wide;
     return true;
 }
@@ -94,6 +95,8 @@ Cp932Encoded EncodeCp932(std::string_view utf8) {
     return result;
 }
 
-std::size_t Cp932ByteLength(std::string_view utf8) { return EncodeCp932(utf8).bytes.size(); }
+std::size_t Cp932ByteLength(std::string_view utf8) {
+    return EncodeCp932(utf8).bytes.size();
+}
 
 }  // namespace torva

@@ -24,7 +24,7 @@ struct ErrorState {
 // exit: the report shows the last procedure entered, which is what the field reports have always
 // shown and what support staff read them by.
 class ErrorLocation {
-public:
+  public:
     ErrorLocation(ErrorState& state, int16_t code) { state.code = code; }
     ErrorLocation(const ErrorLocation&) = delete;
     ErrorLocation& operator=(const ErrorLocation&) = delete;

@@ -2,11 +2,14 @@
 
 namespace torva {
 
-std::string ErrorNumberLine(int code, int runErrorNumber) {
-    return "ErrorNo = " + std::to_string(code) + " : " + std::to_string(runErrorNumber);
+std::string ErrorNumberLine(int code, int runErrorNumber, std::string_view separator) {
+    std::string line = "ErrorNo = " + std::to_string(code);
+    line += separator;
+    line += std::to_string(runErrorNumber);
+    return line;
 }
 
-std::string ComposeFatalText(const ErrorState& state, int runErrorNumber) {
+std::string ComposeFatalText(const ErrorState& state, int runErrorNumber, std::string_view separator) {
     std::string text;
     if (state.code < 500) {
         text = state.message;
@@ -18,7 +21,7 @@ std::string ComposeFatalText(const ErrorState& state, int runErrorNumber) {
         text += kProcessingEnds;
     }
     text += kCr;
-    text += ErrorNumberLine(state.code, runErrorNumber);
+    text += ErrorNumberLine(state.code, runErrorNumber, separator);
     return text;
 }
 

@@ -11,15 +11,19 @@ namespace torva {
 inline constexpr std::string_view kCr = "\r";
 inline constexpr std::string_view kUnrecoverableMessage = "継続不可能なエラーが発生しました。";
 inline constexpr std::string_view kProcessingEnds = "処理を終了します。";
+inline constexpr std::string_view kNumberSeparator = " : ";
+inline constexpr std::string_view kScriptSeparator = ":";
 
 // The runtime's, the editor's and the script runner's report: below 500 the message and the detail,
 // otherwise the generic two lines; then "ErrorNo = code : number".
-std::string ComposeFatalText(const ErrorState& state, int runErrorNumber);
+// The script runner's box joins code and number with a bare ":" (kScriptSeparator).
+std::string ComposeFatalText(const ErrorState& state, int runErrorNumber,
+                             std::string_view separator = kNumberSeparator);
 
 // The small programs' report: their one message, two CRs and the same "ErrorNo = " line.
 std::string ComposeSmallProgramText(std::string_view message, int code, int runErrorNumber);
 
-// "ErrorNo = code : number"
-std::string ErrorNumberLine(int code, int runErrorNumber);
+// "ErrorNo = code : number" (or with another separator between code and number)
+std::string ErrorNumberLine(int code, int runErrorNumber, std::string_view separator = kNumberSeparator);
 
 }  // namespace torva

@@ -1,10 +1,19 @@
 #include "common/number.h"
 
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <system_error>
 
 #include "common/run_error.h"
 
 namespace torva {
+
+namespace {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+}  // namespace
 
 double LeadingNumber(std::string_view text, bool allowDecimals) {
     std::size_t pos = 0;
@@ -14,24 +23,31 @@ double LeadingNumber(std::string_view text, bool allowDecimals) {
         negative = text[pos] == '-';
         ++pos;
     }
-    double value = 0.0;
+    // The digits are collected and converted in one correctly rounded step; summing digit by digit
+    // drifts in the last bits, and a product such as seconds times 1000 then rounds the other way.
+    std::string digits;
     bool any = false;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        value = value * 10.0 + (text[pos] - '0');
+    while (pos < text.size() && IsDigit(text[pos])) {
+        digits += text[pos++];
         any = true;
-        ++pos;
     }
     if (allowDecimals && pos < text.size() && text[pos] == '.') {
         ++pos;
-        double scale = 0.1;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-            value += (text[pos] - '0') * scale;
-            scale /= 10.0;
+        std::string fraction;
+        while (pos < text.size() && IsDigit(text[pos])) fraction += text[pos++];
+        if (!fraction.empty()) {
             any = true;
-            ++pos;
+            digits += '.';
+            digits += fraction;
         }
     }
     if (!any) return 0.0;
+    if (digits.front() == '.') digits.insert(digits.begin(), '0');
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    (void)end;
+    // Only a magnitude beyond double can fail here; it must still overflow the checked conversions.
+    if (ec == std::errc::result_out_of_range) value = HUGE_VAL;
     return negative ? -value : value;
 }
 

@@ -3,7 +3,9 @@
 namespace torva {
 
 namespace {
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 }  // namespace
 
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
@@ -19,6 +21,12 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
         return 1;
     }
     if (pos + need > text.size()) return 1;
+    // Overlong forms, surrogates and values past U+10FFFF are malformed: an overlong "\" must not
+    // turn into a real one at the code page edge.
+    const auto second = static_cast<unsigned char>(text[pos + 1]);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 1;
     for (std::size_t i = 1; i < need; ++i) {
         if (!IsContinuation(static_cast<unsigned char>(text[pos + i]))) return 1;
     }
@@ -99,7 +107,23 @@ std::string TrimRightBlanks(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string TrimBlanks(std::string_view text) { return TrimRightBlanks(TrimLeftBlanks(text)); }
+std::string TrimBlanks(std::string_view text) {
+    return TrimRightBlanks(TrimLeftBlanks(text));
+}
+
+namespace {
+// Upper-case partner of a lower-case letter of the character set the files use (ASCII, full-width
+// Latin, Greek, Cyrillic, small Roman numerals); any other code point is returned unchanged.
+char32_t UpperLetter(char32_t cp) {
+    if (cp >= U'a' && cp <= U'z') return cp - 0x20;
+    if (cp >= U'\uFF41' && cp <= U'\uFF5A') return cp - 0x20;                     // full-width a..z
+    if (cp >= U'\u03B1' && cp <= U'\u03C9' && cp != U'\u03C2') return cp - 0x20;  // Greek, final sigma kept
+    if (cp >= U'\u0430' && cp <= U'\u044F') return cp - 0x20;                     // Cyrillic a..ya
+    if (cp >= U'\u0450' && cp <= U'\u045F') return cp - 0x50;  // Cyrillic io and the others
+    if (cp >= U'\u2170' && cp <= U'\u217F') return cp - 0x10;  // small Roman numerals
+    return cp;
+}
+}  // namespace
 
 std::string UpperLetters(std::string_view text) {
     std::string out;
@@ -107,12 +131,12 @@ std::string UpperLetters(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t len = 0;
         const char32_t cp = DecodeAt(text, pos, &len);
-        if (cp >= U'a' && cp <= U'z') {
-            out += static_cast<char>(cp - 0x20);
-        } else if (cp >= U'ａ' && cp <= U'ｚ') {
-            AppendUtf8(out, cp - 0x20);
-        } else {
+        const char32_t upper = UpperLetter(cp);
+        // Malformed bytes decode as U+FFFD and must be copied as they are, not replaced.
+        if (upper == cp) {
             out.append(text.substr(pos, len));
+        } else {
+            AppendUtf8(out, upper);
         }
         pos += len;
     }

@@ -27,7 +27,8 @@ std::string TrimBlanks(std::string_view text);
 std::string TrimLeftBlanks(std::string_view text);
 std::string TrimRightBlanks(std::string_view text);
 
-// Letters a..z and full-width ａ..ｚ become upper case; everything else is kept as it is.
+// Letters a..z, full-width ａ..ｚ and the Greek, Cyrillic and Roman-numeral letters of the Shift-JIS
+// set become upper case; everything else (malformed bytes too) is kept as it is, byte for byte.
 std::string UpperLetters(std::string_view text);
 
 // Decodes one code point at pos; returns U+FFFD for a malformed sequence.

@@ -1,26 +1,45 @@
-// The Windows codec must agree byte for byte with the native one on the texts our files hold.
+// The Windows codec must agree byte for byte with the native one on the texts our files hold: both
+// run the same table.
 #include <gtest/gtest.h>
 
 #include "common/cp932.h"
+#include "tests/unit/common/cp932_cases.h"
 
 namespace torva {
 namespace {
 
-TEST(Cp932Win32, JapaneseRoundTrip) {
-    const std::string text = "メニュー編集(&E) ﾊﾞｰｼﾞｮﾝ 表\\";
-    const auto encoded = EncodeCp932(text);
-    EXPECT_EQ(encoded.unmappable, 0u);
-    // "表" is 0x95 0x5C: the trailing byte is a backslash byte.
-    EXPECT_NE(encoded.bytes.find("\x95\x5C"), std::string::npos);
-    const auto decoded = DecodeCp932(encoded.bytes);
-    EXPECT_EQ(decoded.invalid, 0u);
-    EXPECT_EQ(decoded.text, text);
+TEST(Cp932Win32, DecodesTable) {
+    for (const auto& c : testing::kCp932DecodeCases) {
+        const auto decoded = DecodeCp932(c.bytes);
+        EXPECT_EQ(decoded.text, c.text) << c.name;
+        EXPECT_EQ(decoded.invalid, c.invalid) << c.name;
+    }
 }
 
-TEST(Cp932Win32, InvalidBytesAreReplacedAndCounted) {
-    const auto decoded = DecodeCp932(std::string("A\x81", 2));
-    EXPECT_EQ(decoded.invalid, 1u);
-    EXPECT_EQ(decoded.text, "A\xEF\xBF\xBD");
+TEST(Cp932Win32, EncodesTable) {
+    for (const auto& c : testing::kCp932EncodeCases) {
+        const auto encoded = EncodeCp932(c.text);
+        EXPECT_EQ(encoded.bytes, c.bytes) << c.name;
+        EXPECT_EQ(encoded.unmappable, c.unmappable) << c.name;
+    }
+}
+
+TEST(Cp932Win32, EveryDecodedCharacterEncodesBack) {
+    std::size_t assigned = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!IsCp932LeadByte(static_cast<unsigned char>(lead))) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+            const auto decoded = DecodeCp932(bytes);
+            if (decoded.invalid != 0) continue;
+            ++assigned;
+            const auto encoded = EncodeCp932(decoded.text);
+            EXPECT_EQ(encoded.unmappable, 0u) << std::hex << lead << " " << trail;
+            EXPECT_EQ(Cp932ToUtf8(encoded.bytes), decoded.text) << std::hex << lead << " " << trail;
+        }
+    }
+    EXPECT_GT(assigned, 7000u);
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// Code page 932 facts both codecs (glibc iconv natively, the system tables on Windows) must agree
+// on: the native unit test and the Windows test run the same table.
+
+#include <cstddef>
+#include <string>
+
+namespace torva::testing {
+
+struct Cp932DecodeCase {
+    const char* name;
+    std::string bytes;  // Shift-JIS input
+    std::string text;   // expected UTF-8
+    std::size_t invalid;
+};
+
+// "表" (0x95 0x5C), "ソ" (0x83 0x5C) and "能" (0x94 0x5C) end in the byte of "\".
+inline const Cp932DecodeCase kCp932DecodeCases[] = {
+    {"empty", "", "", 0},
+    {"ascii", "C:\\TORVA\\A.TVX", "C:\\TORVA\\A.TVX", 0},
+    {"trail byte 0x5C", "\x95\x5C\x83\x5C\x94\x5C\\", "表ソ能\\", 0},
+    {"half-width katakana", "\xD2\xC6\xAD\xB0", "ﾒﾆｭｰ", 0},
+    {"full-width and symbols", "\x82\x60\x82\x81\x81\x40\x81\x60", "Ａａ\u3000～", 0},
+    {"lead byte at the end", "A\x81", "A\xEF\xBF\xBD", 1},
+    {"lead byte before a blank", "\x81\x20Z", "\xEF\xBF\xBD Z", 1},
+    {"lead byte before a control", "\x82\x0D\x0A", "\xEF\xBF\xBD\r\n", 1},
+    {"two stranded lead bytes", "\x81\x0A\x81", "\xEF\xBF\xBD\n\xEF\xBF\xBD", 2},
+    {"unassigned code", "\x85\x40", "\xEF\xBF\xBD@", 1},
+    {"bad byte between good ones", "\x95\x5C\xFF\x95\x5C", "表\xEF\xBF\xBD表", 1},
+    {"NUL kept", std::string("a\0b", 3), std::string("a\0b", 3), 0},
+};
+
+struct Cp932EncodeCase {
+    const char* name;
+    std::string text;   // UTF-8 input
+    std::string bytes;  // expected Shift-JIS
+    std::size_t unmappable;
+};
+
+inline const Cp932EncodeCase kCp932EncodeCases[] = {
+    {"empty", "", "", 0},
+    {"japanese with 0x5C trail", "表示\\ソフト", "\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67", 0},
+    {"half-width katakana", "ﾊﾞｰｼﾞｮﾝ", "\xCA\xDE\xB0\xBC\xDE\xAE\xDD", 0},
+    {"emoji has no form", "a\xF0\x9F\x98\x80z", "a?z", 1},
+    {"replacement character", "\xEF\xBF\xBD", "?", 1},
+    {"hangul has no form", "\xED\x95\x9C", "?", 1},
+    {"malformed byte",
+     "A\xFF"
+     "B",
+     "A?B", 1},
+    {"overlong backslash stays unmappable", "\xE0\x81\x9C", "???", 3},
+    {"truncated sequence", "x\xE3\x81", "x??", 2},
+};
+
+}  // namespace torva::testing

@@ -1,0 +1,67 @@
+// The native codec: the byte-exact edge between UTF-8 inside and Shift-JIS files.
+#include "common/cp932.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/unit/common/cp932_cases.h"
+
+namespace torva {
+namespace {
+
+TEST(Cp932, DecodesTable) {
+    for (const auto& c : testing::kCp932DecodeCases) {
+        const auto decoded = DecodeCp932(c.bytes);
+        EXPECT_EQ(decoded.text, c.text) << c.name;
+        EXPECT_EQ(decoded.invalid, c.invalid) << c.name;
+    }
+}
+
+TEST(Cp932, EncodesTable) {
+    for (const auto& c : testing::kCp932EncodeCases) {
+        const auto encoded = EncodeCp932(c.text);
+        EXPECT_EQ(encoded.bytes, c.bytes) << c.name;
+        EXPECT_EQ(encoded.unmappable, c.unmappable) << c.name;
+        EXPECT_EQ(Cp932ByteLength(c.text), c.bytes.size()) << c.name;
+    }
+}
+
+TEST(Cp932, EveryValidDoubleByteCharacterRoundTrips) {
+    // Each assigned two-byte code decodes to one character that encodes back to the same bytes;
+    // unassigned codes are reported, never silently dropped.
+    std::size_t assigned = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!IsCp932LeadByte(static_cast<unsigned char>(lead))) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+            const auto decoded = DecodeCp932(bytes);
+            if (decoded.invalid != 0) {
+                EXPECT_FALSE(decoded.text.empty());
+                continue;
+            }
+            ++assigned;
+            // Characters with two codes (NEC row 13, the NEC-selected and IBM extensions) may come
+            // back as their other code; the character itself must survive, and every other code
+            // must come back byte for byte.
+            const auto encoded = EncodeCp932(decoded.text);
+            EXPECT_EQ(encoded.unmappable, 0u) << std::hex << lead << " " << trail;
+            EXPECT_EQ(Cp932ToUtf8(encoded.bytes), decoded.text) << std::hex << lead << " " << trail;
+            const bool shared = lead == 0x87 || lead == 0xED || lead == 0xEE || lead >= 0xFA;
+            if (!shared) {
+                EXPECT_EQ(encoded.bytes, bytes) << std::hex << lead << " " << trail;
+            }
+        }
+    }
+    EXPECT_GT(assigned, 7000u);
+}
+
+TEST(Cp932, RoundTripsLongMixedText) {
+    std::string text;
+    for (int i = 0; i < 500; ++i) text += "メニュー定義ﾌｧｲﾙ C:\\表\\ソフト\\";
+    const auto encoded = EncodeCp932(text);
+    EXPECT_EQ(encoded.unmappable, 0u);
+    EXPECT_EQ(Cp932ToUtf8(encoded.bytes), text);
+}
+
+}  // namespace
+}  // namespace torva
