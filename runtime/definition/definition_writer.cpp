@@ -1,0 +1,312 @@
+#include "runtime/definition/definition_writer.h"
+
+#include "common/cp932.h"
+#include "common/path.h"
+#include "common/run_error.h"
+#include "common/utf8.h"
+#include "runtime/definition/colour_codes.h"
+
+namespace torva::definition {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Free text goes between double quotes; it cannot hold one, nor a line end.
+std::string Clean(std::string_view text, bool unquoted) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '"' || c == '\r' || c == '\n' || (unquoted && c == ',')) continue;
+        out += c;
+    }
+    return out;
+}
+
+std::string Quoted(std::string_view text) {
+    if (text.empty()) return {};
+    return "\"" + Clean(text, false) + "\"";
+}
+
+std::string Unquoted(std::string_view text) {
+    return TrimBlanks(Clean(text, true));
+}
+
+std::string SizeField(uint8_t size) {
+    return size == 0 ? std::string() : std::to_string(size);
+}
+
+class Writer {
+  public:
+    Writer(const MenuDefinition& def, const SearchFolders& folders) : def_(def), folders_(folders) {}
+
+    std::string Run() {
+        for (const auto& comment : def_.comments) Line("*," + Clean(comment, false));
+        Line("[VER" + std::to_string(kEditorVersionMajor) + "." + TwoDigits(kEditorVersionMinor) + "]");
+        const DefinitionOptions& o = def_.options;
+        Flag(o.dupCheck, "[DCHK]");
+        Flag(o.noCheck, "[NCHK]");
+        Flag(o.pathSuppress, "[PSUP]");
+        Flag(o.pageKey, "[PKEY]");
+        Flag(o.noControlBox, "[NCTL]");
+        Flag(o.trayIcon, "[TSKI]");
+        Flag(o.remoteControl, "[RCTL]");
+        Line("[MODE" + std::to_string(def_.displayMode) + "]");
+        Flag(o.positionSave, "[PSAVE]");
+        Flag(o.outerFrame, "[FRAME]");
+        Flag(o.noFunctionKeys, "[NOFNC]");
+        WriteStartEnd();
+        WriteTimers();
+        for (int p = 1; p <= kPageCount; ++p) {
+            if (def_.Page(p).defined) WritePage(p);
+        }
+        return std::move(out_);
+    }
+
+  private:
+    static std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+    void Line(std::string_view text) {
+        out_ += text;
+        out_ += kLineEnd;
+    }
+
+    void Flag(bool set, std::string_view key) {
+        if (set) Line(key);
+    }
+
+    std::string Path(const std::string& path, uint8_t base) const {
+        if (def_.options.pathSuppress && base == kBaseAbsolute) return relativeForm(path, folders_);
+        return path;
+    }
+
+    std::string ProgramText(const std::string& program, uint8_t base, const std::string& arguments) const {
+        std::string text = Path(program, base);
+        if (text.find(' ') != std::string::npos) text = "<" + text + ">";
+        if (!TrimBlanks(arguments).empty()) text += " " + arguments;
+        return text;
+    }
+
+    void WriteEntry(const std::string& key, const ProgramEntry& entry) {
+        Line(key + "," + Quoted(ProgramText(entry.program, entry.pathBase, entry.arguments)) + "," +
+             std::to_string(entry.waitMode));
+    }
+
+    void WriteStartEnd() {
+        bool any = false;
+        for (const auto& e : def_.startPrograms) any = any || e.used();
+        for (const auto& e : def_.endPrograms) any = any || e.used();
+        if (!any) return;
+        Line("[STREND]");
+        for (int n = 1; n <= kEntryCount; ++n) {
+            if (def_.StartProgram(n).used()) WriteEntry("STR" + std::to_string(n), def_.StartProgram(n));
+        }
+        for (int n = 1; n <= kEntryCount; ++n) {
+            if (def_.EndProgram(n).used()) WriteEntry("END" + std::to_string(n), def_.EndProgram(n));
+        }
+    }
+
+    void WriteTimer(const std::string& key, const TimedStart& timed) {
+        if (timed.unused()) return;
+        Line(key + "," + Unquoted(timed.time) + "," + std::to_string(timed.page) + "," +
+             std::to_string(timed.button));
+    }
+
+    void WriteTimers() {
+        bool any = false;
+        for (const auto& t : def_.elapsedStarts) any = any || !t.unused();
+        for (const auto& t : def_.clockStarts) any = any || !t.unused();
+        if (!any) return;
+        Line("[TIMER]");
+        for (int n = 1; n <= kEntryCount; ++n) WriteTimer("AFT" + std::to_string(n), def_.ElapsedStart(n));
+        for (int n = 1; n <= kEntryCount; ++n) WriteTimer("TIM" + std::to_string(n), def_.ClockStart(n));
+    }
+
+    void WriteBarTitle(const MenuPage& page) {
+        const BarTitle& bar = page.barTitle;
+        if (TrimBlanks(bar.text).empty() && bar.picture.empty() && bar.backColour == kDefaultBackColour &&
+            page.pageWaitMode == 0)
+            return;
+        const std::string colour =
+            bar.picture.empty() ? codeFromColour(bar.backColour)
+                                : Quoted(std::string(kPicturePrefix) + Path(bar.picture, bar.pathBase));
+        Line("VARTITLE," + Quoted(bar.text) + "," + colour + "," + std::to_string(page.pageWaitMode));
+    }
+
+    void WriteTitle(int n, const PageTitle& title) {
+        if (TrimBlanks(title.text).empty() && title.foreColour == kDefaultTextColour &&
+            title.backColour == kDefaultBackColour)
+            return;
+        Line("TITLE" + std::to_string(n) + "," + Quoted(title.text) + "," + Unquoted(title.fontName) + "," +
+             Unquoted(title.fontStyle) + "," + SizeField(title.fontSize) + "," +
+             codeFromColour(title.foreColour) + "," + codeFromColour(title.backColour));
+    }
+
+    std::string CommandField(const MenuButton& b) const {
+        const int action = static_cast<int>(b.action);
+        switch (b.action) {
+            case ButtonAction::None:
+                return Quoted("CMD:");
+            case ButtonAction::Run:
+                return Quoted("CMD:" + ProgramText(b.program, b.programBase, b.arguments));
+            case ButtonAction::Page:
+                return "PAGE" + std::to_string(b.targetPage);
+            case ButtonAction::End:
+                return "END";
+            case ButtonAction::ScreenSaver:
+                return "SCR";
+            case ButtonAction::RemoteShutdown:
+            case ButtonAction::ConfirmRemoteShutdown:
+                return Quoted("RSDWN:" + Remote(b));
+            case ButtonAction::RemoteReboot:
+            case ButtonAction::ConfirmRemoteReboot:
+                return Quoted("RREBT:" + Remote(b));
+            case ButtonAction::RemoteMessage:
+                return Quoted("RMSG:" + Remote(b));
+            case ButtonAction::RemoteControl:
+                return Quoted("RCTL:" + b.program + " " + std::to_string(b.targetPage) + " " +
+                              std::to_string(b.runOption));
+            default:
+                break;
+        }
+        static constexpr std::string_view kSystem[] = {"LOFF", "SDWN", "POFF", "REBT"};
+        const int index = (action >= 9 ? action - 4 : action) - static_cast<int>(ButtonAction::Logoff);
+        if (index >= 0 && index < 4) return std::string(kSystem[index]);
+        return Quoted("CMD:");  // a value beyond the actions: written as no action
+    }
+
+    static std::string Remote(const MenuButton& b) {
+        if (TrimBlanks(b.arguments).empty()) return b.program;
+        return b.program + " " + b.arguments;
+    }
+
+    static std::string OptionField(const MenuButton& b) {
+        switch (b.action) {
+            case ButtonAction::Run:
+                return std::to_string(b.runOption);
+            case ButtonAction::ConfirmLogoff:
+            case ButtonAction::ConfirmShutdown:
+            case ButtonAction::ConfirmPowerOff:
+            case ButtonAction::ConfirmReboot:
+            case ButtonAction::ConfirmRemoteShutdown:
+            case ButtonAction::ConfirmRemoteReboot:
+                return "1";
+            default:
+                return {};
+        }
+    }
+
+    void WriteButton(int n, const MenuButton& b) {
+        if (TrimBlanks(b.caption).empty() && TrimBlanks(b.icon).empty() && b.action == ButtonAction::None &&
+            b.foreColour == kDefaultTextColour && b.backColour == kDefaultBackColour)
+            return;
+        std::string line = "CMD" + std::to_string(n);
+        line += "," + Quoted(Path(b.icon, b.iconBase));
+        line += b.pfKey ? ",ON" : ",OFF";
+        line += "," + Quoted(b.caption);
+        line += "," + Unquoted(b.fontName) + "," + Unquoted(b.fontStyle) + "," + SizeField(b.fontSize);
+        line += "," + codeFromColour(b.foreColour) + "," + codeFromColour(b.backColour);
+        line += "," + Quoted(b.comment) + "," + Quoted(b.workFolder);
+        line += "," + CommandField(b) + "," + OptionField(b);
+        line += "," + Quoted(b.password) + "," + Quoted(b.guide);
+        Line(line);
+    }
+
+    void WritePage(int p) {
+        const MenuPage& page = def_.Page(p);
+        Line("[PAGE" + std::to_string(p) + "]");
+        for (int n = 1; n <= kEntryCount; ++n) {
+            if (page.PageStart(n).used()) WriteEntry("PSTR" + std::to_string(n), page.PageStart(n));
+        }
+        WriteBarTitle(def_.commonBackground && p != 1 ? def_.Page(1) : page);
+        for (int n = 1; n <= kEntryCount; ++n) WriteTitle(n, page.Title(n));
+        const int buttons = ButtonsForMode(def_.displayMode);
+        for (int n = 1; n <= buttons; ++n) WriteButton(n, page.Button(n));
+    }
+
+    const MenuDefinition& def_;
+    const SearchFolders& folders_;
+    std::string out_;
+};
+
+}  // namespace
+
+std::string definitionText(const MenuDefinition& def, const SearchFolders& folders) {
+    return Writer(def, folders).Run();
+}
+
+std::string relativeForm(std::string_view path, const SearchFolders& folders) {
+    const std::string upperPath = UpperLetters(path);
+    std::string shortest;
+    bool found = false;
+    for (int base = 1; base <= 4; ++base) {
+        std::string folder = folders.Folder(base);
+        if (folder.empty()) continue;
+        if (folder.back() != '\\') folder += '\\';
+        // Upper-casing keeps byte lengths (ASCII and full-width letters only), so offsets carry over.
+        if (!upperPath.starts_with(UpperLetters(folder)) || upperPath.size() == folder.size()) continue;
+        std::string rest(path.substr(folder.size()));
+        if (rest.find('\\') == std::string::npos) return rest;
+        if (!found || rest.size() < shortest.size()) shortest = std::move(rest);
+        found = true;
+    }
+    return found ? shortest : std::string(path);
+}
+
+void rebasePaths(MenuDefinition& def, std::string_view oldFolder, const SearchFolders& folders) {
+    if (SamePath(oldFolder, folders.definitionFolder)) return;
+    auto rebase = [&](std::string& path, uint8_t& base) {
+        if (base != kBaseDefinitionFolder) return;
+        if (SamePath(oldFolder, folders.programFolder)) {
+            base = kBaseProgramFolder;
+        } else if (SamePath(oldFolder, folders.windowsFolder)) {
+            base = kBaseWindowsFolder;
+        } else if (SamePath(oldFolder, folders.systemFolder)) {
+            base = kBaseSystemFolder;
+        } else {
+            base = kBaseAbsolute;
+            path = JoinPath(oldFolder, path);
+        }
+    };
+    for (auto& e : def.startPrograms) rebase(e.program, e.pathBase);
+    for (auto& e : def.endPrograms) rebase(e.program, e.pathBase);
+    for (auto& page : def.pages) {
+        for (auto& e : page.pageStarts) rebase(e.program, e.pathBase);
+        rebase(page.barTitle.picture, page.barTitle.pathBase);
+        for (auto& b : page.buttons) {
+            rebase(b.icon, b.iconBase);
+            rebase(b.program, b.programBase);
+        }
+    }
+}
+
+std::string TemporarySavePath(std::string_view path) {
+    return std::string(path) + ".~tv";
+}
+
+SaveResult saveFileSafely(platform::FileSystem& files, const std::string& path, const std::string& bytes) {
+    SaveResult result;
+    const std::string temporary = TemporarySavePath(path);
+    if (!files.WriteFile(temporary, bytes)) {
+        (void)files.DeleteFile(temporary);
+        result.runErrorNumber = kErrPathFileAccess;
+        return result;
+    }
+    if (!files.ReplaceFile(temporary, path)) {
+        (void)files.DeleteFile(temporary);
+        result.runErrorNumber = kErrPathFileAccess;
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+SaveResult saveDefinition(platform::FileSystem& files, const std::string& path, const MenuDefinition& def,
+                          const SearchFolders& folders) {
+    const Cp932Encoded encoded = EncodeCp932(definitionText(def, folders));
+    SaveResult result = saveFileSafely(files, path, encoded.bytes);
+    result.unmappable = encoded.unmappable;
+    return result;
+}
+
+}  // namespace torva::definition
