@@ -1,0 +1,231 @@
+#pragma once
+// Recording fakes of the platform interfaces and of the menu window used by the activation tests.
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/mailslot.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+#include "runtime/activation/menu_window_host.h"
+
+namespace torva::activation::testing {
+
+class FakeProcesses : public platform::Processes {
+  public:
+    struct Started {
+        std::string commandLine;
+        std::string currentFolder;
+    };
+    std::vector<Started> started;
+    std::vector<std::optional<uint32_t>> results;  // consumed in order; empty: ids from 100 up
+    std::set<uint32_t> withWindow;                 // processes that still own a window
+    std::map<uint32_t, platform::WindowId> visibleWindow;
+    std::map<uint32_t, platform::WindowId> torvaWindow;
+    const platform::FileSystem* files = nullptr;  // to record the current folder at each start
+    uint32_t nextId = 100;
+
+    std::optional<uint32_t> Start(const std::string& commandLine, const std::string& = {}) override {
+        started.push_back({commandLine, files ? files->CurrentFolder() : std::string()});
+        if (!results.empty()) {
+            auto r = results.front();
+            results.erase(results.begin());
+            return r;
+        }
+        return nextId++;
+    }
+    std::optional<uint32_t> WaitForExit(uint32_t) override { return 0; }
+    platform::WindowSearch FindVisibleWindow(uint32_t pid) const override {
+        platform::WindowSearch s;
+        s.found = withWindow.count(pid) != 0;
+        if (s.found && visibleWindow.count(pid)) s.window = visibleWindow.at(pid);
+        return s;
+    }
+    platform::WindowSearch FindTorvaTitleWindow(uint32_t pid) const override {
+        platform::WindowSearch s;
+        s.found = withWindow.count(pid) != 0;
+        if (s.found && torvaWindow.count(pid)) {
+            s.titled = true;
+            s.window = torvaWindow.at(pid);
+        }
+        return s;
+    }
+    uint32_t CurrentProcessId() const override { return 1; }
+};
+
+class FakeFiles : public platform::FileSystem {
+  public:
+    std::string current = "C:\\TORVA";
+    std::set<std::string> missingFolders;
+    std::vector<std::string> changes;
+
+    std::optional<uint32_t> Attributes(const std::string&) const override { return std::nullopt; }
+    bool ReadFile(const std::string&, std::string&) const override { return false; }
+    bool WriteFile(const std::string&, const std::string&) override { return false; }
+    bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+    bool DeleteFile(const std::string&) override { return false; }
+    bool SetCurrentFolder(const std::string& path) override {
+        changes.push_back(path);
+        if (missingFolders.count(path)) return false;
+        current = path;
+        return true;
+    }
+    std::string CurrentFolder() const override { return current; }
+};
+
+class FakeKey : public platform::RegistryKey {
+  public:
+    std::map<std::string, std::string> values;
+    bool SetString(const std::string& name, const std::string& value) override {
+        values[name] = value;
+        return true;
+    }
+    std::optional<std::string> GetString(const std::string& name) const override {
+        auto it = values.find(name);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+};
+
+class FakeRegistry : public platform::Registry {
+  public:
+    // Current-user keys by path.
+    std::map<std::string, std::map<std::string, std::string>> currentUser;
+    platform::CreatedKey Create(platform::RegistryRoot, const std::string&) override { return {}; }
+    std::unique_ptr<platform::RegistryKey> Open(platform::RegistryRoot root, const std::string& path,
+                                                bool) override {
+        if (root != platform::RegistryRoot::CurrentUser) return nullptr;
+        auto it = currentUser.find(path);
+        if (it == currentUser.end()) return nullptr;
+        auto key = std::make_unique<FakeKey>();
+        key->values = it->second;
+        return key;
+    }
+};
+
+class FakePower : public platform::Power {
+  public:
+    std::vector<std::string> calls;
+    bool AdjustShutdownPrivilege() override {
+        calls.push_back("privilege");
+        return true;
+    }
+    bool ExitWindows(uint32_t flags) override {
+        calls.push_back("exit " + std::to_string(flags));
+        return true;
+    }
+    bool RemoteShutdown(const std::string& computer, const std::string& message, uint32_t timeout, bool force,
+                        bool reboot) override {
+        calls.push_back("remote " + computer + " [" + message + "] " + std::to_string(timeout) +
+                        (force ? " force" : "") + (reboot ? " reboot" : ""));
+        return true;
+    }
+};
+
+class FakeMailslots : public platform::Mailslots {
+  public:
+    struct Sent {
+        std::string computer, name, bytes;
+    };
+    std::vector<Sent> sent;
+    platform::MailslotOpen Create(const std::string&) override { return {}; }
+    bool Write(const std::string& computer, const std::string& name, const std::string& bytes) override {
+        sent.push_back({computer, name, bytes});
+        return true;
+    }
+};
+
+class FakeSystem : public platform::SystemInfo {
+  public:
+    std::string ComputerName() const override { return "PC01"; }
+    std::string WindowsFolder() const override { return "C:\\WINDOWS"; }
+    std::string SystemFolder() const override { return "C:\\WINDOWS\\system32"; }
+    std::string ProgramFolder() const override { return "C:\\TORVA"; }
+    bool IsTallCaptionPlatform() const override { return false; }
+};
+
+// The menu window: records what activation asked of it as short event names.
+class FakeWindow : public MenuWindowHost {
+  public:
+    std::vector<std::string> events;
+    int currentPage = 1;
+    std::map<int, runtime::ClickState> clickStates;
+    bool passwordAccepted = true;
+    std::vector<std::pair<std::string, std::string>> passwordPrompts;
+    bool confirmAnswer = false;
+    std::vector<std::string> confirmTexts;
+    std::optional<std::string> typedText;
+    std::vector<std::string> askedPrompts;
+    std::vector<std::string> criticalTexts;
+    struct Report {
+        int16_t code;
+        std::string message, detail;
+    };
+    std::vector<Report> reports;
+    bool foreground = true;
+    bool locked = false;
+    bool hidden = false;
+
+    std::uint64_t WindowHandle() const override { return 0x1A2Bu; }
+    int CurrentPage() const override { return currentPage; }
+    void ShowPage(int page) override {
+        currentPage = page;
+        events.push_back("page " + std::to_string(page));
+    }
+    runtime::ClickState ClickStateOf(int button) const override {
+        auto it = clickStates.find(button);
+        return it == clickStates.end() ? runtime::ClickState::Idle : it->second;
+    }
+    void SetClickState(int button, runtime::ClickState state) override { clickStates[button] = state; }
+    bool AskPassword(const std::string& password, const std::string& guide) override {
+        passwordPrompts.emplace_back(password, guide);
+        return passwordAccepted;
+    }
+    bool Confirm(const std::string& text) override {
+        confirmTexts.push_back(text);
+        return confirmAnswer;
+    }
+    std::optional<std::string> AskText(const std::string& prompt) override {
+        askedPrompts.push_back(prompt);
+        return typedText;
+    }
+    void ShowCritical(const std::string& text) override { criticalTexts.push_back(text); }
+    void ReportFailure(int16_t code, const std::string& message, const std::string& detail) override {
+        reports.push_back({code, message, detail});
+    }
+    void LockMenu() override {
+        locked = true;
+        events.push_back("lock");
+    }
+    void UnlockMenu() override {
+        locked = false;
+        events.push_back("unlock");
+    }
+    void HideMenu() override {
+        hidden = true;
+        events.push_back("hide");
+    }
+    void ShowMenu() override {
+        hidden = false;
+        events.push_back("show");
+    }
+    bool IsForeground() const override { return foreground; }
+    void StartRunningTimer() override { events.push_back("timer1 on"); }
+    void StopRunningTimer() override { events.push_back("timer1 off"); }
+    void StartDocumentTimer() override { events.push_back("timer2 on"); }
+    void StopDocumentTimer() override { events.push_back("timer2 off"); }
+    void BringForward(platform::WindowId window) override {
+        events.push_back("forward " + std::to_string(window));
+    }
+    void RunEndPrograms() override { events.push_back("end programs"); }
+    void CloseAfterAction() override { events.push_back("close"); }
+    void StartScreenSaverCommand() override { events.push_back("screen saver command"); }
+};
+
+}  // namespace torva::activation::testing
