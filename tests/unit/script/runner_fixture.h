@@ -1,0 +1,50 @@
+#pragma once
+// Runs a script through the interpreter against the fake host.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_script_host.h"
+#include "script/script_runner.h"
+
+namespace torva::script::testing {
+
+class RunnerTest : public ::testing::Test {
+  protected:
+    static constexpr const char* kScript = "D:\\JOBS\\DAILY.TVS";
+
+    // Runs lines joined by CR LF as the script kScript.
+    int RunScript(const std::vector<std::string>& lines, const std::string& commandLine = kScript) {
+        std::string text;
+        for (const auto& line : lines) text += line + "\r\n";
+        host.AddScript(kScript, text);
+        return Run(commandLine);
+    }
+    int Run(const std::string& commandLine) {
+        ScriptRunner runner(host, state);
+        return runner.Run(commandLine);
+    }
+    // Texts of the boxes shown, in order.
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> out;
+        for (const auto& box : host.boxes) out.push_back(box.text);
+        return out;
+    }
+    std::string LastBox() const { return host.boxes.empty() ? std::string() : host.boxes.back().text; }
+
+    FakeScriptHost host;
+    ScriptState state;
+};
+
+inline std::string ErrorBox(const std::string& message, const std::string& detail,
+                            const std::string& number) {
+    return message + "\r" + detail + "\rErrorNo = " + number;
+}
+
+inline std::string FatalBox(const std::string& number) {
+    return "継続不可能なエラーが発生しました。\r処理を終了します。\rErrorNo = " + number;
+}
+
+}  // namespace torva::script::testing
