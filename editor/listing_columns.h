@@ -1,0 +1,18 @@
+#pragma once
+// Fixed-width columns of the printable listing, measured in Shift-JIS bytes (a full-width character
+// takes two).
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace torva::editor {
+
+// The text cut to n bytes and filled with blanks to exactly n bytes. A double-byte character that would
+// be cut in half is dropped and its byte becomes a blank, so the next column still starts in place.
+std::string PadToBytes(std::string_view text, std::size_t n);
+
+// A number right-aligned in `width` characters (blanks in front); wider numbers stand in full.
+std::string RightAligned(long long number, std::size_t width);
+
+}  // namespace torva::editor
