@@ -1,0 +1,248 @@
+// Fields, colour codes, program texts, path checks and the small text services.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "runtime/definition/colour_codes.h"
+#include "runtime/definition/command_text.h"
+#include "runtime/definition/field_tokenizer.h"
+#include "runtime/definition/path_check.h"
+#include "runtime/definition/text_helpers.h"
+#include "tests/unit/definition/fake_file_system.h"
+
+namespace torva::definition {
+namespace {
+
+TEST(Fields, QuotedAndUnquoted) {
+    struct Case {
+        const char* line;
+        std::vector<std::string> fields;
+    } cases[] = {
+        {"a,b", {"a", "b"}},
+        {"  a  , b ", {"a", "b"}},
+        {"a,,", {"a", "", ""}},
+        {"\"x, y\",z", {"x, y", "z"}},
+        {"  \" pad \" ignored ,next", {" pad ", "next"}},
+        {"\"open, to end", {"open, to end"}},
+        {"\"\",", {"", ""}},
+        {"", {""}},
+        {"ＭＳ 明朝,Regular", {"ＭＳ 明朝", "Regular"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitFields(c.line), c.fields) << c.line;
+}
+
+TEST(Fields, KeyIsTrimmedAndUpperCasedAndCommentsKeepTheRest) {
+    const ParsedLine page = ParseLine(" [page2] ");
+    EXPECT_EQ(page.key, "[PAGE2]");
+    EXPECT_TRUE(page.fields.empty());
+    const ParsedLine cmd = ParseLine("cmd3,\"a\",b");
+    EXPECT_EQ(cmd.key, "CMD3");
+    EXPECT_EQ(cmd.Field(1), "a");
+    EXPECT_EQ(cmd.Field(2), "b");
+    EXPECT_EQ(cmd.Field(3), "");
+    const ParsedLine comment = ParseLine("*,a,b");
+    EXPECT_TRUE(comment.isComment);
+    EXPECT_EQ(comment.comment, "a,b");
+    EXPECT_EQ(ParseLine("*comment").comment, "");
+    EXPECT_EQ(ParseLine("*, spaced ").comment, " spaced ");
+}
+
+TEST(Fields, LinesEndAtCrLfAndAtLoneLineEnds) {
+    const std::vector<std::string_view> expected{"a", "b", "", "c", "d"};
+    EXPECT_EQ(SplitLines("a\r\nb\r\n\r\nc\nd"), expected);
+    EXPECT_EQ(SplitLines("a\r\n").size(), 1u);
+    EXPECT_TRUE(SplitLines("").empty());
+}
+
+TEST(ColourCodes, EveryTableCodeReadsItsValueAndComesBackCanonical) {
+    for (const auto& entry : kColourTable) {
+        for (int level = 1; level <= 6; ++level) {
+            const std::string code{entry.letter, static_cast<char>('0' + level)};
+            const Colour value = colourFromCode(code, ColourContext::ButtonBack);
+            EXPECT_EQ(value, entry.levels[static_cast<std::size_t>(level - 1)]) << code;
+            const std::string canonical = codeFromColour(value);
+            EXPECT_EQ(colourFromCode(canonical, ColourContext::ButtonBack), value) << code;
+        }
+        EXPECT_EQ(colourFromCode(std::string(1, entry.letter), ColourContext::TitleText), entry.levels[2]);
+    }
+}
+
+TEST(ColourCodes, CanonicalCodes) {
+    struct Case {
+        Colour value;
+        const char* code;
+    } cases[] = {{0x000000, "M"},         {0xFFFFFF, "W"},          {0x808080, "W5"},
+                 {0xC0C0C0, "W4"},        {0xE0E0E0, "M1"},         {0xFFC0C0, "B1"},
+                 {0x0000FF, "R"},         {0x404080, "O6"},         {kTransparent, "X"},
+                 {kSemiTransparent, "H"}, {kDefaultBackColour, ""}, {kDefaultTextColour, ""},
+                 {0x123456, ""}};
+    for (const auto& c : cases) EXPECT_EQ(codeFromColour(c.value), c.code) << std::hex << c.value;
+}
+
+TEST(ColourCodes, ReadingTrimsUpperCasesAndFallsBackToTheContextDefault) {
+    std::string code = " b1 ";
+    ColourContext context = ColourContext::BarBack;
+    EXPECT_EQ(colourFromCode(code, context), 0xFFC0C0u);
+    EXPECT_EQ(code, "B1");
+    for (const char* unknown : {"", "Z", "B7", "B0", "BB", "X1", "M33"}) {
+        EXPECT_EQ(colourFromCode(unknown, ColourContext::ButtonBack), kDefaultBackColour) << unknown;
+        EXPECT_EQ(colourFromCode(unknown, ColourContext::ButtonCaption), kDefaultTextColour) << unknown;
+        EXPECT_EQ(colourFromCode(unknown, ColourContext::TitleText), kDefaultTextColour) << unknown;
+        EXPECT_EQ(colourFromCode(unknown, ColourContext::TitleBack), kDefaultBackColour) << unknown;
+    }
+    std::string picture = "pic:c:\\a.bmp";
+    context = ColourContext::BarBack;
+    EXPECT_EQ(colourFromCode(picture, context), kDefaultBackColour);
+    EXPECT_EQ(context, ColourContext::Picture);
+    EXPECT_EQ(picture, "PIC:C:\\A.BMP");
+    EXPECT_EQ(colourFromCode("x", ColourContext::ButtonBack), kTransparent);
+    EXPECT_EQ(colourFromCode("h", ColourContext::ButtonBack), kSemiTransparent);
+}
+
+TEST(ColourCodes, NamesArePaddedForTheListing) {
+    EXPECT_EQ(colourName("W5"), "W5(白)    ");
+    EXPECT_EQ(colourName("B1"), "B1(青)    ");
+    EXPECT_EQ(colourName("X"), "X(透過)  ");
+    EXPECT_EQ(colourName("H"), "H(半透過)");
+    EXPECT_EQ(colourName(""), "(省略)   ");
+    EXPECT_EQ(colourName("Z"), "(省略)   ");
+    const char* modes[] = {"非同期", "同期", "同期/ﾒﾆｭｰ非表示", "同期/ﾒﾆｭｰﾛｯｸ", "同期/ﾒﾆｭｰﾛｯｸ非表示"};
+    for (int m = 0; m < 5; ++m) EXPECT_EQ(waitModeName(m), modes[m]);
+    EXPECT_EQ(waitModeName(5), "");
+    EXPECT_EQ(waitModeName(-1), "");
+}
+
+TEST(TextHelpers, FileExtension) {
+    struct Case {
+        const char* path;
+        const char* ext;
+    } cases[] = {{"C:\\A.B\\file|3", ""}, {"C:\\x\\Prog.Dll|3", "DLL"},
+                 {"http://a/b.exe", ""},  {"HTTPS:x.ico", ""},
+                 {"a.ico", "ICO"},        {".profile", ""},
+                 {"C:\\a\\b", ""},        {"noext", ""},
+                 {"a.exe|1|2", "EXE"},    {"表示.ｔｘｔ", "ＴＸＴ"}};
+    for (const auto& c : cases) EXPECT_EQ(fileExtension(c.path), c.ext) << c.path;
+}
+
+TEST(TextHelpers, CutToBytesDropsAHalfCharacter) {
+    EXPECT_EQ(cutToBytes("abcdef", 3), "abc");
+    EXPECT_EQ(cutToBytes("ab", 10), "ab");
+    EXPECT_EQ(cutToBytes("a漢字", 2), "a");
+    EXPECT_EQ(cutToBytes("a漢字", 3), "a漢");
+    EXPECT_EQ(cutToBytes("ｱｲｳ", 2), "ｱｲ");  // half-width kana are one byte each
+    EXPECT_EQ(cutToBytes("漢", 0), "");
+}
+
+TEST(TextHelpers, FaceNameBytesRoundTripAndNeverOverflow) {
+    std::array<char, 32> bytes{};
+    EXPECT_EQ(faceNameToBytes(bytes, "ＭＳ 明朝"), 9u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x82);  // "Ｍ" is 0x826C, high byte first
+    EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0x6C);
+    EXPECT_EQ(bytes[9], '\0');
+    EXPECT_EQ(faceNameFromBytes(bytes), "ＭＳ 明朝");
+    std::array<char, 4> small{};
+    EXPECT_EQ(faceNameToBytes(small, "漢字x"), 2u);  // the second character would not leave room for the zero
+    EXPECT_EQ(faceNameFromBytes(small), "漢");
+    const std::array<char, 3> unterminated{'a', 'b', 'c'};
+    EXPECT_EQ(faceNameFromBytes(unterminated), "abc");
+}
+
+TEST(ProgramText, Split) {
+    struct Case {
+        const char* text;
+        const char* program;
+        const char* arguments;
+    } cases[] = {
+        {"<C:\\Program Files\\A\\a.exe> -x", "C:\\Program Files\\A\\a.exe", "-x"},
+        {"<C:\\A B\\a.exe", "<C:\\A", "B\\a.exe"},
+        {"  notepad.exe   a b  ", "notepad.exe", "a b"},
+        {"calc.exe", "calc.exe", ""},
+        {"<x>", "x", ""},
+        {"<", "<", ""},
+        {"<>", "", ""},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        const ProgramText split = splitProgramText(c.text);
+        EXPECT_EQ(split.program, c.program) << c.text;
+        EXPECT_EQ(split.arguments, c.arguments) << c.text;
+    }
+}
+
+TEST(CommandTextForms, ClassifiedByUpperCasedPrefix) {
+    EXPECT_EQ(classifyCommand(" sdwn ").simpleAction, ButtonAction::Shutdown);
+    EXPECT_EQ(classifyCommand("ENDX").form, CommandForm::Unknown);
+    EXPECT_EQ(classifyCommand("page12").form, CommandForm::Page);
+    const CommandText run = classifyCommand(" cmd:Notepad.exe a ");
+    EXPECT_EQ(run.form, CommandForm::Run);
+    EXPECT_EQ(run.rest, "Notepad.exe a");
+    EXPECT_EQ(classifyCommand("rsdwn:PC").form, CommandForm::RemoteShutdown);
+    const RemoteControlText rc = splitRemoteControlText(" PC1   3  7 ");
+    EXPECT_EQ(rc.computer, "PC1");
+    EXPECT_EQ(rc.pageText, "3");
+    EXPECT_EQ(rc.buttonText, "7");
+    EXPECT_FALSE(splitRemoteControlText("PC1 3").complete());
+    const RemoteText message = splitRemoteText("PC2  hello  world ");
+    EXPECT_EQ(message.computer, "PC2");
+    EXPECT_EQ(message.message, "hello  world");
+}
+
+TEST(PathCheckOrder, SearchFoldersAreTriedInOrder) {
+    testing::FakeFileSystem files;
+    const SearchFolders folders{"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32"};
+    files.AddFile("C:\\WINDOWS\\SYSTEM32\\CALC.EXE");
+    PathCheck check = checkPath("calc.exe", true, folders, files);
+    EXPECT_EQ(check.status, PathStatus::Relative);
+    EXPECT_EQ(check.base, 4);
+    EXPECT_EQ(files.lookups, 4);  // definition, program and Windows folder were tried first
+    files.AddFile("C:\\TORVA\\CALC.EXE");
+    check = checkPath("calc.exe", true, folders, files);
+    EXPECT_EQ(check.base, 2);
+    EXPECT_EQ(check.folder, "C:\\TORVA");
+    files.AddFile("C:\\MENU\\CALC.EXE");
+    EXPECT_EQ(checkPath("CALC.EXE", true, folders, files).base, 1);
+    SearchFolders noDefinition = folders;
+    noDefinition.definitionFolder.clear();
+    EXPECT_EQ(checkPath("calc.exe", true, noDefinition, files).base, 2);
+}
+
+TEST(PathCheckOrder, Forms) {
+    testing::FakeFileSystem files;
+    files.AddFile("C:\\A.EXE");
+    files.AddFile("\\\\SRV\\S\\A.EXE");
+    const SearchFolders folders{"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32"};
+    struct Case {
+        const char* text;
+        bool address;
+        PathStatus status;
+    } cases[] = {
+        {"", true, PathStatus::Empty},
+        {"\\", true, PathStatus::Empty},
+        {":", true, PathStatus::Empty},
+        {"C:", true, PathStatus::Empty},
+        {"\\\\", true, PathStatus::Empty},
+        {"C:\\A.EXE", true, PathStatus::Absolute},
+        {"c:\\a.exe", true, PathStatus::Absolute},
+        {"C:\\B.EXE", true, PathStatus::NotFound},
+        {"\\\\SRV\\S\\A.EXE", true, PathStatus::Absolute},
+        {"\\A.EXE", true, PathStatus::NotAllowed},
+        {"http://x/y", true, PathStatus::Address},
+        {"HTTPS:x", true, PathStatus::Address},
+        {"http://x/y", false, PathStatus::NotFound},
+        {"a", true, PathStatus::NotFound},
+        {"漢:", true, PathStatus::Empty},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(checkPath(c.text, c.address, folders, files).status, c.status) << c.text;
+}
+
+TEST(PathCheckOrder, AbsolutePathOfBases) {
+    const SearchFolders folders{"C:\\", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32"};
+    EXPECT_EQ(absolutePath("a.exe", 0, folders), "a.exe");
+    EXPECT_EQ(absolutePath("a.exe", 1, folders), "C:\\a.exe");
+    EXPECT_EQ(absolutePath("a.exe", 4, folders), "C:\\WINDOWS\\SYSTEM32\\a.exe");
+    EXPECT_EQ(absolutePath("a.exe", 5, folders), "");
+}
+
+}  // namespace
+}  // namespace torva::definition
