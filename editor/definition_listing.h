@@ -1,0 +1,27 @@
+#pragma once
+// The printable listing of a definition: a fixed-width text for review and printing, in Shift-JIS with
+// CR LF line ends and columns measured in bytes. Nothing reads it back.
+
+#include <string>
+
+#include "platform/files.h"
+#include "runtime/definition/definition_writer.h"
+#include "runtime/definition/menu_definition.h"
+#include "runtime/definition/path_check.h"
+
+namespace torva::editor {
+
+// Location number of the listing in the editor's error report.
+inline constexpr int16_t kListingLocation = 995;
+
+// The listing as UTF-8 text with CR LF line ends. Paths appear as the writer would write them into a
+// definition in folders.definitionFolder (the relative form under "[PSUP]"); passwords only as one
+// asterisk per character.
+std::string listingText(const definition::MenuDefinition& def, const definition::SearchFolders& folders);
+
+// Writes the listing to path in Shift-JIS, replacing the file only once the new one is complete.
+definition::SaveResult writeListing(platform::FileSystem& files, const std::string& path,
+                                    const definition::MenuDefinition& def,
+                                    const definition::SearchFolders& folders);
+
+}  // namespace torva::editor
