@@ -49,7 +49,12 @@ std::string ViewerCommandLine(std::string_view programFolder, std::string_view s
 }
 
 std::string ScreenSaverCommandLine(std::string_view screenSaver) {
-    return "\"" + std::string(screenSaver) + "\" /S";
+    std::string line;
+    line.reserve(screenSaver.size() + 5);
+    line += '"';
+    line += screenSaver;
+    line += "\" /S";
+    return line;
 }
 
 ButtonLaunch BuildButtonLaunch(std::string_view programFolder, std::uint64_t menuWindow,
