@@ -23,6 +23,15 @@ std::string Clean(std::string_view text, bool unquoted) {
     return out;
 }
 
+// A comment runs to the end of its line: only line ends must go.
+std::string WithoutLineEnds(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != '\r' && c != '\n') out += c;
+    }
+    return out;
+}
+
 std::string Quoted(std::string_view text) {
     if (text.empty()) return {};
     return "\"" + Clean(text, false) + "\"";
@@ -41,7 +50,7 @@ class Writer {
     Writer(const MenuDefinition& def, const SearchFolders& folders) : def_(def), folders_(folders) {}
 
     std::string Run() {
-        for (const auto& comment : def_.comments) Line("*," + Clean(comment, false));
+        for (const auto& comment : def_.comments) Line("*," + WithoutLineEnds(comment));
         Line("[VER" + std::to_string(kEditorVersionMajor) + "." + TwoDigits(kEditorVersionMinor) + "]");
         const DefinitionOptions& o = def_.options;
         Flag(o.dupCheck, "[DCHK]");

@@ -35,6 +35,11 @@ struct DefinitionFixture {
         files.AddFile("C:\\X\\A.BMP");
         files.AddFile("C:\\X\\A.ICO");
         files.AddFile("C:\\TOOLS\\START.EXE");
+        files.AddFile("C:\\Program Files\\Viewer\\view.exe");
+        files.AddFile("C:\\MENU\\TOOL.EXE");
+        files.AddFile("C:\\MENU\\BACK.BMP");
+        files.AddFile("C:\\TORVA\\TV.ICO");
+        files.AddFile("\\\\SRV\\SHARE\\APP.EXE");
     }
 
     definition::ReadResult Read(const std::string& utf8Text, definition::ReaderKind kind) {
