@@ -1,0 +1,50 @@
+// Any bytes as an old definition: the conversion reports or reads them, and the model it leaves is
+// then listed and written without failing.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "editor/convert_definition.h"
+#include "editor/definition_listing.h"
+#include "runtime/definition/definition_writer.h"
+
+namespace {
+
+// A machine where only a few files and folders exist, so that every path rule can pass and fail.
+class Files : public torva::platform::FileSystem {
+  public:
+    std::optional<uint32_t> Attributes(const std::string& path) const override {
+        if (path == "C:\\T" || path == "C:\\D") return kAttributeDirectory;
+        if (path == "C:\\T\\a.exe" || path == "C:\\T\\i.ico" || path == "C:\\D\\r.exe") return 0x20u;
+        return std::nullopt;
+    }
+    bool ReadFile(const std::string&, std::string&) const override { return false; }
+    bool WriteFile(const std::string&, const std::string&) override { return false; }
+    bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+    bool DeleteFile(const std::string&) override { return false; }
+    bool SetCurrentFolder(const std::string&) override { return false; }
+    std::string CurrentFolder() const override { return "C:\\"; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static const Files files;
+    static const auto def = std::make_unique<torva::definition::MenuDefinition>();
+    const torva::editor::ConvertContext context{
+        {"C:\\D", "C:\\P", "C:\\W", "C:\\W\\S"}, files, "C:\\D\\OLD.TVX"};
+    const auto result = torva::editor::convertDefinitionBytes(
+        std::string_view(reinterpret_cast<const char*>(data), size), *def, context);
+    if (result.stopped && result.failures.empty() && result.runErrorNumber == 0) std::abort();
+    for (int p = 1; p <= torva::definition::kPageCount; ++p) {
+        for (const auto& b : def->Page(p).buttons) {
+            if (static_cast<int>(b.action) >= torva::definition::kActionCount) std::abort();
+        }
+    }
+    (void)torva::editor::listingText(*def, context.folders);
+    (void)torva::definition::definitionText(*def, context.folders);
+    return 0;
+}
