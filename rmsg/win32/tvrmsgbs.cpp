@@ -1,0 +1,51 @@
+// TVRMSGBS: the viewer's entry. One received message per start: shown until OK, then the program
+// ends. Any failure on the way shows the viewer's error box instead.
+#include <windows.h>
+
+#include <new>
+
+#include "common/fatal_report.h"
+#include "common/run_error.h"
+#include "platform/win32/wide.h"
+#include "rmsg/remote_message.h"
+#include "rmsg/win32/tvrmsgfm.h"
+
+namespace torva::rmsg {
+namespace TVRMSGBS {
+
+// Exit codes: 0 after OK; 1 when the message could not be shown (after the error box).
+constexpr int kExitShown = 0;
+constexpr int kExitFailed = 1;
+
+void ShowFailure(int runErrorNumber) {
+    const std::string text = ComposeSmallProgramText(kFailureMessage, kStartErrorCode, runErrorNumber);
+    MessageBoxW(nullptr, win32::Wide(text).c_str(), L"TVRMSG", MB_OK | MB_ICONSTOP);
+}
+
+int Main(HINSTANCE instance, const std::string& arguments) {
+    try {
+        const RemoteMessage message = ParseRemoteMessage(arguments);
+        TVRMSGFM form(instance, message);
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (form.Window() && IsDialogMessageW(form.Window(), &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        return kExitShown;
+    } catch (const RunError& e) {
+        ShowFailure(e.number());
+    } catch (const std::bad_alloc&) {
+        ShowFailure(kErrOutOfMemory);
+    } catch (const std::exception&) {
+        ShowFailure(kErrInvalidCall);
+    }
+    return kExitFailed;
+}
+
+}  // namespace TVRMSGBS
+}  // namespace torva::rmsg
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    return torva::rmsg::TVRMSGBS::Main(instance, torva::win32::Narrow(commandLine ? commandLine : L""));
+}

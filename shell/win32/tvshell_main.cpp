@@ -1,0 +1,17 @@
+// Tvshell.exe: the document opener's entry, wiring TVSHELLBS to the real registry, files and shell.
+#include <windows.h>
+
+#include "platform/win32/file_system.h"
+#include "platform/win32/module_path.h"
+#include "platform/win32/registry.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/wide.h"
+#include "shell/win32/tvshellbs.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    torva::win32::Win32Registry registry;
+    torva::win32::Win32FileSystem files;
+    torva::win32::Win32Shell shell;
+    torva::shell::TVSHELLBS::Services services{registry, files, shell, torva::win32::ModuleFolder()};
+    return torva::shell::TVSHELLBS::Main(torva::win32::Narrow(commandLine ? commandLine : L""), services);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Small tools that end-to-end tests share: scratch folders, files, and registry keys they create.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace torva::e2e {
+
+// A new empty folder under the temporary folder, removed with its content when destroyed.
+class TempFolder {
+  public:
+    explicit TempFolder(const std::string& prefix = "torva");
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // Path() + "\" + name.
+    std::string File(const std::string& name) const;
+
+  private:
+    std::string path_;
+};
+
+bool WriteBytes(const std::string& path, const std::string& bytes);
+std::optional<std::string> ReadBytes(const std::string& path);
+bool CopyFileTo(const std::string& from, const std::string& to);
+bool FileExists(const std::string& path);
+// Removes a folder and everything below it.
+void RemoveTree(const std::string& path);
+
+// Registry access for checks: the default value when name is empty; nothing when the key or
+// value is missing or not a string.
+std::optional<std::string> ReadRegistryString(HKEY root, const std::string& path,
+                                              const std::string& name = {});
+bool WriteRegistryString(HKEY root, const std::string& path, const std::string& name,
+                         const std::string& value);
+bool RegistryKeyExists(HKEY root, const std::string& path);
+// Deletes a key and its subkeys; true when it is gone afterwards.
+bool DeleteRegistryTree(HKEY root, const std::string& path);
+
+// Deletes the named key tree on construction and again on destruction, so a test starts from and
+// leaves behind a prefix without it.
+class ScopedRegistryCleanup {
+  public:
+    ScopedRegistryCleanup(HKEY root, std::string path);
+    ~ScopedRegistryCleanup();
+    ScopedRegistryCleanup(const ScopedRegistryCleanup&) = delete;
+    ScopedRegistryCleanup& operator=(const ScopedRegistryCleanup&) = delete;
+
+  private:
+    HKEY root_;
+    std::string path_;
+};
+
+}  // namespace torva::e2e
