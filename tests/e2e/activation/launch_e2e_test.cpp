@@ -1,0 +1,245 @@
+// Starting programs, scripts and documents from buttons, with every wait mode, through the real
+// menu program and probe stand-ins.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "tests/e2e/activation/menu_session.h"
+
+namespace torva::e2e {
+namespace {
+
+std::vector<std::string> Header(const std::vector<std::string>& options = {}) {
+    std::vector<std::string> lines{"[VER8.05]"};
+    lines.insert(lines.end(), options.begin(), options.end());
+    lines.push_back("[MODE1]");
+    return lines;
+}
+
+std::vector<std::string> Menu(const std::vector<std::string>& options, const std::vector<std::string>& page1,
+                              int pageWaitMode = 0) {
+    auto lines = Header(options);
+    lines.push_back("[PAGE1]");
+    lines.push_back("VARTITLE,\"Page one\",," + std::to_string(pageWaitMode));
+    lines.insert(lines.end(), page1.begin(), page1.end());
+    return lines;
+}
+
+struct WaitCase {
+    int mode;
+    bool tray;
+    bool locks;
+    bool hides;
+};
+
+class WaitModeE2E : public ::testing::TestWithParam<WaitCase> {};
+
+TEST_P(WaitModeE2E, StartMarksLocksHidesAndReleasesWhenTheProgramCloses) {
+    const WaitCase c = GetParam();
+    MenuSession s;
+    std::vector<std::string> options;
+    if (c.tray) options.push_back("[TSKI]");
+    ASSERT_TRUE(s.Start(Menu(options, {ProbeButton(s, 1, "--title WaitProbe wait", c.mode)})));
+
+    s.Click(1);
+    ASSERT_TRUE(WaitForWindow({0, "WaitProbe"}).has_value());
+    ASSERT_TRUE(s.WaitForRecordWithArg("wait"));
+    EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled() == !c.locks; }));
+    if (c.hides && c.tray) EXPECT_TRUE(WaitUntil([&] { return !s.MenuVisible(); }));
+    if (c.hides && !c.tray) EXPECT_TRUE(WaitUntil([&] { return s.MenuMinimised(); }));
+    if (!c.hides) {
+        EXPECT_TRUE(s.MenuVisible());
+        EXPECT_FALSE(s.MenuMinimised());
+    }
+
+    if (!c.locks && !c.hides) {
+        // A running button brings its program forward; a button without wait starts another.
+        s.Click(1);
+        Sleep(1500);
+        EXPECT_EQ(s.RecordsWithArg("wait").size(), c.mode == 0 ? 2u : 1u);
+    }
+
+    ASSERT_TRUE(CloseWindowsTitled("WaitProbe"));
+    EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled() && s.MenuVisible() && !s.MenuMinimised(); }));
+    if (c.mode != 0) {
+        // Released: the next click starts the program again.
+        const std::size_t before = s.RecordsWithArg("wait").size();
+        s.Click(1);
+        EXPECT_TRUE(WaitUntil([&] { return s.RecordsWithArg("wait").size() == before + 1; }));
+        ASSERT_TRUE(CloseWindowsTitled("WaitProbe"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Activation, WaitModeE2E,
+                         ::testing::Values(WaitCase{0, false, false, false}, WaitCase{1, false, false, false},
+                                           WaitCase{2, false, false, true}, WaitCase{2, true, false, true},
+                                           WaitCase{3, false, true, false}, WaitCase{4, true, true, true},
+                                           WaitCase{4, false, true, true}));
+
+TEST(ActivationE2E, PageWaitModeLocksWhateverTheButtonSays) {
+    MenuSession s;
+    ASSERT_TRUE(s.Start(Menu({}, {ProbeButton(s, 2, "--title PageLockProbe", 0)}, 3)));
+    s.Click(2);
+    ASSERT_TRUE(WaitForWindow({0, "PageLockProbe"}).has_value());
+    EXPECT_TRUE(WaitUntil([&] { return !s.MenuEnabled(); }));
+    ASSERT_TRUE(CloseWindowsTitled("PageLockProbe"));
+    EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled(); }));
+}
+
+TEST(ActivationE2E, ProgramGetsItsArgumentsAndWorkFolder) {
+    MenuSession s;
+    const std::string work = s.Folder().File("work");
+    ASSERT_TRUE(CreateDirectoryW(win32::Wide(work).c_str(), nullptr));
+    ASSERT_TRUE(s.Start(Menu({}, {ProbeButton(s, 3, "a \"b c\" 日本", 0, {}, {}, work)})));
+    s.Click(3);
+    ASSERT_TRUE(s.WaitForRecordWithArg("日本"));
+    const auto r = s.RecordsWithArg("日本").front();
+    EXPECT_EQ(r.commandLine, "\"" + s.Probe() + "\" a \"b c\" 日本");
+    EXPECT_EQ(r.args, (std::vector<std::string>{"a", "b c", "日本"}));
+    EXPECT_EQ(r.workFolder, work);
+}
+
+TEST(ActivationE2E, DocumentKeepsTheMenuLockedWhileTheOpenerLives) {
+    SessionOptions options;
+    options.probeOptions = "--title OpenerProbe";
+    MenuSession s(options);
+    const std::string doc = s.Folder().File("note.txt");
+    ASSERT_TRUE(WriteBytes(doc, "x"));
+    ASSERT_TRUE(
+        s.Start(Menu({}, {"CMD1,,OFF,\"Doc\",,,,,,,\"" + s.Folder().Path() + "\",\"CMD:" + doc + "\",4,,"})));
+    // The opener's file-association start at launch shows a window too: close it first.
+    CloseWindowsTitled("OpenerProbe");
+    const std::size_t before = s.ProbeRecords().size();
+    s.Click(1);
+    ASSERT_TRUE(s.WaitForProbeRecords(before + 1));
+    const auto r = s.ProbeRecords().back();
+    EXPECT_EQ(r.commandLine, s.Folder().File("Tvshell.exe") + " <" + s.Folder().Path() + ">" + doc);
+    ASSERT_TRUE(WaitForWindow({0, "OpenerProbe"}).has_value());
+    EXPECT_TRUE(WaitUntil([&] { return !s.MenuEnabled(); }));
+    EXPECT_TRUE(s.MenuVisible());  // a document never hides the menu, whatever the wait mode
+    Sleep(1000);
+    EXPECT_FALSE(s.MenuEnabled());
+    ASSERT_TRUE(CloseWindowsTitled("OpenerProbe"));
+    EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled(); }));
+}
+
+TEST(ActivationE2E, ScriptButtonPassesTheMenuHandle) {
+    MenuSession s;
+    const std::string script = s.Folder().File("job.tvs");
+    ASSERT_TRUE(WriteBytes(script, "END:\r\n"));
+    ASSERT_TRUE(s.Start(Menu({}, {"CMD1,,OFF,\"Script\",,,,,,,,\"CMD:" + script + " ignored\",0,,"})));
+    s.Click(1);
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const auto& r : s.ProbeRecords()) {
+            if (r.commandLine.find("|TORVA|") != std::string::npos) return true;
+        }
+        return false;
+    }));
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%08X", static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(s.Menu())));
+    bool found = false;
+    for (const auto& r : s.ProbeRecords()) {
+        if (r.commandLine == s.Folder().File("Tvscript.exe") + " |TORVA|" + hex + "|" + script) found = true;
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST(ActivationE2E, ScriptEndCommandClosesTheMenuAndRunsItsEndPrograms) {
+    if (!FileExists(ProgramPath("Tvscript.exe"))) GTEST_SKIP() << "the script runner is not built";
+    SessionOptions options;
+    options.realSiblings = true;
+    MenuSession s(options);
+    const std::string script = s.Folder().File("close.tvs");
+    ASSERT_TRUE(WriteBytes(script, "CEND:\r\nEND:\r\n"));
+    auto lines = Header();
+    lines.push_back("[STREND]");
+    lines.push_back("END1,\"<" + s.Probe() + "> endprogram\",0");
+    lines.push_back("[PAGE1]");
+    lines.push_back("CMD1,,OFF,\"Close\",,,,,,,,\"CMD:" + script + "\",3,,");
+    ASSERT_TRUE(s.Start(lines));
+    s.Click(1);
+    EXPECT_TRUE(s.Program().WaitForExit(Millis(20000)).has_value());
+    EXPECT_EQ(s.RecordsWithArg("endprogram").size(), 1u);
+}
+
+TEST(ActivationE2E, MissingProgramUnderNoCheckShowsItsBox) {
+    MenuSession s;
+    ASSERT_TRUE(s.Start(Menu({"[NCHK]"}, {"CMD1,,OFF,\"Gone\",,,,,,,,\"CMD:C:\\no\\such\\prog.exe\",0,,"})));
+    s.Click(1);
+    const auto box = WaitForMessageBox(s.Program().Id());
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->title, "TORVA");
+    EXPECT_EQ(box->text, "実行ファイルが存在しません！！\r");
+    EXPECT_EQ(box->icon, MessageBoxIcon::Error);
+    AnswerMessageBox(box->hwnd, IDOK);
+    EXPECT_TRUE(s.Program().IsRunning());
+}
+
+TEST(ActivationE2E, ScreenSaverFromThePerUserValueWithSlashS) {
+    const std::string key = "Control Panel\\Desktop";
+    const auto old = ReadRegistryString(HKEY_CURRENT_USER, key, "SCRNSAVE.EXE");
+    MenuSession s;
+    ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key, "SCRNSAVE.EXE", s.Probe()));
+    const bool started = s.Start(Menu({}, {"CMD1,,OFF,\"Saver\",,,,,,,,SCR,,,"}));
+    if (started) {
+        s.Click(1);
+        EXPECT_TRUE(s.WaitForRecordWithArg("/S"));
+        if (!s.RecordsWithArg("/S").empty()) {
+            EXPECT_EQ(s.RecordsWithArg("/S").front().commandLine, "\"" + s.Probe() + "\" /S");
+        }
+    }
+    WriteRegistryString(HKEY_CURRENT_USER, key, "SCRNSAVE.EXE", old.value_or(""));
+    ASSERT_TRUE(started);
+}
+
+struct ConfirmCase {
+    const char* command;
+    const char* firstLine;
+    const char* powerLines;
+};
+
+class ConfirmationE2E : public ::testing::TestWithParam<ConfirmCase> {};
+
+TEST_P(ConfirmationE2E, NoDoesNothingAndYesRunsEndProgramsThenTheRequest) {
+    const ConfirmCase c = GetParam();
+    MenuSession s;
+    auto lines = Header();
+    lines.push_back("[STREND]");
+    lines.push_back("END1,\"<" + s.Probe() + "> endprogram\",0");
+    lines.push_back("[PAGE1]");
+    lines.push_back(std::string("CMD1,,OFF,\"Power\",,,,,,,,") + c.command + ",1,,");
+    ASSERT_TRUE(s.Start(lines));
+
+    s.Click(1);
+    auto box = WaitForMessageBox(s.Program().Id());
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->title, "TORVA");
+    EXPECT_EQ(box->text, std::string(c.firstLine) + "\r実行しますか？");
+    EXPECT_EQ(box->icon, MessageBoxIcon::Warning);
+    ASSERT_TRUE(AnswerMessageBox(box->hwnd, IDNO));
+    Sleep(1500);
+    EXPECT_TRUE(s.Program().IsRunning());
+    EXPECT_EQ(s.PowerLog(), "");
+    EXPECT_TRUE(s.RecordsWithArg("endprogram").empty());
+
+    s.Click(1);
+    box = WaitForMessageBox(s.Program().Id());
+    ASSERT_TRUE(box.has_value());
+    ASSERT_TRUE(AnswerMessageBox(box->hwnd, IDYES));
+    EXPECT_TRUE(s.Program().WaitForExit(Millis(15000)).has_value());
+    EXPECT_EQ(s.RecordsWithArg("endprogram").size(), 1u);
+    EXPECT_EQ(s.PowerLog(), c.powerLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Activation, ConfirmationE2E,
+    ::testing::Values(ConfirmCase{"SDWN", "シャットダウンが選択されました。",
+                                  "AdjustPrivilege name=SeShutdownPrivilege\r\nExitWindows flags=1\r\n"},
+                      ConfirmCase{"LOFF", "ログオフが選択されました。", "ExitWindows flags=0\r\n"},
+                      ConfirmCase{"POFF", "パワーオフが選択されました。",
+                                  "AdjustPrivilege name=SeShutdownPrivilege\r\nExitWindows flags=8\r\n"},
+                      ConfirmCase{"REBT", "リブートが選択されました。",
+                                  "AdjustPrivilege name=SeShutdownPrivilege\r\nExitWindows flags=2\r\n"}));
+
+}  // namespace
+}  // namespace torva::e2e
