@@ -1,0 +1,12 @@
+#pragma once
+// A definition as one JSON object: what "Tvtool dump" prints.
+
+#include <nlohmann/json.hpp>
+
+#include "runtime/definition/menu_definition.h"
+
+namespace torva::tools {
+
+nlohmann::json DefinitionToJson(const definition::MenuDefinition& def);
+
+}  // namespace torva::tools

@@ -1,0 +1,41 @@
+#include "tools/tool_commands.h"
+
+namespace torva::tools {
+
+const std::vector<ToolCommand>& ToolCommands() {
+    static const std::vector<ToolCommand> kCommands = {
+        {"check", "[--editor] [--json] [--program-folder DIR] FILE", RunCheck},
+        {"dump", "[--editor] [--program-folder DIR] FILE", RunDump},
+        {"format", "FILE [OUT]", RunFormat},
+    };
+    return kCommands;
+}
+
+namespace {
+
+void PrintUsage(std::ostream& stream) {
+    stream << "Usage:\n";
+    for (const auto& command : ToolCommands())
+        stream << "  Tvtool " << command.name << " " << command.usage << "\n";
+    stream << "Exit codes: 0 no rule failed, 1 a rule failed, 2 usage or input/output error.\n";
+}
+
+}  // namespace
+
+int RunTool(const std::vector<std::string>& args, ToolEnvironment& environment) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(args.empty() ? environment.err : environment.out);
+        return args.empty() ? kExitUsage : kExitOk;
+    }
+    for (const auto& command : ToolCommands()) {
+        if (args[0] == command.name) {
+            const CommandArguments rest(args.begin() + 1, args.end());
+            return command.run(rest, environment);
+        }
+    }
+    environment.err << "Tvtool: unknown command \"" << args[0] << "\"\n";
+    PrintUsage(environment.err);
+    return kExitUsage;
+}
+
+}  // namespace torva::tools

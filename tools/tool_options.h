@@ -1,0 +1,43 @@
+#pragma once
+// The options the definition commands share, and reading a definition as a command asks.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/definition/definition_reader.h"
+#include "runtime/definition/menu_definition.h"
+#include "tools/tool_commands.h"
+
+namespace torva::tools {
+
+struct ReadOptions {
+    bool editor = false;
+    bool json = false;
+    std::string programFolder;  // empty: Tvtool's own folder
+    std::vector<std::string> files;
+};
+
+// Parses "--editor", "--json" (when allowed), "--program-folder DIR" and the file arguments; prints
+// the problem and gives nothing on a usage error.
+std::optional<ReadOptions> ParseReadOptions(const CommandArguments& arguments, bool allowJson,
+                                            std::size_t minFiles, std::size_t maxFiles,
+                                            ToolEnvironment& environment);
+
+struct ToolRead {
+    definition::ReadResult result;
+    std::string path;      // the full path read
+    bool readable = true;  // false: an input/output failure, already reported
+};
+
+// Reads the file as the runtime or the editor would from Tvtool's machine.
+ToolRead ReadForTool(const std::string& file, bool editor, const std::string& programFolder,
+                     definition::MenuDefinition& def, ToolEnvironment& environment);
+
+// "ErrorNo = rule : message : detail" with each CR shown as a blank.
+std::string FailureLine(const definition::RuleFailure& failure);
+
+// The report of an unexpected failure, on one line.
+std::string RunErrorLine(const definition::ReadResult& result);
+
+}  // namespace torva::tools
