@@ -30,20 +30,11 @@ std::string_view ScriptErrorText(ScriptError error) {
 }
 
 std::string ComposeErrorBoxText(const ScriptState& state, int failureNumber) {
-    std::string text;
-    if (state.stepCode < 500) {
-        text = state.errorText;
-        text += kCr;
-        text += state.errorDetail;
-    } else {
-        text = kUnrecoverableMessage;
-        text += kCr;
-        text += kProcessingEnds;
-    }
-    text += kCr;
-    // The runner's own form has no blanks around the colon, unlike the runtime's report.
-    text += "ErrorNo = " + std::to_string(state.stepCode) + ":" + std::to_string(failureNumber);
-    return text;
+    ErrorState error;
+    error.code = state.stepCode;
+    error.message = state.errorText;
+    error.detail = state.errorDetail;
+    return ComposeFatalText(error, failureNumber, kScriptSeparator);
 }
 
 }  // namespace torva::script

@@ -1,0 +1,110 @@
+#include "script/win32/win32_script_host.h"
+
+#include <windows.h>
+
+#include "platform/win32/append_file.h"
+#include "platform/win32/message_box.h"
+#include "platform/win32/power_log.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide.h"
+#include "script/script_state.h"
+
+namespace torva::script::win32 {
+
+namespace {
+
+constexpr const char* kMailslotName = "TORVAMS";
+constexpr const char* kRemotePrivilege = "SeRemoteShutdownPrivilege";
+
+// A menu that is busy still gets the command delivered; one that stopped answering must not hold
+// the runner for ever, so the wait ends only when the receiver is hung.
+constexpr UINT kHungWindowTimeoutMs = 10000;
+
+}  // namespace
+
+void Win32ScriptHost::PumpEvents() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+bool Win32ScriptHost::IsNtPlatform() const {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExW(&info)) return true;  // every system that runs this program is of that family
+#pragma GCC diagnostic pop
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+BoxAnswer Win32ScriptHost::ShowBox(const std::string& text, BoxKind kind) {
+    UINT style = MB_TASKMODAL;
+    switch (kind) {
+        case BoxKind::Information:
+            style |= MB_OK | MB_ICONINFORMATION;
+            break;
+        case BoxKind::Question:
+            style |= MB_YESNO | MB_ICONQUESTION;
+            break;
+        case BoxKind::Error:
+            style |= MB_OK | MB_ICONERROR;
+            break;
+    }
+    const int answer = torva::win32::ShowMessageBox(nullptr, text, std::string(kBoxTitle), style);
+    if (answer == IDYES) return BoxAnswer::Yes;
+    if (answer == IDNO) return BoxAnswer::No;
+    return BoxAnswer::Ok;
+}
+
+void Win32ScriptHost::Sleep(uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
+
+void Win32ScriptHost::SendSystemCommand(int32_t window, uint32_t command) {
+    // Window handles travel as 32-bit numbers; the system sign-extends them to pointer size.
+    const HWND target = reinterpret_cast<HWND>(static_cast<intptr_t>(window));
+    if (!IsWindow(target)) return;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(target, WM_SYSCOMMAND, command, 0, SMTO_NOTIMEOUTIFNOTHUNG, kHungWindowTimeoutMs,
+                        &result);
+}
+
+void Win32ScriptHost::EnableShutdownPrivilege(PrivilegeChoice choice) {
+    if (choice == PrivilegeChoice::Local) {
+        services_.power.AdjustShutdownPrivilege();
+        return;
+    }
+    // The suite's power service knows only the local privilege; shutting down another computer
+    // needs the remote one in this process's token. Failures show up as a refused request. Under
+    // the tests' power redirect the step is logged like the power service's own steps.
+    const std::string log = torva::win32::EnvironmentValue(torva::win32::kPowerLogVariable);
+    if (!log.empty()) {
+        (void)torva::win32::AppendToFile(log, torva::win32::PrivilegeLogLine(kRemotePrivilege) + "\r\n");
+        return;
+    }
+    HANDLE raw = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return;
+    const torva::win32::UniqueKernelHandle token(raw);
+    const std::wstring computer = torva::win32::Wide(services_.system.ComputerName());
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (!LookupPrivilegeValueW(computer.c_str(), torva::win32::Wide(kRemotePrivilege).c_str(),
+                               &privileges.Privileges[0].Luid)) {
+        return;
+    }
+    TOKEN_PRIVILEGES previous{};
+    DWORD previousSize = sizeof(previous);
+    AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize);
+}
+
+void Win32ScriptHost::WriteMailslot(const std::string& computer, const std::string& bytes) {
+    // Nobody listening, or an unreachable computer: nothing is sent and nothing is reported.
+    (void)services_.mailslots.Write(computer, kMailslotName, bytes);
+}
+
+}  // namespace torva::script::win32
