@@ -34,7 +34,10 @@ std::string WithoutLineEnds(std::string_view text) {
 
 std::string Quoted(std::string_view text) {
     if (text.empty()) return {};
-    return "\"" + Clean(text, false) + "\"";
+    std::string out(1, '"');
+    out += Clean(text, false);
+    out += '"';
+    return out;
 }
 
 std::string Unquoted(std::string_view text) {
