@@ -61,7 +61,7 @@ class ScriptHost {
     // Sends the system-command message with the given command value and waits for its delivery.
     virtual void SendSystemCommand(int32_t window, uint32_t command) = 0;
     virtual void EnableShutdownPrivilege(PrivilegeChoice choice) = 0;
-    virtual void ExitWindows(uint32_t request) = 0;
+    virtual void RequestExitWindows(uint32_t request) = 0;
     virtual void RemoteShutdown(const std::string& computer, const std::string& message,
                                 uint32_t timeoutSeconds, bool force, bool reboot) = 0;
     // One write of the bytes to the mailslot of the named computer; silent when it cannot be opened.

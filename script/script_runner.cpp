@@ -128,7 +128,7 @@ ScriptRunner::Flow ScriptRunner::Execute(const ScriptLine& line) {
         case Keyword::Poff:
         case Keyword::Sdwn:
         case Keyword::Loff:
-            return ExitWindows(line.keyword);
+            return LocalExit(line.keyword);
         case Keyword::Rmsg:
             return RemoteMessage(line);
         case Keyword::Rctl:

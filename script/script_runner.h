@@ -43,7 +43,7 @@ class ScriptRunner {
 
     // System and remote operations.
     Flow CloseCaller();
-    Flow ExitWindows(Keyword keyword);
+    Flow LocalExit(Keyword keyword);
     Flow RemoteShutdown(const ScriptLine& line, bool reboot);
     Flow RemoteMessage(const ScriptLine& line);
     Flow RemoteControl(const ScriptLine& line);

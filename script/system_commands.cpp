@@ -15,7 +15,7 @@ ScriptRunner::Flow ScriptRunner::CloseCaller() {
     return Flow::Next;
 }
 
-ScriptRunner::Flow ScriptRunner::ExitWindows(Keyword keyword) {
+ScriptRunner::Flow ScriptRunner::LocalExit(Keyword keyword) {
     const bool nt = keyword != Keyword::Loff && host_.IsNtPlatform();
     uint32_t request = kExitLogoff;
     switch (keyword) {
@@ -33,7 +33,7 @@ ScriptRunner::Flow ScriptRunner::ExitWindows(Keyword keyword) {
             break;
     }
     if (nt) host_.EnableShutdownPrivilege(PrivilegeChoice::Local);
-    host_.ExitWindows(request);
+    host_.RequestExitWindows(request);
     // The script ends whether or not the system accepts the request.
     return Flow::Leave;
 }

@@ -102,6 +102,11 @@ void Win32ScriptHost::EnableShutdownPrivilege(PrivilegeChoice choice) {
     AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize);
 }
 
+void Win32ScriptHost::RequestExitWindows(uint32_t request) {
+    // Parenthesised: <windows.h> has a function-like macro of that name.
+    (services_.power.ExitWindows)(request);
+}
+
 void Win32ScriptHost::WriteMailslot(const std::string& computer, const std::string& bytes) {
     // Nobody listening, or an unreachable computer: nothing is sent and nothing is reported.
     (void)services_.mailslots.Write(computer, kMailslotName, bytes);

@@ -50,7 +50,7 @@ class Win32ScriptHost : public ScriptHost {
 
     void SendSystemCommand(int32_t window, uint32_t command) override;
     void EnableShutdownPrivilege(PrivilegeChoice choice) override;
-    void ExitWindows(uint32_t request) override { services_.power.ExitWindows(request); }
+    void RequestExitWindows(uint32_t request) override;
     void RemoteShutdown(const std::string& computer, const std::string& message, uint32_t timeoutSeconds,
                         bool force, bool reboot) override {
         services_.power.RemoteShutdown(computer, message, timeoutSeconds, force, reboot);

@@ -92,7 +92,9 @@ class FakeScriptHost : public ScriptHost {
     void EnableShutdownPrivilege(PrivilegeChoice choice) override {
         log.push_back(choice == PrivilegeChoice::Local ? "privilege local" : "privilege remote");
     }
-    void ExitWindows(uint32_t request) override { log.push_back("exitwindows " + std::to_string(request)); }
+    void RequestExitWindows(uint32_t request) override {
+        log.push_back("exitwindows " + std::to_string(request));
+    }
     void RemoteShutdown(const std::string& computer, const std::string& message, uint32_t timeoutSeconds,
                         bool force, bool reboot) override {
         log.push_back("remoteshutdown " + computer + " [" + message + "] " + std::to_string(timeoutSeconds) +
