@@ -6,9 +6,11 @@
 
 #include "common/fatal_report.h"
 #include "common/run_error.h"
+#include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
 #include "rmsg/remote_message.h"
 #include "rmsg/win32/tvrmsgfm.h"
+#include "shell/program_arguments.h"
 
 namespace torva::rmsg {
 namespace TVRMSGBS {
@@ -46,6 +48,9 @@ int Main(HINSTANCE instance, const std::string& arguments) {
 }  // namespace TVRMSGBS
 }  // namespace torva::rmsg
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    return torva::rmsg::TVRMSGBS::Main(instance, torva::win32::Narrow(commandLine ? commandLine : L""));
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // The runtime writes the viewer's path unquoted; see ArgumentText.
+    const std::string commandLine = torva::win32::Narrow(GetCommandLineW());
+    const std::string arguments(torva::shell::ArgumentText(commandLine, torva::win32::ModulePath()));
+    return torva::rmsg::TVRMSGBS::Main(instance, arguments);
 }

@@ -6,12 +6,15 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/wide.h"
+#include "shell/program_arguments.h"
 #include "shell/win32/tvshellbs.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     torva::win32::Win32Registry registry;
     torva::win32::Win32FileSystem files;
     torva::win32::Win32Shell shell;
     torva::shell::TVSHELLBS::Services services{registry, files, shell, torva::win32::ModuleFolder()};
-    return torva::shell::TVSHELLBS::Main(torva::win32::Narrow(commandLine ? commandLine : L""), services);
+    const std::string commandLine = torva::win32::Narrow(GetCommandLineW());
+    const std::string arguments(torva::shell::ArgumentText(commandLine, torva::win32::ModulePath()));
+    return torva::shell::TVSHELLBS::Main(arguments, services);
 }

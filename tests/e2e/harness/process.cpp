@@ -68,7 +68,7 @@ std::wstring BuildEnvironmentBlock(const std::map<std::string, std::string>& cha
 
 Process Process::Start(const std::string& program, const StartOptions& options) {
     Process p;
-    std::wstring commandLine = L"\"" + Wide(program) + L"\"";
+    std::wstring commandLine = options.quoteProgram ? L"\"" + Wide(program) + L"\"" : Wide(program);
     if (!options.arguments.empty()) commandLine += L" " + Wide(options.arguments);
     STARTUPINFOW si{};
     si.cb = sizeof si;

@@ -29,6 +29,9 @@ struct StartOptions {
     std::map<std::string, std::string> environment;
     // Show command handed to the program (STARTF_USESHOWWINDOW).
     int showCommand = SW_SHOWNORMAL;
+    // The program path is written in double quotes unless this is false; callers that compose
+    // "folder\Program.exe args" without quotes are reproduced with false.
+    bool quoteProgram = true;
 
     // Chainable setters: StartOptions().Args("x").InFolder(dir).WithEnv("NAME", "value").
     StartOptions& Args(std::string text) {
@@ -41,6 +44,10 @@ struct StartOptions {
     }
     StartOptions& WithEnv(const std::string& name, std::string value) {
         environment[name] = std::move(value);
+        return *this;
+    }
+    StartOptions& UnquotedProgram() {
+        quoteProgram = false;
         return *this;
     }
     StartOptions& Show(int command) {
@@ -58,8 +65,9 @@ class Process {
     Process& operator=(Process&&) noexcept = default;
     ~Process();
 
-    // Starts program (a full path) with "program" in double quotes + " " + options.arguments as its
-    // command line. An empty Process (Valid() false) when the start failed; StartError() tells why.
+    // Starts program (a full path) with "program" in double quotes (see quoteProgram) + " " +
+    // options.arguments as its command line. An empty Process (Valid() false) when the start failed;
+    // StartError() tells why.
     static Process Start(const std::string& program, const StartOptions& options = {});
 
     bool Valid() const { return static_cast<bool>(process_); }

@@ -85,6 +85,21 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"PC01:", "PC01", ""}, TextCase{"PC01:A&B 100%", "PC01", "A&B 100%"},
                     TextCase{":no sender", "", "no sender"}));
 
+// The runtime writes the viewer's path unquoted, also when the program folder holds blanks.
+TEST(Tvrmsg, UnquotedPathWithBlanksKeepsTheSender) {
+    TempFolder folder("tv rmsg");
+    const std::string viewer = folder.File("Tvrmsg.exe");
+    ASSERT_TRUE(CopyFileTo(ProgramPath("Tvrmsg.exe"), viewer));
+    Process p = Process::Start(viewer, StartOptions().Args("PC01:hello there").UnquotedProgram());
+    ASSERT_TRUE(p.Valid());
+    const auto window = WaitForWindow(WindowQuery().OfProcess(p.Id()).OfClass("TVRMSGFM"));
+    ASSERT_TRUE(window.has_value());
+    EXPECT_EQ(WindowText(*window), std::string("PC01") + kCaptionSuffix);
+    EXPECT_EQ(FindControlById(*window, kIdMsg)->text, "hello there");
+    PostMessageW(*window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.WaitForExit(), std::optional<DWORD>(0));
+}
+
 TEST(Tvrmsg, EnterClosesLikeOk) {
     Viewer v("PC01:enter");
     ASSERT_NE(v.window, nullptr);

@@ -14,20 +14,24 @@ constexpr char kOpenFailedText[] = "コマンドの起動に失敗しました�
 // editor sits beside it.
 class OpenerInstall {
   public:
-    OpenerInstall() : folder_("tvshell") { EXPECT_TRUE(CopyFileTo(ProgramPath("Tvshell.exe"), Opener())); }
+    explicit OpenerInstall(const std::string& folderPrefix = "tvshell") : folder_(folderPrefix) {
+        EXPECT_TRUE(CopyFileTo(ProgramPath("Tvshell.exe"), Opener()));
+    }
     std::string Folder() const { return folder_.Path(); }
     std::string Opener() const { return folder_.File("Tvshell.exe"); }
     void InstallEditor() const { ASSERT_TRUE(WriteBytes(folder_.File("TVSETUP.EXE"), "MZ dummy editor")); }
 
-    Process Run(const std::string& arguments, std::map<std::string, std::string> environment = {}) const {
+    Process Run(const std::string& arguments, std::map<std::string, std::string> environment = {},
+                bool quoted = true) const {
         StartOptions options;
         options.arguments = arguments;
         options.environment = std::move(environment);
+        options.quoteProgram = quoted;
         return Process::Start(Opener(), options);
     }
     // Runs and expects a quiet, successful end.
-    void RunQuietly(const std::string& arguments) const {
-        Process p = Run(arguments);
+    void RunQuietly(const std::string& arguments, bool quoted = true) const {
+        Process p = Run(arguments, {}, quoted);
         ASSERT_TRUE(p.Valid()) << p.StartError();
         const auto code = p.WaitForExit();
         EXPECT_EQ(code, std::optional<DWORD>(0)) << arguments;
@@ -70,6 +74,15 @@ TEST_F(OpenerRegistration, WritesBothFileTypesExactlyAsTabled) {
     for (const auto& e : table) EXPECT_EQ(ClassesValue(e.key), std::optional<std::string>(e.value)) << e.key;
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, "tvx_auto_file\\shell\\edit")) << "no editor installed";
     EXPECT_FALSE(ClassesValue("tvx_auto_file\\shell").has_value());
+}
+
+// The runtime writes the opener's path unquoted, also when the program folder holds blanks.
+TEST_F(OpenerRegistration, UnquotedPathWithBlanksStillReadsTheMarker) {
+    OpenerInstall spaced("tv shell");
+    ASSERT_NE(spaced.Folder().find(' '), std::string::npos);
+    spaced.RunQuietly("<LinkTVX>", false);
+    EXPECT_EQ(ClassesValue("tvx_auto_file\\DefaultIcon"),
+              std::optional<std::string>(spaced.Folder() + "\\Torva.exe,1"));
 }
 
 TEST_F(OpenerRegistration, QuotedMarkerRegistersToo) {
