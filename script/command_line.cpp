@@ -32,7 +32,7 @@ int32_t ParseWindowNumber(std::string_view digits) {
 }  // namespace
 
 bool IsAbsoluteScriptPath(std::string_view path) {
-    return path.substr(0, 2) == "\\\\" || (path.size() >= 2 && path[1] == ':');
+    return path.substr(0, 2) == "\\\\" || MidChars(path, 2, 1) == ":";
 }
 
 RunnerCommandLine ParseRunnerCommandLine(std::string_view commandLine, std::string_view runnerFolder) {

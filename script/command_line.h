@@ -17,7 +17,8 @@ struct RunnerCommandLine {
 // A marker with a window number that is not 8 hexadecimal digits raises RunError(type mismatch).
 RunnerCommandLine ParseRunnerCommandLine(std::string_view commandLine, std::string_view runnerFolder);
 
-// "\\server\..." and "X:..." are absolute; everything else is relative to the runner's folder.
+// "\\server\..." and "X:..." (a colon as second character) are absolute, for scripts and programs
+// alike; a relative script is in the runner's folder, a relative program is searched for.
 bool IsAbsoluteScriptPath(std::string_view path);
 
 }  // namespace torva::script

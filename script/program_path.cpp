@@ -2,6 +2,7 @@
 
 #include "common/path.h"
 #include "common/utf8.h"
+#include "script/command_line.h"
 
 namespace torva::script {
 
@@ -19,7 +20,7 @@ ResolvedProgram ResolveProgramPath(std::string_view name, const ScriptState& sta
         return result;
     }
     if (chars >= 2) {
-        const bool absolute = name.substr(0, 2) == "\\\\" || name[1] == ':';
+        const bool absolute = IsAbsoluteScriptPath(name);
         if (absolute) {
             if (chars == 2) {
                 result.status = ResolvedProgram::Status::Nothing;

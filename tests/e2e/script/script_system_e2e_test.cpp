@@ -69,18 +69,6 @@ TEST_F(ScriptE2eTest, RemoteLinesArriveInTheMailslotAsShiftJis) {
     EXPECT_EQ(ReadAll(slot.get()), expected);
 }
 
-TEST_F(ScriptE2eTest, PageOrButtonOutOfRangeIsError4) {
-    win32::UniqueFileHandle slot(CreateMailslotW(L"\\\\.\\mailslot\\TORVAMS", 0, 0, nullptr));
-    ASSERT_TRUE(slot);
-    const std::string script = WriteScript("RANGE.TVS", {"RCTL: . 1 25", "MSG: NEVER"});
-    Process runner = StartRunner(Quoted(script));
-    const auto box = Answer(runner, IDOK);
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, "許されないページ（ボタン）番号が指定されています。\r. 1 25\rErrorNo = 4:0");
-    EXPECT_EQ(Finish(runner), std::optional<DWORD>(4));
-    EXPECT_TRUE(ReadAll(slot.get()).empty());
-}
-
 // A stand-in for the menu window: closes itself on the close command and counts what it got.
 struct CallerWindow {
     static inline int closeCommands = 0;

@@ -70,6 +70,7 @@ TEST_F(ProgramPathTest, UnknownScriptFolderIsSkipped) {
 TEST_F(ProgramPathTest, AbsoluteAndSpecialNames) {
     existing.insert("E:\\APPS\\Y.EXE");
     existing.insert("\\\\SRV\\SHARE\\Z.EXE");
+    existing.insert("あ:\\Y.EXE");
     struct Case {
         const char* name;
         ResolvedProgram::Status status;
@@ -86,6 +87,9 @@ TEST_F(ProgramPathTest, AbsoluteAndSpecialNames) {
         {"", ResolvedProgram::Status::Nothing, ""},
         {"\\TOOLS\\X.EXE", ResolvedProgram::Status::BadName, ""},
         {"X", ResolvedProgram::Status::NotFound, ""},
+        // The colon counts as the second character, not the second byte.
+        {"あ:", ResolvedProgram::Status::Nothing, ""},
+        {"あ:\\Y.EXE", ResolvedProgram::Status::Found, "あ:\\Y.EXE"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
