@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/utf8.h"
+#include "platform/win32/wide.h"
 #include "tests/e2e/script/script_e2e_fixture.h"
 
 namespace torva::e2e {
@@ -141,6 +142,36 @@ TEST_F(ScriptE2eTest, DocumentOpensThroughTheShellAndTheScriptGoesOn) {
     EXPECT_EQ(probe.commandLine.find("/IGNORED"), std::string::npos);
     // The runner's folder is the document's working folder.
     EXPECT_EQ(UpperLetters(probe.workFolder), UpperLetters(folder_.Path()));
+}
+
+// A program copied into a system folder for one test, removed afterwards.
+struct ProgramInFolder {
+    std::string path;
+    ProgramInFolder(UINT (*folderQuery)(LPWSTR, UINT), const std::string& name) {
+        wchar_t folder[MAX_PATH] = {};
+        folderQuery(folder, MAX_PATH);
+        path = win32::Narrow(folder) + "\\" + name;
+        CopyFileTo(ProgramPath("TvProbe.exe"), path);
+    }
+    ~ProgramInFolder() { DeleteFileW(win32::Wide(path).c_str()); }
+};
+
+TEST_F(ScriptE2eTest, ProgramsAreFoundInTheWindowsAndSystemFolders) {
+    const ProgramInFolder inWindows(GetWindowsDirectoryW, "TVSE2E_WIN.EXE");
+    const ProgramInFolder inSystem(GetSystemDirectoryW, "TVSE2E_SYS.EXE");
+    ASSERT_TRUE(FileExists(inWindows.path) && FileExists(inSystem.path));
+    const std::string script =
+        WriteScript("FOLDERS.TVS", {"WAIT: tvse2e_win.exe", "CODE<>3:BAD", "WAIT: tvse2e_sys.exe",
+                                    "CODE<>3:BAD", "MSG: BOTH", "END:", ":BAD", "MSG: BAD"});
+    Process runner = StartRunner(Quoted(script), "--exit 3");
+    const auto box = Answer(runner, IDOK);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "BOTH");
+    EXPECT_EQ(Finish(runner), std::optional<DWORD>(0));
+    const auto probes = ScriptProbes();
+    ASSERT_EQ(probes.size(), 2u);
+    EXPECT_EQ(UpperLetters(probes[0].commandLine), UpperLetters(Quoted(inWindows.path) + " "));
+    EXPECT_EQ(UpperLetters(probes[1].commandLine), UpperLetters(Quoted(inSystem.path) + " "));
 }
 
 TEST_F(ScriptE2eTest, MissingProgramIsError2) {
