@@ -7,6 +7,8 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"check", "[--editor] [--json] [--program-folder DIR] FILE", RunCheck},
         {"dump", "[--editor] [--program-folder DIR] FILE", RunDump},
         {"format", "FILE [OUT]", RunFormat},
+        {"list", "[--program-folder DIR] FILE OUT", RunList},
+        {"convert", "[--program-folder DIR] OLD NEW", RunConvert},
     };
     return kCommands;
 }
