@@ -103,6 +103,18 @@ std::unique_ptr<MenuDefinition> RichDefinition() {
     p2.Button(1).action = ButtonAction::Page;
     p2.Button(1).targetPage = 1;
     p2.Button(2).backColour = definition::kSemiTransparent;
+    // The remaining kinds of action, each with the lines its kind lists.
+    const ButtonAction more[] = {
+        ButtonAction::Shutdown,       ButtonAction::PowerOff,        ButtonAction::Reboot,
+        ButtonAction::ConfirmLogoff,  ButtonAction::ConfirmPowerOff, ButtonAction::ConfirmReboot,
+        ButtonAction::RemoteShutdown, ButtonAction::RemoteReboot,    ButtonAction::ConfirmRemoteShutdown};
+    for (int i = 0; i < 9; ++i) p2.Button(3 + i).action = more[i];
+    p2.Button(3).caption = "SD";
+    p2.Button(9).program = "サーバ";
+    p2.Button(9).arguments = "停止します";
+    p2.Button(10).program = "PC9";
+    p2.Button(11).program = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";  // cut to its 24-byte column
+    p2.Button(11).arguments = "m";
     // A slot beyond the 12 buttons of display mode 1 is not listed.
     p2.Button(13).caption = "beyond";
     return def;
