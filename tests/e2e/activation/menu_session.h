@@ -77,6 +77,12 @@ std::string ProbeButton(const MenuSession& s, int n, const std::string& argument
                         const std::string& password = {}, const std::string& guide = {},
                         const std::string& workFolder = {});
 
+inline WindowQuery Titled(const std::string& caption) {
+    WindowQuery query;
+    query.caption = caption;
+    return query;
+}
+
 // Closes every top-level window with the caption and waits until they are gone.
 bool CloseWindowsTitled(const std::string& caption);
 

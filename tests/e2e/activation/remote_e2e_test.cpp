@@ -2,6 +2,7 @@
 // remote-press button sending to this machine.
 #include <gtest/gtest.h>
 
+#include "platform/win32/wide.h"
 #include "tests/e2e/activation/menu_session.h"
 
 namespace torva::e2e {
