@@ -13,8 +13,10 @@ namespace {
 
 using platform::RegistryRoot;
 
-// An in-memory classes root: keys by path (case-insensitive, as the registry), default values only
-// matter here but named values are kept too. Every successful write is logged.
+// An in-memory registry: keys by path (case-insensitive, as the registry); keys of the classes root
+// are named by their path alone, keys of the current user begin with "hkcu\\". Every successful
+// write is logged. With machineReadOnly the classes root refuses creating and writing, as it does
+// for a user without administrator rights, but can still be read.
 class FakeRegistry : public platform::Registry {
   public:
     struct Key {
@@ -26,7 +28,11 @@ class FakeRegistry : public platform::Registry {
     std::set<std::string> failingWrites;  // paths whose SetString fails
     std::set<std::string> failingOpens;   // paths that cannot be opened or created
     std::string throwOnCreate;            // path whose create raises an unexpected failure
+    bool machineReadOnly = false;
 
+    static std::string Fold(RegistryRoot root, const std::string& path) {
+        return Fold((root == RegistryRoot::CurrentUser ? "hkcu\\" : "") + path);
+    }
     static std::string Fold(std::string s) {
         for (char& c : s)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -46,22 +52,24 @@ class FakeRegistry : public platform::Registry {
     bool Has(const std::string& path) const { return keys.count(Fold(path)) != 0; }
 
     platform::CreatedKey Create(RegistryRoot root, const std::string& path) override {
-        EXPECT_EQ(root, RegistryRoot::ClassesRoot);
-        if (Fold(path) == Fold(throwOnCreate)) throw RunError(kErrPermissionDenied);
-        if (failingOpens.count(Fold(path))) return {};
-        const bool created = !Has(path);
-        AddWithParents(path);
-        return {std::make_unique<FakeKey>(*this, Fold(path)), created};
+        const std::string key = Fold(root, path);
+        EXPECT_NE(root, RegistryRoot::LocalMachine);
+        if (key == Fold(throwOnCreate)) throw RunError(kErrPermissionDenied);
+        if (failingOpens.count(key) || Denied(root)) return {};
+        const bool created = !Has(key);
+        AddWithParents(key);
+        return {std::make_unique<FakeKey>(*this, key), created};
     }
     std::unique_ptr<platform::RegistryKey> Open(RegistryRoot root, const std::string& path,
                                                 bool write) override {
-        EXPECT_EQ(root, RegistryRoot::ClassesRoot);
-        EXPECT_TRUE(write);
-        if (!Has(path) || failingOpens.count(Fold(path))) return nullptr;
-        return std::make_unique<FakeKey>(*this, Fold(path));
+        const std::string key = Fold(root, path);
+        if (!Has(key) || failingOpens.count(key) || (write && Denied(root))) return nullptr;
+        return std::make_unique<FakeKey>(*this, key);
     }
 
   private:
+    bool Denied(RegistryRoot root) const { return machineReadOnly && root == RegistryRoot::ClassesRoot; }
+
     class FakeKey : public platform::RegistryKey {
       public:
         FakeKey(FakeRegistry& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
@@ -189,11 +197,13 @@ TEST_F(FileAssociations, EditVerbNeedsAnOpenableTypeKey) {
 TEST_F(FileAssociations, FailingCallsLeaveOnlyTheirPartOut) {
     registry.failingWrites.insert("tvx_auto_file\\defaulticon");
     registry.failingOpens.insert(".tvs");
+    registry.failingOpens.insert("hkcu\\software\\classes\\.tvs");
     Register();
     EXPECT_EQ(registry.Default("tvx_auto_file\\defaulticon"), "<no value>");
     EXPECT_EQ(registry.Default("tvx_auto_file\\shell\\open\\command"),
               "C:\\Program Files\\Torva\\Torva.exe \"%1\"");
     EXPECT_FALSE(registry.Has("tvs_auto_file"));
+    EXPECT_FALSE(registry.Has("hkcu\\software\\classes\\tvs_auto_file"));
 }
 
 TEST_F(FileAssociations, UnexpectedFailureReachesTheCaller) {
@@ -205,6 +215,54 @@ TEST_F(FileAssociations, UnexpectedFailureReachesTheCaller) {
         EXPECT_EQ(e.number(), kErrPermissionDenied);
     }
     EXPECT_EQ(registry.Default(".tvx"), "tvx_auto_file");
+}
+
+TEST_F(FileAssociations, WithoutAdministratorRightsRegistersForTheUser) {
+    registry.machineReadOnly = true;
+    Register();
+    const std::string user = "hkcu\\software\\classes\\";
+    const std::vector<std::string> expected = {
+        user + ".tvx=tvx_auto_file",
+        user + "tvx_auto_file=TORVA command definition",
+        user + "tvx_auto_file\\defaulticon=C:\\Program Files\\Torva\\Torva.exe,1",
+        user + "tvx_auto_file\\shell\\open\\command=C:\\Program Files\\Torva\\Torva.exe \"%1\"",
+        user + ".tvs=tvs_auto_file",
+        user + "tvs_auto_file=TORVA script file",
+        user + "tvs_auto_file\\defaulticon=C:\\Program Files\\Torva\\Torva.exe,14",
+        user + "tvs_auto_file\\shell\\open\\command=C:\\Program Files\\Torva\\Tvscript.exe \"%1\"",
+    };
+    EXPECT_EQ(registry.writes, expected);
+    registry.writes.clear();
+    Register();
+    EXPECT_TRUE(registry.writes.empty()) << "a second start finds the user's registration";
+}
+
+TEST_F(FileAssociations, WithoutAdministratorRightsNeverShadowsTheMachinesRegistration) {
+    registry.Put(".tvx", "tvx_auto_file");
+    registry.Put("tvx_auto_file", "TORVA command definition");
+    registry.machineReadOnly = true;
+    InstallEditor();
+    Register();
+    const std::string user = "hkcu\\software\\classes\\";
+    EXPECT_FALSE(registry.Has(user + ".tvx"));
+    EXPECT_FALSE(registry.Has(user + "tvx_auto_file\\defaulticon"));
+    EXPECT_EQ(registry.Default(user + ".tvs"), "tvs_auto_file");
+    // The machine's type lacks the edit verb: this user gets it, opening staying the default.
+    EXPECT_EQ(registry.Default(user + "tvx_auto_file\\shell\\edit\\command"),
+              "C:\\Program Files\\Torva\\Tvsetup.exe \"%1\"");
+    EXPECT_EQ(registry.Default(user + "tvx_auto_file\\shell\\edit"), "メニュー編集(&E)");
+    EXPECT_EQ(registry.Default(user + "tvx_auto_file\\shell"), "open");
+    EXPECT_EQ(registry.Default("tvx_auto_file"), "TORVA command definition");
+}
+
+TEST_F(FileAssociations, WithoutAdministratorRightsKeepsTheMachinesEditVerb) {
+    registry.Put(".tvx", "tvx_auto_file");
+    registry.Put("tvx_auto_file\\shell\\edit\\command", "machine \"%1\"");
+    registry.machineReadOnly = true;
+    InstallEditor();
+    Register();
+    EXPECT_FALSE(registry.Has("hkcu\\software\\classes\\tvx_auto_file"));
+    EXPECT_EQ(registry.Default("tvx_auto_file\\shell\\edit\\command"), "machine \"%1\"");
 }
 
 TEST(FileAssociationTable, FollowsTheOwnFolder) {
