@@ -44,6 +44,26 @@ TEST_F(ScriptE2eTest, StartsTheOpenerAndReportsAMissingScript) {
     EXPECT_EQ(records[0].commandLine, Quoted(folder_.File("Tvshell.exe")) + " <LinkTVX>");
 }
 
+TEST_F(ScriptE2eTest, RealOpenerRegistersTheAssociationsAtStart) {
+    // The installed runner beside the real document opener, as the menu starts it.
+    ScopedRegistryCleanup tvs(HKEY_CLASSES_ROOT, ".tvs");
+    ScopedRegistryCleanup tvsType(HKEY_CLASSES_ROOT, "tvs_auto_file");
+    ScopedRegistryCleanup tvx(HKEY_CLASSES_ROOT, ".tvx");
+    ScopedRegistryCleanup tvxType(HKEY_CLASSES_ROOT, "tvx_auto_file");
+    const std::string script = WriteScript("REAL.TVS", {"MSG: real"});
+    StartOptions options;
+    options.arguments = Quoted("|TORVA|00000000|" + script);
+    options.environment = {{"TORVA_POWER_LOG", powerLog_}};
+    Process runner = Process::Start(ProgramPath("Tvscript.exe"), options);
+    ASSERT_TRUE(runner.Valid());
+    const auto box = Answer(runner, IDOK);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "REAL");
+    EXPECT_EQ(Finish(runner), std::optional<DWORD>(0));
+    EXPECT_TRUE(WaitUntil([] { return RegistryKeyExists(HKEY_CLASSES_ROOT, ".tvs"); }));
+    EXPECT_EQ(ReadRegistryString(HKEY_CLASSES_ROOT, ".tvs"), std::optional<std::string>("tvs_auto_file"));
+}
+
 TEST_F(ScriptE2eTest, UnknownCommandShowsItsBoxWordForWord) {
     const std::string script = WriteScript("PAUSE.TVS", {"* not a command:", "PAUSE: 5", "MSG: NEVER"});
     Process runner = StartRunner(Quoted(script));
