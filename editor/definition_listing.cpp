@@ -86,7 +86,8 @@ class Listing {
     }
 
     void Settings() {
-        const std::string minor = (kEditorVersionMinor < 10 ? "0" : "") + std::to_string(kEditorVersionMinor);
+        std::string minor = kEditorVersionMinor < 10 ? "0" : "";
+        minor += std::to_string(kEditorVersionMinor);
         Line("バージョン　：" + std::to_string(kEditorVersionMajor) + "." + minor);
         Blank();
         const DefinitionOptions& o = def_.options;
