@@ -213,6 +213,26 @@ TEST(HarnessCapture, CapturesWhatTheWindowShowsAndSavesIt) {
     EXPECT_EQ(bytes->size(), 14u + 40u + 200u * 150u * 4u);
 }
 
+TEST(HarnessCapture, PrintWindowCapturesWithoutTheScreen) {
+    LocalWindow local;
+    ASSERT_NE(local.hwnd.load(), nullptr);
+    const Capture image = CaptureWindow(local.hwnd, true, CaptureSource::PrintWindow);
+    ASSERT_EQ(image.Width(), 200);
+    EXPECT_EQ(image.At(150, 100), Capture::FromColorRef(LocalWindow::kFill));
+}
+
+TEST(HarnessInput, SendInputReachesTheForegroundWindow) {
+    LocalWindow local;
+    ASSERT_NE(local.hwnd.load(), nullptr);
+    ASSERT_TRUE(BringToForeground(local.hwnd));
+    ASSERT_TRUE(SendText("ab"));
+    EXPECT_TRUE(WaitUntil([&] { return local.chars == 2; })) << local.chars;
+    ASSERT_TRUE(SendKeyChord({VK_SHIFT, VK_F3}));
+    EXPECT_TRUE(WaitUntil([&] { return local.keys >= 2; })) << "Shift and F3 pressed";
+    ASSERT_TRUE(SendClickAt(local.hwnd, POINT{150, 100}));
+    EXPECT_TRUE(WaitUntil([&] { return local.mouseDowns == 1; }));
+}
+
 struct BoxCase {
     UINT style;
     MessageBoxIcon icon;
