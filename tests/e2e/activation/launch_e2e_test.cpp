@@ -97,6 +97,10 @@ TEST(ActivationE2E, ProgramGetsItsArgumentsAndWorkFolder) {
     const std::string work = s.Folder().File("work");
     ASSERT_TRUE(CreateDirectoryW(win32::Wide(work).c_str(), nullptr));
     ASSERT_TRUE(s.Start(Menu({}, {ProbeButton(s, 3, "a  b 日本", 0, {}, {}, work)})));
+    // A right click is followed by a click that does nothing.
+    ClickAt(s.Button(3), POINT{6, 6}, true);
+    Sleep(1000);
+    EXPECT_TRUE(s.RecordsWithArg("日本").empty());
     s.Click(3);
     ASSERT_TRUE(s.WaitForRecordWithArg("日本"));
     const auto r = s.RecordsWithArg("日本").front();
@@ -237,6 +241,27 @@ TEST_P(ConfirmationE2E, NoDoesNothingAndYesRunsEndProgramsThenTheRequest) {
     EXPECT_TRUE(s.Program().WaitForExit(Millis(15000)).has_value());
     EXPECT_EQ(s.RecordsWithArg("endprogram").size(), 1u);
     EXPECT_EQ(s.PowerLog(), c.powerLines);
+}
+
+TEST(ActivationE2E, RemoteShutdownsGoToTheNamedComputerWithoutEndingTheMenu) {
+    MenuSession s;
+    auto lines = Header();
+    lines.push_back("[PAGE1]");
+    lines.push_back("CMD1,,OFF,\"Down\",,,,,,,,\"RSDWN:PC02 本日は終了します\",,,");
+    lines.push_back("CMD2,,OFF,\"Reboot\",,,,,,,,\"RREBT:PC03\",1,,");
+    ASSERT_TRUE(s.Start(lines));
+    s.Click(1);
+    ASSERT_TRUE(WaitUntil([&] { return !s.PowerLog().empty(); }));
+    s.Click(2);
+    const auto box = WaitForMessageBox(s.Program().Id());
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, "ｺﾝﾋﾟｭｰﾀ名：PC03\rのリモートリブートが選択されました。\r実行しますか？");
+    ASSERT_TRUE(AnswerMessageBox(box->hwnd, IDYES));
+    ASSERT_TRUE(WaitUntil([&] { return s.PowerLog().find("PC03") != std::string::npos; }));
+    EXPECT_EQ(s.PowerLog(),
+              "RemoteShutdown computer=PC02 timeout=30 force=1 reboot=0 message=本日は終了します\r\n"
+              "RemoteShutdown computer=PC03 timeout=0 force=1 reboot=1 message=\r\n");
+    EXPECT_TRUE(s.Program().IsRunning());
 }
 
 INSTANTIATE_TEST_SUITE_P(
