@@ -59,6 +59,16 @@ TEST(HarnessProcess, DestructorEndsAProgramLeftRunning) {
     }
 }
 
+TEST(HarnessProcess, ReplacingAProcessEndsTheOldOne) {
+    Process p = Process::Start(ProgramPath("TvProbe.exe"), StartOptions().Args("--sleep 60000"));
+    ASSERT_TRUE(p.Valid());
+    win32::UniqueKernelHandle first(OpenProcess(SYNCHRONIZE, FALSE, p.Id()));
+    ASSERT_TRUE(first);
+    p = Process::Start(ProgramPath("TvProbe.exe"), StartOptions().Args("--exit 3"));
+    EXPECT_EQ(WaitForSingleObject(first.get(), 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(p.WaitForExit(), std::optional<DWORD>(3));
+}
+
 TEST(HarnessWindows, FindsAProgramsWindowByProcessAndCaption) {
     const std::string title = "Harness probe 日本";
     Process p =

@@ -1,6 +1,6 @@
 #include "tests/e2e/harness/process.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "platform/win32/wide.h"
 
@@ -88,6 +88,16 @@ Process Process::Start(const std::string& program, const StartOptions& options) 
     p.process_.reset(pi.hProcess);
     p.id_ = pi.dwProcessId;
     return p;
+}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        if (Valid() && IsRunning()) Kill();
+        process_ = std::move(other.process_);
+        id_ = std::exchange(other.id_, 0);
+        startError_ = other.startError_;
+    }
+    return *this;
 }
 
 Process::~Process() {

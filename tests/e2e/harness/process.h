@@ -62,7 +62,8 @@ class Process {
   public:
     Process() = default;
     Process(Process&&) noexcept = default;
-    Process& operator=(Process&&) noexcept = default;
+    // A process still running in the target is ended first, as the destructor would.
+    Process& operator=(Process&& other) noexcept;
     ~Process();
 
     // Starts program (a full path) with "program" in double quotes (see quoteProgram) + " " +
