@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/number.h"
+#include "common/path.h"
 #include "common/utf8.h"
 
 namespace torva::script {
@@ -145,10 +146,7 @@ ProgramLine SplitProgramLine(std::string_view argument) {
 }
 
 std::string ProgramExtension(std::string_view path) {
-    if (StartsWith(UpperLetters(path.substr(0, 6)), "HTTP:") ||
-        StartsWith(UpperLetters(path.substr(0, 6)), "HTTPS:")) {
-        return {};
-    }
+    if (IsAddress(path)) return {};
     std::size_t end = path.size();
     for (std::size_t i = path.size(); i-- > 0;) {
         const char c = path[i];
