@@ -5,6 +5,16 @@
 #include <optional>
 #include <string>
 
+// <windows.h> renames DeleteFile and ReplaceFile to their A/W functions; the members must keep one
+// name in every file that sees this class, so the macros end here (Win32 code calls the W functions
+// by name). Implementations in files that include <windows.h> afterwards #undef them again.
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+
 namespace torva::platform {
 
 class FileSystem {
@@ -23,6 +33,12 @@ public:
     // Replaces target by source in one step (source is removed); used for safe saves.
     [[nodiscard]] virtual bool ReplaceFile(const std::string& source, const std::string& target) = 0;
     [[nodiscard]] virtual bool DeleteFile(const std::string& path) = 0;
+    // A file that includes <windows.h> after this header sees the two calls above renamed by its
+    // macros; these forward them, so callers work whatever the include order.
+    [[nodiscard]] bool ReplaceFileW(const std::string& source, const std::string& target) {
+        return ReplaceFile(source, target);
+    }
+    [[nodiscard]] bool DeleteFileW(const std::string& path) { return DeleteFile(path); }
     [[nodiscard]] virtual bool SetCurrentFolder(const std::string& path) = 0;
     virtual std::string CurrentFolder() const = 0;
 

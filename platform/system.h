@@ -4,6 +4,13 @@
 #include <cstdint>
 #include <string>
 
+// <windows.h> defines ExitWindows as a two-argument macro, which would break the member below; the
+// macro ends here (Win32 code calls ExitWindowsEx). A file that includes <windows.h> after this
+// header calls the member as (power.ExitWindows)(flags), which no function-like macro touches.
+#ifdef ExitWindows
+#undef ExitWindows
+#endif
+
 namespace torva::platform {
 
 class SystemInfo {

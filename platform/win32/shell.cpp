@@ -1,0 +1,19 @@
+#include "platform/win32/shell.h"
+
+#include <windows.h>
+//
+#include <shellapi.h>
+
+#include "platform/win32/wide.h"
+
+namespace torva::win32 {
+
+intptr_t Win32Shell::Open(const std::string& document, const std::string& workFolder) {
+    const std::wstring file = Wide(document);
+    const std::wstring folder = Wide(workFolder);
+    const HINSTANCE result = ShellExecuteW(nullptr, nullptr, file.c_str(), nullptr,
+                                           folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL);
+    return reinterpret_cast<intptr_t>(result);
+}
+
+}  // namespace torva::win32

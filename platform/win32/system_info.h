@@ -1,0 +1,18 @@
+#pragma once
+// Facts about the machine and the running program.
+
+#include "platform/system.h"
+
+namespace torva::win32 {
+
+class Win32SystemInfo : public platform::SystemInfo {
+  public:
+    std::string ComputerName() const override;   // GetComputerNameW
+    std::string WindowsFolder() const override;  // GetWindowsDirectoryW
+    std::string SystemFolder() const override;   // GetSystemDirectoryW
+    std::string ProgramFolder() const override;  // folder of the running .exe, no trailing "\"
+    // Platform NT 5.1, read through RtlGetVersion (GetVersionExW answers what the manifest allows).
+    bool IsTallCaptionPlatform() const override;
+};
+
+}  // namespace torva::win32

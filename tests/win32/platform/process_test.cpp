@@ -1,0 +1,71 @@
+// Starting programs, waiting for them and reading their exit codes, with the probe as the child.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/win32/processes.h"
+#include "tests/win32/platform/test_support.h"
+
+namespace torva::test {
+namespace {
+
+TEST(Win32Processes, ExitCodesComeBack) {
+    win32::Win32Processes processes;
+    for (const uint32_t code : {9u, 0u, 255u, 70000u}) {
+        const auto pid = processes.Start(ProbeCommand("--exit " + std::to_string(code)));
+        ASSERT_TRUE(pid) << code;
+        EXPECT_EQ(processes.WaitForExit(*pid), code);
+    }
+}
+
+TEST(Win32Processes, ChildThatEndedLongAgoIsStillWaitedOnCorrectly) {
+    // Many quick children first, then the waits: every kept handle must give its own code.
+    win32::Win32Processes processes;
+    std::vector<std::pair<uint32_t, uint32_t>> started;
+    for (uint32_t code = 1; code <= 5; ++code) {
+        const auto pid = processes.Start(ProbeCommand("--exit " + std::to_string(code)));
+        ASSERT_TRUE(pid);
+        started.emplace_back(*pid, code);
+    }
+    Sleep(500);
+    for (const auto& [pid, code] : started) EXPECT_EQ(processes.WaitForExit(pid), code);
+    // The handle is given back after the wait: a second wait has nothing to go on.
+    EXPECT_FALSE(processes.WaitForExit(started.front().first));
+}
+
+TEST(Win32Processes, WaitsOnProcessesStartedElsewhere) {
+    win32::Win32Processes starter;
+    win32::Win32Processes waiter;  // knows only the id, so it must open the process
+    const auto pid = starter.Start(ProbeCommand("--sleep 1500 --exit 7"));
+    ASSERT_TRUE(pid);
+    EXPECT_EQ(waiter.WaitForExit(*pid), 7u);
+}
+
+TEST(Win32Processes, FailuresAreReportedNotCrashed) {
+    win32::Win32Processes processes;
+    ScratchFolder scratch;
+    EXPECT_FALSE(processes.Start("\"" + scratch.File("missing.exe") + "\""));
+    EXPECT_FALSE(processes.Start(""));
+    EXPECT_FALSE(processes.Start(ProbeCommand("--exit 1"), scratch.File("no such folder")));
+    EXPECT_FALSE(processes.WaitForExit(0xFFFFFFF0u));
+    EXPECT_EQ(processes.CurrentProcessId(), GetCurrentProcessId());
+}
+
+TEST(Win32Processes, CommandLineAndWorkFolderReachTheChild) {
+    ScratchFolder scratch;
+    ScratchFolder work;
+    const std::string log = scratch.File("probe.log");
+    win32::Win32Processes processes;
+    const std::string line = ProbeCommand("--log \"" + log + "\" \"a b\" 日本語 \"C:\\表\\x\"");
+    const auto pid = processes.Start(line + " --exit 3", work.path());
+    ASSERT_TRUE(pid);
+    EXPECT_EQ(processes.WaitForExit(*pid), 3u);
+    const auto record = WaitForProbeRecord(log, *pid);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->commandLine, line + " --exit 3");
+    EXPECT_EQ(record->args,
+              (std::vector<std::string>{"--log", log, "a b", "日本語", "C:\\表\\x", "--exit", "3"}));
+    EXPECT_EQ(record->workFolder, work.path());
+}
+
+}  // namespace
+}  // namespace torva::test
