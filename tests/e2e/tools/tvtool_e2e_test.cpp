@@ -1,0 +1,251 @@
+// Tvtool.exe end to end: check, dump and format on definition files on the C: drive of the prefix,
+// with relative programs found in the Windows and System folders.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <nlohmann/json.hpp>
+
+#include "common/cp932.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide.h"
+#include "tests/e2e/harness/process.h"
+#include "tests/e2e/harness/test_support.h"
+
+namespace torva::e2e {
+namespace {
+
+struct ToolRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::string out;
+    std::string err;
+};
+
+std::string WindowsFolder() {
+    wchar_t buffer[MAX_PATH];
+    const UINT n = GetWindowsDirectoryW(buffer, MAX_PATH);
+    return win32::Narrow(std::wstring(buffer, n));
+}
+
+std::string SystemFolder() {
+    wchar_t buffer[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
+    return win32::Narrow(std::wstring(buffer, n));
+}
+
+class TvtoolTest : public ::testing::Test {
+  protected:
+    // Runs Tvtool.exe with the arguments; its output streams go to files of the scratch folder.
+    ToolRun Run(const std::string& arguments) {
+        // Fresh names each run: a finished child's handles may close a moment after its exit.
+        ++runs_;
+        const std::string outPath = folder_.File("stdout" + std::to_string(runs_) + ".txt");
+        const std::string errPath = folder_.File("stderr" + std::to_string(runs_) + ".txt");
+        SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        win32::UniqueFileHandle out(CreateFileW(win32::Wide(outPath).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        win32::UniqueFileHandle err(CreateFileW(win32::Wide(errPath).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!out || !err) {
+            ADD_FAILURE() << "cannot create the output files";
+            return {};
+        }
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdOutput = out.get();
+        startup.hStdError = err.get();
+        std::wstring command = win32::Wide("\"" + ProgramPath("Tvtool.exe") + "\" " + arguments);
+        PROCESS_INFORMATION info{};
+        ToolRun run;
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                            nullptr, &startup, &info)) {
+            ADD_FAILURE() << "Tvtool.exe did not start: " << GetLastError();
+            return run;
+        }
+        win32::UniqueKernelHandle process(info.hProcess);
+        win32::UniqueKernelHandle thread(info.hThread);
+        EXPECT_EQ(WaitForSingleObject(process.get(), 60000), WAIT_OBJECT_0);
+        GetExitCodeProcess(process.get(), &run.exitCode);
+        out.reset();
+        err.reset();
+        run.out = ReadBytes(outPath).value_or("");
+        run.err = ReadBytes(errPath).value_or("");
+        return run;
+    }
+
+    // Writes a definition (UTF-8 lines) as the Shift-JIS file the programs read; gives its path.
+    std::string Definition(const std::string& name, const std::string& utf8Lines) {
+        const std::string path = folder_.File(name);
+        EXPECT_TRUE(WriteBytes(path, Utf8ToCp932(utf8Lines)));
+        return path;
+    }
+
+    static std::string Quote(const std::string& path) { return "\"" + path + "\""; }
+
+    TempFolder folder_{"tvtool"};
+    int runs_ = 0;
+};
+
+const std::string kSample =
+    "*,Sample menu\r\n"
+    "[VER8.05]\r\n"
+    "[DCHK]\r\n"
+    "[MODE1]\r\n"
+    "[STREND]\r\n"
+    "STR1,\"cmd.exe /c exit\",0\r\n"
+    "[TIMER]\r\n"
+    "TIM1,12:00,1,2\r\n"
+    "[PAGE1]\r\n"
+    "PSTR1,\"<C:\\Program Files\\Common Files> /q\",1\r\n"
+    "VARTITLE,\"事務所\",B1,0\r\n"
+    "TITLE1,\"Main\",ＭＳ 明朝,Regular,16,W,B\r\n"
+    "CMD1,,ON,\"メモ帳\",ＭＳ 明朝,Regular,10,,,,,\"CMD:regedit.exe\",0,,\r\n"
+    "CMD2,,OFF,\"Page 2\",,,,,,,,PAGE2,,,\r\n"
+    "CMD12,,OFF,\"Quit\",,,,,,,,END,,,\r\n"
+    "[PAGE2]\r\n"
+    "CMD1,,OFF,\"Back\",,,,,,,,PAGE1,,,\r\n";
+
+TEST_F(TvtoolTest, CleanDefinitionChecksInBothModes) {
+    const std::string path = Definition("CLEAN.TVX", kSample);
+    for (const char* mode : {"", "--editor "}) {
+        const ToolRun run = Run(std::string("check ") + mode + Quote(path));
+        EXPECT_EQ(run.exitCode, 0u) << mode << run.out << run.err;
+        EXPECT_EQ(run.out, "") << mode;
+    }
+    const ToolRun json = Run("check --json " + Quote(path));
+    EXPECT_EQ(json.exitCode, 0u);
+    auto report = nlohmann::json::parse(json.out);
+    EXPECT_EQ(report["ok"], true);
+    EXPECT_EQ(report["stopped"], false);
+    EXPECT_TRUE(report["failures"].empty());
+}
+
+TEST_F(TvtoolTest, RelativeProgramsAreFoundInTheWindowsAndSystemFolders) {
+    const std::string path = Definition("REL.TVX", kSample);
+    const ToolRun runtime = Run("dump " + Quote(path));
+    ASSERT_EQ(runtime.exitCode, 0u) << runtime.err;
+    auto model = nlohmann::json::parse(runtime.out);
+    // cmd.exe lives in the System folder only; regedit.exe in the Windows folder.
+    EXPECT_EQ(model["startPrograms"][0]["program"], SystemFolder() + "\\cmd.exe");
+    EXPECT_EQ(model["startPrograms"][0]["arguments"], "/c exit");
+    EXPECT_EQ(model["pages"][0]["buttons"][0]["program"], WindowsFolder() + "\\regedit.exe");
+    EXPECT_EQ(model["pages"][0]["buttons"][0]["caption"], "メモ帳");
+    EXPECT_EQ(model["pages"][0]["barTitle"]["text"], "事務所");
+    EXPECT_EQ(model["pages"][0]["barTitle"]["backColour"], 0xFFC0C0u);
+
+    const ToolRun editor = Run("dump --editor " + Quote(path));
+    ASSERT_EQ(editor.exitCode, 0u) << editor.err;
+    auto kept = nlohmann::json::parse(editor.out);
+    EXPECT_EQ(kept["startPrograms"][0]["program"], "cmd.exe");
+    EXPECT_EQ(kept["startPrograms"][0]["pathBase"], 4);
+    EXPECT_EQ(kept["pages"][0]["buttons"][0]["program"], "regedit.exe");
+    EXPECT_EQ(kept["pages"][0]["buttons"][0]["programBase"], 3);
+    EXPECT_EQ(kept["pages"].size(), 2u);
+    EXPECT_EQ(kept["pages"][1]["page"], 2);
+    EXPECT_EQ(kept["clockStarts"][0]["time"], "12:00");
+    EXPECT_EQ(kept["options"]["dupCheck"], true);
+    EXPECT_EQ(kept["comments"][0], "Sample menu");
+}
+
+TEST_F(TvtoolTest, FailuresAreListedWithRuleMessageAndDetail) {
+    const std::string path = Definition("BAD.TVX",
+                                        "[VER8.05]\r\n[PAGE1]\r\n"
+                                        "CMD3,\"C:\\NO\\A.ICO\",OFF,\"x\",,,,,,,,END,,,\r\n"
+                                        "CMD4,,OFF,\"y\",,,,,,,,\"CMD:nothere.exe\",0,,\r\n");
+    const ToolRun runtime = Run("check " + Quote(path));
+    EXPECT_EQ(runtime.exitCode, 1u);
+    EXPECT_EQ(runtime.out,
+              "ErrorNo = 5 : メニュー定義のコマンド定義で、存在しないアイコンファイル名が指定されています。 "
+              ": Page = 1 , No = 3 : "
+              "C:\\NO\\A.ICO\n");
+    const ToolRun editor = Run("check --editor --json " + Quote(path));
+    EXPECT_EQ(editor.exitCode, 1u);
+    auto report = nlohmann::json::parse(editor.out);
+    EXPECT_EQ(report["ok"], false);
+    EXPECT_EQ(report["stopped"], false);
+    ASSERT_EQ(report["failures"].size(), 2u);
+    EXPECT_EQ(report["failures"][1]["rule"], 7);
+    EXPECT_EQ(report["failures"][1]["detail"], "Page = 1 , No = 4 : nothere.exe");
+    EXPECT_EQ(report["failures"][1]["passedOver"], false);
+}
+
+TEST_F(TvtoolTest, NoCheckFailuresArePassedOverByTheRuntime) {
+    const std::string path = Definition("NCHK.TVX",
+                                        "[VER8.05]\r\n[NCHK]\r\n[PAGE1]\r\n"
+                                        "CMD4,,OFF,\"y\",,,,,,,,\"CMD:nothere.exe\",0,,\r\n"
+                                        "[PAGE1]\r\n");
+    const ToolRun run = Run("check --json " + Quote(path));
+    EXPECT_EQ(run.exitCode, 1u);
+    auto report = nlohmann::json::parse(run.out);
+    EXPECT_EQ(report["stopped"], false);
+    ASSERT_EQ(report["failures"].size(), 2u);
+    EXPECT_EQ(report["failures"][0]["passedOver"], true);
+    EXPECT_EQ(report["failures"][1]["rule"], 3);
+    const ToolRun dump = Run("dump " + Quote(path));
+    EXPECT_EQ(nlohmann::json::parse(dump.out)["pages"][0]["buttons"][0]["program"], "(ERR)");
+}
+
+TEST_F(TvtoolTest, OldVersionStopsAndMissingFileIsRule99) {
+    const std::string old = Definition("OLD.TVX", "[VER5.00]\r\n[PAGE1]\r\n");
+    const ToolRun run = Run("check " + Quote(old));
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.out,
+              "ErrorNo = 92 : 変換対象旧バージョンのメニュー定義です。 "
+              "ＴＶＳＥＴＵＰにてメニューの変換を行って下さい。 : " +
+                  old + "\n");
+    const ToolRun json = Run("check --editor --json " + Quote(old));
+    EXPECT_EQ(nlohmann::json::parse(json.out)["stopped"], true);
+
+    const std::string missing = folder_.File("NONE.TVX");
+    const ToolRun runtime = Run("check " + Quote(missing));
+    EXPECT_EQ(runtime.exitCode, 1u);
+    EXPECT_EQ(runtime.out, "ErrorNo = 99 : メニュー定義ファイルが存在しません。 : " + missing + "\n");
+    EXPECT_EQ(Run("check --editor " + Quote(missing)).exitCode, 2u);
+}
+
+TEST_F(TvtoolTest, ProgramFolderDefaultsToTvtoolsOwnFolder) {
+    const std::string path =
+        Definition("PF.TVX", "[VER8.05]\r\n[PAGE1]\r\nCMD1,,OFF,\"t\",,,,,,,,\"CMD:Tvtool.exe\",0,,\r\n");
+    EXPECT_EQ(Run("check " + Quote(path)).exitCode, 0u);
+    EXPECT_EQ(Run("check --program-folder " + Quote(folder_.Path()) + " " + Quote(path)).exitCode, 1u);
+}
+
+TEST_F(TvtoolTest, FormatRewritesCanonicallyAndSafely) {
+    const std::string messy =
+        Definition("MESSY.TVX",
+                   "*,kept\r\n[ver8.01]\r\n[mode1]\r\n[page1]\r\n"
+                   "cmd1 , , on , \"Editor\" ,,,, m4 , b3 ,,,\"CMD:regedit.exe\",0,,\r\n");
+    const std::string out = folder_.File("OUT.TVX");
+    const ToolRun run = Run("format " + Quote(messy) + " " + Quote(out));
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_EQ(Cp932ToUtf8(ReadBytes(out).value_or("")),
+              "*,kept\r\n[VER8.05]\r\n[MODE1]\r\n[PAGE1]\r\nCMD1,,ON,\"Editor\",,,,M,B,,,\"CMD:regedit.exe\","
+              "0,,\r\n");
+
+    const std::string sample = Definition("SAMPLE.TVX", kSample);
+    ASSERT_EQ(Run("format " + Quote(sample)).exitCode, 0u);
+    EXPECT_EQ(ReadBytes(sample).value_or(""), Utf8ToCp932(kSample));
+    EXPECT_FALSE(FileExists(sample + ".~tv"));
+
+    // A target that cannot be written leaves nothing behind.
+    const std::string nowhere = folder_.File("NO\\SUCH\\FOLDER\\X.TVX");
+    EXPECT_EQ(Run("format " + Quote(sample) + " " + Quote(nowhere)).exitCode, 2u);
+    // A definition that does not read cleanly is not rewritten.
+    const std::string bad =
+        Definition("BADFMT.TVX", "[VER8.05]\r\n[PAGE1]\r\nCMD1,,OFF,\"x\",,,,,,,,XYZ,,,\r\n");
+    const std::string before = ReadBytes(bad).value_or("");
+    EXPECT_EQ(Run("format " + Quote(bad)).exitCode, 1u);
+    EXPECT_EQ(ReadBytes(bad).value_or(""), before);
+}
+
+TEST_F(TvtoolTest, UsageErrorsExitWith2) {
+    for (const char* args : {"", "frobnicate x", "check", "check --bogus x", "check a b", "dump --json x",
+                             "check --program-folder"}) {
+        EXPECT_EQ(Run(args).exitCode, 2u) << args;
+    }
+    EXPECT_EQ(Run("--help").exitCode, 0u);
+}
+
+}  // namespace
+}  // namespace torva::e2e
