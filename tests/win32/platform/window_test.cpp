@@ -109,6 +109,42 @@ TEST_F(WindowSearchTest, ProcessWithoutWindowsIsNotFound) {
     EXPECT_FALSE(titled.titled);
 }
 
+TEST_F(WindowSearchTest, ProbeWithoutOptionsShowsItsDefaultWindowAndEndsWithZero) {
+    const auto pid = processes_.Start(ProbeCommand("--log \"" + log_ + "\""));
+    ASSERT_TRUE(pid);
+    started_.push_back(*pid);
+    const auto record = WaitForProbeRecord(log_, *pid);
+    ASSERT_TRUE(record);
+    HWND window = reinterpret_cast<HWND>(record->window);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    wchar_t title[32] = {};
+    GetWindowTextW(window, title, 32);
+    EXPECT_STREQ(title, L"TvProbe");
+    EXPECT_FALSE(processes_.FindTorvaTitleWindow(*pid).titled);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(processes_.WaitForExit(*pid), 0u);
+    std::erase(started_, *pid);
+}
+
+TEST_F(WindowSearchTest, ProbeWithWindowAndSleepOutlivesItsClosedWindow) {
+    const auto pid = processes_.Start(
+        ProbeCommand("--log \"" + log_ + "\" --title \"TORVA sleeper\" --sleep 5000 --exit 6"));
+    ASSERT_TRUE(pid);
+    started_.push_back(*pid);
+    const auto record = WaitForProbeRecord(log_, *pid);
+    ASSERT_TRUE(record);
+    // Without --exit-on-close, closing only removes the window; the sleep still ends the probe.
+    SendMessageW(reinterpret_cast<HWND>(record->window), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(record->window)));
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, *pid);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    CloseHandle(process);
+    EXPECT_EQ(processes_.WaitForExit(*pid), 6u);
+    std::erase(started_, *pid);
+}
+
 TEST(WindowWalk, VisitsChildrenBeforeTheNextSibling) {
     // Two top-level windows of our own, one with a child and a grandchild: the walk must reach
     // parent, child, grandchild in that order, all before the parent's next sibling.
