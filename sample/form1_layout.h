@@ -26,9 +26,4 @@ inline constexpr TwipsRect kLabel1 = {240, 180, 4320, 1140};
 inline constexpr TwipsRect kCommand1 = {600, 1500, 1500, 495};
 inline constexpr TwipsRect kCommand2 = {2700, 1500, 1500, 495};
 
-// Rounds to the nearest pixel; at 96 dots per inch a pixel is 15 twips.
-constexpr int TwipsToPixels(int twips, int dpi) {
-    return static_cast<int>((static_cast<long long>(twips) * dpi + 720) / 1440);
-}
-
 }  // namespace torva::sample

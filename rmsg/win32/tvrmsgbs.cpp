@@ -6,6 +6,7 @@
 
 #include "common/fatal_report.h"
 #include "common/run_error.h"
+#include "platform/win32/message_box.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
 #include "rmsg/remote_message.h"
@@ -21,7 +22,7 @@ constexpr int kExitFailed = 1;
 
 void ShowFailure(int runErrorNumber) {
     const std::string text = ComposeSmallProgramText(kFailureMessage, kStartErrorCode, runErrorNumber);
-    MessageBoxW(nullptr, win32::Wide(text).c_str(), L"TVRMSG", MB_OK | MB_ICONSTOP);
+    win32::ShowErrorBox(nullptr, text, "TVRMSG");
 }
 
 int Main(HINSTANCE instance, const std::string& arguments) {

@@ -1,6 +1,7 @@
 #include "rmsg/win32/tvrmsgfm.h"
 
 #include "common/run_error.h"
+#include "platform/win32/twips.h"
 #include "platform/win32/wide.h"
 #include "rmsg/layout.h"
 
@@ -11,13 +12,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TVRMSGFM";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
 
 HFONT MakeFont(int hundredthsOfPoint, int dpi) {
     LOGFONTW lf{};
@@ -54,7 +48,7 @@ TVRMSGFM::TVRMSGFM(HINSTANCE instance, const RemoteMessage& message) {
     wc.lpszClassName = kClassName;
     RegisterClassExW(&wc);  // a second instance in this process finds it registered already
 
-    const int dpi = ScreenDpi();
+    const int dpi = win32::ScreenDpiY();
     msgFont_.reset(MakeFont(kMsgFontHundredths, dpi));
     controlFont_.reset(MakeFont(900, dpi));
 

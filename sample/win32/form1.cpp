@@ -3,12 +3,15 @@
 // the spot with exit code 9, skipping every closing step.
 #include <windows.h>
 
+#include "platform/win32/twips.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 #include "sample/form1_layout.h"
 
 namespace torva::sample {
 namespace {
+
+using win32::TwipsToPixels;
 
 constexpr wchar_t kClassName[] = L"Form1";
 constexpr int kIdLabel1 = 101;
@@ -42,13 +45,6 @@ LRESULT CALLBACK Form1Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
-
 void AddControl(HWND parent, const wchar_t* cls, std::string_view text, DWORD style, const TwipsRect& r,
                 int id, int dpi, HGDIOBJ font) {
     HWND control = CreateWindowExW(
@@ -70,7 +66,7 @@ int Run(HINSTANCE instance, int showCommand) {
     wc.lpszClassName = kClassName;
     if (!RegisterClassExW(&wc)) return 1;
 
-    const int dpi = ScreenDpi();
+    const int dpi = win32::ScreenDpiY();
     LOGFONTW lf{};
     lf.lfHeight = -((900 * dpi + 3600) / 7200);  // 9 pt
     lf.lfWeight = FW_NORMAL;

@@ -6,7 +6,7 @@
 
 #include "common/fatal_report.h"
 #include "common/run_error.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/message_box.h"
 #include "shell/file_associations.h"
 #include "shell/opener_command.h"
 
@@ -19,7 +19,7 @@ constexpr int kRefusedOpen = 0;
 
 void ShowFailure(int failureNumber) {
     const std::string text = ComposeSmallProgramText(kOpenFailedMessage, kStepCode, failureNumber);
-    MessageBoxW(nullptr, win32::Wide(text).c_str(), win32::Wide(kBoxTitle).c_str(), MB_OK | MB_ICONSTOP);
+    win32::ShowErrorBox(nullptr, text, kBoxTitle);
 }
 
 }  // namespace
