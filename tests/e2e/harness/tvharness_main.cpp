@@ -1,8 +1,9 @@
 // TvHarness: the end-to-end harness as a console tool, for looking at a program by hand.
 //
-//   TvHarness run [--cwd DIR] [--env NAME=VALUE]... [--timeout MS] [--kill] PROGRAM [ARGS...]
+//   TvHarness run [--cwd DIR] [--env NAME=VALUE]... [--timeout MS] [--kill] [--raw TEXT] PROGRAM [ARGS...]
 //       starts PROGRAM, waits for its first window (or its end), prints its windows, controls and
-//       message boxes; ends it afterwards with --kill, otherwise leaves it running
+//       message boxes; ends it afterwards with --kill, otherwise leaves it running. ARGS are
+//       quoted where they hold blanks or quotes; --raw passes TEXT as the argument text unchanged
 //   TvHarness windows [PID]            top-level windows (of one process)
 //   TvHarness controls HWND            the controls of a window
 //   TvHarness msgbox [PID]             message boxes (of one process)
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,26 @@ bool ParseNumber(const std::string& text, unsigned long long& value, int base = 
     return end && *end == '\0';
 }
 
+// Quotes an argument the way CommandLineToArgvW reads it back: backslashes double only before a
+// quote, and quotes are escaped.
+std::string QuoteArgument(const std::string& arg) {
+    if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
+    std::string out = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : arg) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        out.push_back(c);
+    }
+    out.append(backslashes * 2, '\\');
+    out.push_back('"');
+    return out;
+}
+
 HWND ParseWindow(const std::string& text) {
     unsigned long long v = 0;
     if (!ParseNumber(text, v, 16)) return nullptr;
@@ -120,6 +142,7 @@ int Run(const std::vector<std::string>& args) {
     StartOptions options;
     Millis timeout = kDefaultTimeout;
     bool kill = false;
+    std::optional<std::string> raw;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         unsigned long long n = 0;
@@ -135,15 +158,21 @@ int Run(const std::vector<std::string>& args) {
             ++i;
         } else if (args[i] == "--kill") {
             kill = true;
+        } else if (args[i] == "--raw" && i + 1 < args.size()) {
+            raw = args[++i];
         } else {
             break;
         }
     }
     if (i >= args.size()) return 2;
     const std::string program = args[i++];
+    if (raw) {
+        if (i < args.size()) return 2;
+        options.arguments = *raw;
+    }
     for (; i < args.size(); ++i) {
         if (!options.arguments.empty()) options.arguments.push_back(' ');
-        options.arguments.append(args[i]);
+        options.arguments.append(QuoteArgument(args[i]));
     }
     Process process = Process::Start(program, options);
     if (!process.Valid()) {
