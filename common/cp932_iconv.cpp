@@ -20,6 +20,9 @@ class Converter {
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    void Reset() {
+        if (ok()) iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
 
     // Converts as far as possible; returns false with *in at the offending input on a bad sequence.
     bool Run(const char** in, std::size_t* inLeft, std::string& out) {
@@ -44,11 +47,24 @@ class Converter {
     iconv_t cd_;
 };
 
+// Opening a converter costs far more than a short conversion, and readers convert field by field:
+// each thread keeps one of each direction.
+Converter& Decoder() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& Encoder() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
 }  // namespace
 
 Cp932Decoded DecodeCp932(std::string_view bytes) {
     Cp932Decoded result;
-    Converter conv("UTF-8", "CP932");
+    Converter& conv = Decoder();
+    conv.Reset();
     const char* in = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -64,7 +80,8 @@ Cp932Decoded DecodeCp932(std::string_view bytes) {
 
 Cp932Encoded EncodeCp932(std::string_view utf8) {
     Cp932Encoded result;
-    Converter conv("CP932", "UTF-8");
+    Converter& conv = Encoder();
+    conv.Reset();
     const char* in = utf8.data();
     std::size_t left = utf8.size();
     while (left > 0) {

@@ -61,8 +61,48 @@ Cp932Decoded DecodeCp932(std::string_view bytes) {
     return result;
 }
 
+namespace {
+
+// UTF-16 of a UTF-8 text; malformed bytes become U+FFFD, which has no Shift-JIS form.
+std::wstring ToUtf16(std::string_view utf8) {
+    std::wstring wide;
+    wide.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        std::size_t len = 0;
+        const char32_t cp = DecodeAt(utf8, pos, &len);
+        pos += len;
+        if (cp >= 0x10000) {
+            wide += static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10));
+            wide += static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<wchar_t>(cp);
+        }
+    }
+    return wide;
+}
+
+// The whole text in one call; false when any character had no Shift-JIS form.
+bool EncodeWhole(std::string_view utf8, std::string& out) {
+    if (utf8.empty()) return true;
+    const std::wstring wide = ToUtf16(utf8);
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, &usedDefault);
+    if (n <= 0 || usedDefault) return false;
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), bytes.data(),
+                        n, nullptr, &usedDefault);
+    if (usedDefault) return false;
+    out = std::move(bytes);
+    return true;
+}
+
+}  // namespace
+
 Cp932Encoded EncodeCp932(std::string_view utf8) {
     Cp932Encoded result;
+    if (EncodeWhole(utf8, result.bytes)) return result;
+    // Some character has no form: go character by character so that only those become "?".
     for (std::size_t pos = 0; pos < utf8.size();) {
         std::size_t len = 0;
         const char32_t cp = DecodeAt(utf8, pos, &len);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "tests/unit/common/cp932_cases.h"
 
 namespace torva {
@@ -53,6 +56,25 @@ TEST(Cp932, EveryValidDoubleByteCharacterRoundTrips) {
         }
     }
     EXPECT_GT(assigned, 7000u);
+}
+
+TEST(Cp932, ConvertersAreNotSharedBetweenThreadsOrCalls) {
+    // A failed conversion must not leave state behind for the next call, on any thread.
+    auto work = [] {
+        int wrong = 0;
+        for (int i = 0; i < 200; ++i) {
+            if (DecodeCp932("A\x81").invalid != 1) ++wrong;
+            if (Cp932ToUtf8("\x95\x5C") != "表") ++wrong;
+            if (EncodeCp932("a\xF0\x9F\x98\x80").bytes != "a?") ++wrong;
+            if (Utf8ToCp932("ソ") != "\x83\x5C") ++wrong;
+        }
+        return wrong;
+    };
+    std::vector<int> wrong(4, -1);
+    std::vector<std::thread> threads;
+    for (std::size_t t = 0; t < wrong.size(); ++t) threads.emplace_back([&, t] { wrong[t] = work(); });
+    for (auto& thread : threads) thread.join();
+    for (const int w : wrong) EXPECT_EQ(w, 0);
 }
 
 TEST(Cp932, RoundTripsLongMixedText) {
