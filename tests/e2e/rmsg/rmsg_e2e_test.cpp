@@ -1,6 +1,7 @@
 // Tvrmsg.exe driven for real: caption, text, topmost window, geometry, closing and its error box.
 #include <gtest/gtest.h>
 
+#include "platform/win32/twips.h"
 #include "rmsg/layout.h"
 #include "tests/e2e/harness/harness.h"
 
@@ -28,7 +29,7 @@ struct Viewer {
 };
 
 void ExpectRect(const RECT& actual, const rmsg::TwipsRect& twips, const char* what) {
-    const auto px = rmsg::ToPixels(twips, 96);
+    const auto px = rmsg::ToPixels(twips, win32::ScreenDpiY());
     EXPECT_EQ(actual.left, px.left) << what;
     EXPECT_EQ(actual.top, px.top) << what;
     EXPECT_EQ(Width(actual), px.width) << what;
@@ -43,8 +44,8 @@ TEST(Tvrmsg, ShowsSenderAndWholeTextInATopmostCentredWindow) {
     EXPECT_TRUE(IsTopmost(v.window));
 
     const RECT client = ClientRectOnScreen(v.window);
-    EXPECT_EQ(Width(client), rmsg::TwipsToPixels(rmsg::kClientWidth, 96));
-    EXPECT_EQ(Height(client), rmsg::TwipsToPixels(rmsg::kClientHeight, 96));
+    EXPECT_EQ(Width(client), rmsg::TwipsToPixels(rmsg::kClientWidth, win32::ScreenDpiY()));
+    EXPECT_EQ(Height(client), rmsg::TwipsToPixels(rmsg::kClientHeight, win32::ScreenDpiY()));
     ExpectRect(v.Control(kIdFrame1).inParent, rmsg::kFrame1, "Frame1");
     ExpectRect(v.Control(kIdMsg).inParent, rmsg::MsgInClient(), "MSG");
     const ControlInfo ok = v.Control(IDOK);
