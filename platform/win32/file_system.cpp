@@ -19,8 +19,9 @@ std::optional<uint32_t> Win32FileSystem::Attributes(const std::string& path) con
 }
 
 bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) const {
-    UniqueFileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    UniqueFileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return false;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||

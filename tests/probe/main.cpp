@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/append_file.h"
 #include "platform/win32/wide.h"
 #include "tests/probe/probe_log.h"
 #include "tests/probe/probe_options.h"
@@ -64,22 +64,6 @@ std::string CurrentFolder() {
     const DWORD got = GetCurrentDirectoryW(n, folder.data());
     folder.resize(got < n ? got : 0);
     return Narrow(folder);
-}
-
-// One append of the whole record, retried briefly while another probe holds the file.
-void AppendRecord(const std::string& logFile, const std::string& text) {
-    if (logFile.empty()) return;
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        torva::win32::UniqueFileHandle file(CreateFileW(
-            Wide(logFile).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file) {
-            DWORD written = 0;
-            ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-            return;
-        }
-        Sleep(20);
-    }
 }
 
 LRESULT CALLBACK ProbeWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -144,7 +128,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         UpdateWindow(window);
     }
     // Written once the window is in its final state, so a test that has read the record can look.
-    AppendRecord(options.logFile, torva::probe::FormatProbeRecord(record));
+    if (!options.logFile.empty())
+        torva::win32::AppendToFile(options.logFile, torva::probe::FormatProbeRecord(record));
 
     if (!window) {
         if (options.sleepMs) Sleep(*options.sleepMs);
