@@ -79,8 +79,7 @@ ParsedLine ParseLine(std::string_view line) {
         return parsed;
     }
     parsed.key = UpperLetters(TrimBlanks(first));
-    std::vector<std::string> all = SplitFields(line);
-    parsed.fields.assign(std::make_move_iterator(all.begin() + 1), std::make_move_iterator(all.end()));
+    while (more) parsed.fields.push_back(NextField(line, pos, more));
     return parsed;
 }
 

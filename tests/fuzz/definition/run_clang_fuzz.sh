@@ -9,7 +9,7 @@ if ! command -v clang++ >/dev/null; then
     echo "clang++ is not installed: the GCC build replays the seeds instead" >&2
     exit 0
 fi
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target fuzz_definition_reader -j "${TORVA_JOBS:-2}"
 found="$build/tests/fuzz/definition/corpus_found"
 mkdir -p "$found"
