@@ -135,6 +135,27 @@ TEST(ActivationE2E, DocumentKeepsTheMenuLockedWhileTheOpenerLives) {
     EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled(); }));
 }
 
+TEST(ActivationE2E, OpenerWindowTitledTorvaStaysInFrontOfTheLockedMenu) {
+    SessionOptions options;
+    options.probeOptions = "--title \"TORVA opener\"";
+    MenuSession s(options);
+    const std::string doc = s.Folder().File("note.txt");
+    ASSERT_TRUE(WriteBytes(doc, "x"));
+    ASSERT_TRUE(s.Start(Menu({}, {"CMD1,,OFF,\"Doc\",,,,,,,,\"CMD:" + doc + "\",0,,"})));
+    ASSERT_TRUE(s.WaitForRecordWithArg("<LinkTVX>"));
+    ASSERT_TRUE(WaitForWindow(Titled("TORVA opener")).has_value());
+    ASSERT_TRUE(CloseWindowsTitled("TORVA opener"));
+    s.Click(1);
+    const auto opener = WaitForWindow(Titled("TORVA opener"));
+    ASSERT_TRUE(opener.has_value());
+    ASSERT_TRUE(WaitUntil([&] { return !s.MenuEnabled(); }));
+    if (!BringToForeground(s.Menu())) GTEST_SKIP() << "the menu cannot be brought to the foreground here";
+    // The document wait puts the opener's own window back in front at its next poll.
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == *opener; }, Millis(5000)));
+    ASSERT_TRUE(CloseWindowsTitled("TORVA opener"));
+    EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled(); }));
+}
+
 TEST(ActivationE2E, ScriptButtonPassesTheMenuHandle) {
     MenuSession s;
     const std::string script = s.Folder().File("job.tvs");
