@@ -92,6 +92,11 @@ class Reader {
             ReadLine(ParseLine(line));
             if (result_.stopped) return;
         }
+        // A file without any line but comments has no version either: it is no definition of ours.
+        if (!versionSeen_) {
+            Fail(kRuleOldVersion, OldVersionDetail(policy_.kind, context_.definitionPath));
+            return;
+        }
         if (policy_.detectsCommonBackground) DetectCommonBackground();
     }
 

@@ -159,6 +159,18 @@ INSTANTIATE_TEST_SUITE_P(Versions, VersionTest,
                                            VersionCase{"[VER]", 0}, VersionCase{"[MODE1]", 0},
                                            VersionCase{"[PAGE1]", 0}));
 
+TEST(ReaderStops, FileWithoutVersionLineIsOldVersionEvenWhenEmpty) {
+    for (const char* text : {"", "*,only a comment\r\n", "\r\n\r\n"}) {
+        for (const auto kind : {ReaderKind::Runtime, ReaderKind::Editor}) {
+            DefinitionFixture f;
+            const ReadResult r = f.Read(text, kind);
+            ASSERT_EQ(r.failures.size(), 1u) << text;
+            EXPECT_EQ(r.failures[0].rule, 92);
+            EXPECT_TRUE(r.stopped);
+        }
+    }
+}
+
 TEST(ReaderStops, FirstPageMustBePageOneInRuntimeEvenUnderNoCheck) {
     DefinitionFixture f;
     const ReadResult r =
