@@ -5,8 +5,8 @@
 //                   for its end and exit code; ends leftovers in the destructor
 //   window_query.h  find top-level windows by process, caption and class; read texts, styles and
 //                   rectangles; list child controls with class, text, id, state and position
-//   input.h         posted keys and characters, SendInput chords and text, button clicks and mouse
-//                   clicks at client points
+//   input.h         posted keys, characters, commands and system commands; SendInput chords and
+//                   text; button clicks and mouse clicks at client points
 //   message_box.h   find the message boxes of a process, read title, text, icon kind and buttons,
 //                   and answer them by button id
 //   capture.h       capture a window's pixels (screen copy or PrintWindow), inspect, save as BMP

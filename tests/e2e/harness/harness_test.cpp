@@ -194,6 +194,11 @@ TEST(HarnessWindows, ListsControlsWithPositionsAndDrivesThem) {
     EXPECT_TRUE(WaitUntil([&] { return local.chars == 3; }));
     ClickAt(local.hwnd, POINT{150, 100});
     EXPECT_TRUE(WaitUntil([&] { return local.mouseDowns == 1; }));
+    PostCommand(local.hwnd, LocalWindow::kButtonId);
+    EXPECT_TRUE(WaitUntil([&] { return local.clicks == 2; }));
+    PostSysCommand(local.hwnd, SC_CLOSE);
+    EXPECT_TRUE(WaitUntil([&] { return local.hwnd.load() == nullptr; }))
+        << "closed through the system command";
 }
 
 TEST(HarnessCapture, CapturesWhatTheWindowShowsAndSavesIt) {

@@ -75,6 +75,14 @@ void ClickButton(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+void PostCommand(HWND hwnd, int id) {
+    PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void PostSysCommand(HWND hwnd, UINT command) {
+    PostMessageW(hwnd, WM_SYSCOMMAND, command, 0);
+}
+
 void ClickAt(HWND hwnd, POINT client, bool right) {
     const LPARAM at = MAKELPARAM(client.x, client.y);
     PostMessageW(hwnd, WM_MOUSEMOVE, 0, at);

@@ -25,6 +25,10 @@ bool SendText(const std::string& text);
 // Clicks a button control the way a user's click ends: BM_CLICK, posted so that a handler that
 // opens a modal box does not block the test.
 void ClickButton(HWND button);
+// A menu or control command (WM_COMMAND with the id), posted to the window.
+void PostCommand(HWND hwnd, int id);
+// A system command (WM_SYSCOMMAND), posted: SC_CLOSE, or a program's own system-menu ids.
+void PostSysCommand(HWND hwnd, UINT command);
 // Left (or right) button down and up at a point in the window's client coordinates, posted.
 void ClickAt(HWND hwnd, POINT client, bool right = false);
 // A real mouse click through SendInput at a point in the window's client coordinates.
