@@ -21,7 +21,7 @@ BOOL CALLBACK CollectText(HWND child, LPARAM param) {
     return TRUE;
 }
 
-TEST(MessageBox, ShowsTheTextsAndReturnsThePressedButton) {
+TEST(MessageBoxHelper, ShowsTheTextsAndReturnsThePressedButton) {
     const std::string caption = "TORVA " + UniqueName("box");
     const std::string text = "コマンドの起動に失敗しました。\r\rErrorNo = 4 : 0";
     std::vector<std::wstring> texts;
