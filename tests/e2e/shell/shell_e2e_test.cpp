@@ -123,6 +123,25 @@ TEST_F(OpenerRegistration, AddsTheEditVerbOnceWhenTheEditorAppears) {
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\edit"), std::optional<std::string>("mine"));
 }
 
+// The runtime, the editor and a script runner may each start the opener at the same moment.
+TEST_F(OpenerRegistration, ConcurrentStartsLeaveOneCompleteRegistration) {
+    install.InstallEditor();
+    std::vector<Process> openers;
+    for (int i = 0; i < 4; ++i) openers.push_back(install.Run("<LinkTVX>"));
+    for (auto& p : openers) {
+        ASSERT_TRUE(p.Valid());
+        EXPECT_EQ(p.WaitForExit(), std::optional<DWORD>(0));
+    }
+    const std::string own = install.Folder();
+    EXPECT_EQ(ClassesValue(".tvx"), std::optional<std::string>("tvx_auto_file"));
+    EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\open\\command"),
+              std::optional<std::string>(own + "\\Torva.exe \"%1\""));
+    EXPECT_EQ(ClassesValue("tvs_auto_file\\DefaultIcon"), std::optional<std::string>(own + "\\Torva.exe,14"));
+    EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\edit\\command"),
+              std::optional<std::string>(own + "\\Tvsetup.exe \"%1\""));
+    EXPECT_EQ(ClassesValue("tvx_auto_file\\shell"), std::optional<std::string>("open"));
+}
+
 // Opening documents: a private type associated with the probe, which records where it was started.
 class OpenerDocuments : public testing::Test {
   protected:
