@@ -96,14 +96,6 @@ TEST(ShellLink, LinkWithoutLinkInfoKeepsItsStrings) {
     EXPECT_EQ(link->iconLocation, "x.ico");
 }
 
-TEST(ShellLink, NegativeIconIndexIsKept) {
-    LinkSpec s = LocalNotepad();
-    s.iconIndex = -154;
-    const auto link = ParseShellLink(BuildLink(s));
-    ASSERT_TRUE(link);
-    EXPECT_EQ(link->iconIndex, -154);
-}
-
 // Every proper prefix of a link lacks a part its flags announce, so none may parse (nor read past
 // its end, which the sanitizers watch).
 TEST(ShellLink, EveryTruncationIsRefused) {
