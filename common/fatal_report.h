@@ -14,6 +14,14 @@ inline constexpr std::string_view kProcessingEnds = "処理を終了します。
 inline constexpr std::string_view kNumberSeparator = " : ";
 inline constexpr std::string_view kScriptSeparator = ":";
 
+// Titles of the fatal-error boxes: each program's name in capitals; the document opener and the
+// runtime share "TORVA".
+inline constexpr std::string_view kRuntimeBoxTitle = "TORVA";
+inline constexpr std::string_view kEditorBoxTitle = "TVSETUP";
+inline constexpr std::string_view kScriptBoxTitle = "TVSCRIPT";
+inline constexpr std::string_view kOpenerBoxTitle = "TORVA";
+inline constexpr std::string_view kMessageViewerBoxTitle = "TVRMSG";
+
 // The runtime's, the editor's and the script runner's report: below 500 the message and the detail,
 // otherwise the generic two lines; then "ErrorNo = code : number".
 // The script runner's box joins code and number with a bare ":" (kScriptSeparator).
