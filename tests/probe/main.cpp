@@ -52,7 +52,8 @@ void RecordTorvaVariables(torva::probe::ProbeRecord& record) {
         const auto eq = entry.find(L'=', 1);
         if (eq == std::wstring::npos) continue;
         const std::string name = Narrow(entry.substr(0, eq));
-        if (CompareStringOrdinal(entry.c_str(), 5, L"TORVA", 5, TRUE) == CSTR_EQUAL && eq >= 5)
+        // Names compare without regard to case, as Windows treats them.
+        if (eq >= 5 && CompareStringOrdinal(entry.c_str(), 5, L"TORVA", 5, TRUE) == CSTR_EQUAL)
             record.env[name] = Narrow(entry.substr(eq + 1));
     }
     FreeEnvironmentStringsW(block);
@@ -123,8 +124,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         window = CreateProbeWindow(instance, options);
         record.window = reinterpret_cast<std::uintptr_t>(window);
     }
+    record.show = showCommand;
     if (window && !options.hidden) {
-        ShowWindow(window, showCommand);
+        // A visible window was asked for, even from a starter that asked for none.
+        ShowWindow(window, showCommand == SW_HIDE ? SW_SHOWNORMAL : showCommand);
         UpdateWindow(window);
     }
     // Written once the window is in its final state, so a test that has read the record can look.

@@ -16,6 +16,7 @@ TEST(ProbeLog, RecordsRoundTripWithAwkwardValues) {
     a.workFolder = "C:\\作業\\";
     a.env = {{"TORVA_A", "x=y"}, {"TORVA_EMPTY", ""}};
     a.window = 0x10086;
+    a.show = 1;
     ProbeRecord b;
     b.pid = 7;
     b.args = {"--exit", "9"};
@@ -28,6 +29,7 @@ TEST(ProbeLog, RecordsRoundTripWithAwkwardValues) {
     EXPECT_EQ(records[0].workFolder, a.workFolder);
     EXPECT_EQ(records[0].env, a.env);
     EXPECT_EQ(records[0].window, a.window);
+    EXPECT_EQ(records[0].show, 1);
     EXPECT_EQ(records[1].pid, 7u);
     EXPECT_EQ(records[1].args, b.args);
     EXPECT_EQ(records[1].window, 0u);

@@ -15,6 +15,8 @@
 //                                                        "TORVA", and those named by --env; a
 //                                                        named variable that is unset is absent)
 //   window=65816                                        (handle of the probe's window, 0 if none)
+//   show=1                                              (the show command the probe was started
+//                                                        with: 1 = SW_SHOWNORMAL, 0 = SW_HIDE...)
 //   [end]
 //
 // Values escape only '%', CR and LF, as %25, %0D and %0A, so every value stays on its line and
@@ -39,6 +41,7 @@ struct ProbeRecord {
     std::string workFolder;
     std::map<std::string, std::string> env;
     std::uintptr_t window = 0;
+    int show = -1;  // -1 when the record has no show line
 };
 
 inline std::string EscapeProbeValue(std::string_view value) {
@@ -87,6 +90,7 @@ inline std::string FormatProbeRecord(const ProbeRecord& record) {
     out += "\r\nworkFolder=" + EscapeProbeValue(record.workFolder);
     for (const auto& [name, value] : record.env) out += "\r\nenv." + name + "=" + EscapeProbeValue(value);
     out += "\r\nwindow=" + std::to_string(record.window);
+    out += "\r\nshow=" + std::to_string(record.show);
     out += "\r\n";
     out += kRecordEnd;
     out += "\r\n";
@@ -131,6 +135,8 @@ inline std::vector<ProbeRecord> ParseProbeLog(std::string_view text) {
             current.workFolder = value;
         } else if (key.substr(0, 4) == "env.") {
             current.env[std::string(key.substr(4))] = value;
+        } else if (key == "show") {
+            current.show = static_cast<int>(std::strtol(value.c_str(), nullptr, 10));
         } else if (key == "window") {
             current.window = static_cast<std::uintptr_t>(std::strtoull(value.c_str(), nullptr, 10));
         }

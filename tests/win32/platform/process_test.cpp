@@ -63,6 +63,7 @@ TEST(Win32Processes, CommandLineAndWorkFolderReachTheChild) {
     EXPECT_EQ(record->args,
               (std::vector<std::string>{"--log", log, "a b", "日本語", "C:\\表\\x", "--exit", "3"}));
     EXPECT_EQ(record->workFolder, work.path());
+    EXPECT_EQ(record->show, SW_SHOWNORMAL);  // a normal window
 }
 
 }  // namespace
