@@ -1,0 +1,61 @@
+// The parts of reading that surround the reader itself: the two policies, the report text, and the
+// file access before the bytes are read.
+#include "common/fatal_report.h"
+#include "common/run_error.h"
+#include "runtime/definition/definition_reader.h"
+
+namespace torva::definition {
+
+ReaderPolicy ReaderPolicy::Runtime() {
+    return ReaderPolicy{};
+}
+
+ReaderPolicy ReaderPolicy::Editor() {
+    ReaderPolicy policy;
+    policy.kind = ReaderKind::Editor;
+    policy.firstPageMustBeOne = false;
+    policy.unknownPageKeyFails = false;
+    policy.storeFolderPrefix = false;
+    policy.remoteControlNeedsAllParts = false;
+    policy.stopsOnFailure = false;
+    policy.dropsUnknownCommand = false;
+    policy.keepsComments = true;
+    policy.detectsCommonBackground = true;
+    policy.location = 991;
+    return policy;
+}
+
+std::string ReadResult::ReportText() const {
+    return ComposeFatalText(error, runErrorNumber);
+}
+
+ReadResult readDefinitionFile(MenuDefinition& def, const ReaderContext& context) {
+    const std::string& path = context.definitionPath;
+    if (!context.files.Exists(path) || context.files.IsFolder(path)) {
+        clearDefinition(def);
+        ReadResult result;
+        result.stopped = true;
+        if (context.policy.kind == ReaderKind::Runtime) {
+            RuleFailure failure{kRuleMissingFile, RuleMessageText(kRuleMissingFile, ReaderKind::Runtime),
+                                path, false};
+            result.error.SetRule(kRuleMissingFile, failure.message, failure.detail);
+            result.failures.push_back(std::move(failure));
+        } else {
+            result.error.code = context.policy.location;
+            result.runErrorNumber = kErrFileNotFound;
+        }
+        return result;
+    }
+    std::string bytes;
+    if (!context.files.ReadFile(path, bytes)) {
+        clearDefinition(def);
+        ReadResult result;
+        result.stopped = true;
+        result.error.code = context.policy.location;
+        result.runErrorNumber = kErrPathFileAccess;
+        return result;
+    }
+    return readDefinitionBytes(bytes, def, context);
+}
+
+}  // namespace torva::definition
