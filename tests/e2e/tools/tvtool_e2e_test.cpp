@@ -239,6 +239,16 @@ TEST_F(TvtoolTest, FormatRewritesCanonicallyAndSafely) {
     EXPECT_EQ(ReadBytes(bad).value_or(""), before);
 }
 
+TEST_F(TvtoolTest, JapaneseFileNamesPassThroughTheCommandLine) {
+    const std::string path = Definition("業務メニュー.TVX", kSample);
+    const ToolRun run = Run("dump --editor " + Quote(path));
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["pages"][0]["buttons"][0]["caption"], "メモ帳");
+    const std::string copy = folder_.File("写し.TVX");
+    ASSERT_EQ(Run("format " + Quote(path) + " " + Quote(copy)).exitCode, 0u);
+    EXPECT_EQ(ReadBytes(copy).value_or(""), Utf8ToCp932(kSample));
+}
+
 TEST_F(TvtoolTest, UsageErrorsExitWith2) {
     for (const char* args : {"", "frobnicate x", "check", "check --bogus x", "check a b", "dump --json x",
                              "check --program-folder"}) {
