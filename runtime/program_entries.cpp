@@ -51,6 +51,7 @@ void RunProgramEntries(EntryKind kind,
             continue;
         }
         if (entry.waitMode == 0) continue;
+        if (hooks.settle) hooks.settle(*pid);
         while (processes.FindTorvaTitleWindow(*pid).found) {
             if (hooks.betweenChecks) hooks.betweenChecks();
         }

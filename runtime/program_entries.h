@@ -40,6 +40,9 @@ struct EntryRunnerHooks {
     std::function<void(int16_t code, const std::string& message, const std::string& detail)> reportFailure;
     // Called between two checks of a waited-for program: sleeps, or pumps messages for a while.
     std::function<void()> betweenChecks;
+    // Called once for a waited-for program before the first check, so that a program still starting
+    // up has shown its window before the menu looks for it (otherwise it would not be waited for).
+    std::function<void(uint32_t processId)> settle;
 };
 
 // Runs entries 1 and 2 in order (blank ones are skipped), waiting for those with the wait flag

@@ -102,13 +102,18 @@ std::array<ProgramEntry, 2> Entries(const char* a, uint8_t waitA, const char* b,
 TEST(EntryRunner, WaitsForAWaitedProgramUntilItsWindowsAreGone) {
     FakeProcesses p;
     int pauses = 0;
-    std::vector<int> order;
+    std::vector<uint32_t> settled;
     EntryRunnerHooks hooks;
     hooks.betweenChecks = [&] { ++pauses; };
+    hooks.settle = [&](uint32_t pid) {
+        settled.push_back(pid);
+        EXPECT_EQ(p.checks, 0) << "the program settles before it is looked for";
+    };
     RunProgramEntries(EntryKind::Start, Entries("C:\\slow.exe", 1, "C:\\b.exe", 0), "C:\\TV", p, hooks);
     ASSERT_EQ(p.started.size(), 2u);
     EXPECT_EQ(p.started[0], "\"C:\\slow.exe\" ");
-    EXPECT_EQ(pauses, 3);  // three checks found a window; the fourth found none
+    EXPECT_EQ(pauses, 3);                              // three checks found a window; the fourth found none
+    EXPECT_THAT(settled, testing::ElementsAre(100u));  // only the waited-for entry
 }
 
 TEST(EntryRunner, DoesNotWaitWithoutTheFlag) {
@@ -116,6 +121,7 @@ TEST(EntryRunner, DoesNotWaitWithoutTheFlag) {
     int pauses = 0;
     EntryRunnerHooks hooks;
     hooks.betweenChecks = [&] { ++pauses; };
+    hooks.settle = [&](uint32_t) { ADD_FAILURE() << "an entry without the wait flag is not waited for"; };
     RunProgramEntries(EntryKind::End, Entries("C:\\slow.exe", 0, "", 1), "C:\\TV", p, hooks);
     EXPECT_EQ(p.started.size(), 1u);
     EXPECT_EQ(pauses, 0);

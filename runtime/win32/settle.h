@@ -1,0 +1,11 @@
+#pragma once
+// Waiting for a started program to finish its start-up (its first window shown and its input
+// queue idle), bounded so that a program that never goes idle cannot hold the menu.
+
+#include <cstdint>
+
+namespace torva::runtime::win32 {
+
+void WaitUntilStarted(uint32_t processId);
+
+}  // namespace torva::runtime::win32

@@ -1,0 +1,60 @@
+#include "runtime/win32/single_instance.h"
+
+#include <windows.h>
+
+#include "common/number.h"
+#include "runtime/win32/torvabs.h"
+#include "runtime/win32/torvafm.h"
+#include "runtime/win32/win_api.h"
+
+namespace torva::runtime::win32 {
+
+namespace {
+
+struct MenuSearch {
+    DWORD processId;
+    HWND menu;
+};
+
+BOOL CALLBACK FindMenuOf(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<MenuSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (pid == search->processId && lstrcmpW(cls, kMenuWindowClass) == 0) {
+        search->menu = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool BringRunningInstanceForward(const platform::Settings& settings, const platform::Processes& processes) {
+    ErrorLocation here(Torva().error, 910);
+    const double recorded =
+        LeadingNumber(settings.Get(kSettingsApp, kSettingsSection, kSettingsInstanceKey, "0"));
+    if (recorded < 1 || recorded > 4294967295.0) return false;
+    const auto pid = static_cast<uint32_t>(recorded);
+    if (pid == processes.CurrentProcessId()) return false;
+    const platform::WindowSearch search = processes.FindVisibleWindow(pid);
+    if (!search.found) return false;
+    // A stale id can belong to an unrelated program by now: only a process that shows a menu
+    // window counts, so this start is never refused because of somebody else's window.
+    MenuSearch menu{pid, nullptr};
+    EnumWindows(FindMenuOf, reinterpret_cast<LPARAM>(&menu));
+    if (!menu.menu) return false;
+    if (search.window) {
+        HWND window = reinterpret_cast<HWND>(search.window);
+        ShowWindow(window, SW_RESTORE);
+        SetForegroundWindow(window);
+    } else {
+        // The running menu is hidden in the tray: the tray's own left click brings it out.
+        AllowSetForegroundWindow(pid);
+        PostMessageW(menu.menu, WM_SYSCOMMAND, 1100, WM_LBUTTONDOWN);
+    }
+    return true;
+}
+
+}  // namespace torva::runtime::win32

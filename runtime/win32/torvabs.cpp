@@ -1,0 +1,221 @@
+// TORVABS: the entry of Torva.exe and the runtime's shared procedures.
+#include "runtime/win32/torvabs.h"
+
+#include "common/fatal_report.h"
+#include "common/number.h"
+#include "common/run_error.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/ini_file.h"
+#include "platform/win32/message_box.h"
+#include "platform/win32/module_path.h"
+#include "platform/win32/processes.h"
+#include "platform/win32/settings.h"
+#include "platform/win32/system_info.h"
+#include "platform/win32/wide.h"
+#include "runtime/command_line.h"
+#include "runtime/definition/definition_reader.h"
+#include "runtime/program_entries.h"
+#include "runtime/win32/fatal_guard.h"
+#include "runtime/win32/settle.h"
+#include "runtime/win32/single_instance.h"
+#include "runtime/win32/torvafm.h"
+#include "runtime/win32/tvverfm.h"
+#include "runtime/win32/win_api.h"
+
+namespace torva::runtime::win32 {
+
+TorvaRuntime& Torva() {
+    static TorvaRuntime runtime;
+    return runtime;
+}
+
+void ShowErrorReport(int runErrorNumber, HWND owner) {
+    torva::win32::ShowErrorBox(owner, ComposeFatalText(Torva().error, runErrorNumber), "TORVA");
+}
+
+void ReportLaunchFailure(int16_t code, const std::string& message, const std::string& detail) {
+    Torva().error.SetRule(code, message, detail);
+    ShowErrorReport(0, TORVAFM().Handle());
+}
+
+[[noreturn]] void FatalEnd(int runErrorNumber) {
+    ShowErrorReport(runErrorNumber, nullptr);
+    // The tray entry must not outlive the process.
+    if (TORVAFM().Handle() && Torva().options().trayIcon) {
+        NOTIFYICONDATAW data{};
+        data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+        data.hWnd = TORVAFM().Handle();
+        data.uID = 1100;
+        Shell_NotifyIconW(NIM_DELETE, &data);
+    }
+    ExitProcess(1);
+}
+
+namespace {
+
+void PumpSevenTimes() {
+    // End programs: seven rounds of pending messages 100 ms apart between two checks.
+    for (int i = 0; i < 7; ++i) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                break;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(100);
+    }
+}
+
+void RunStartPrograms() {
+    TorvaRuntime& rt = Torva();
+    ErrorLocation here(rt.error, 700);
+    EntryRunnerHooks hooks;
+    hooks.reportFailure = [](int16_t code, const std::string& message, const std::string& detail) {
+        Torva().error.SetRule(code, message, detail);
+        ShowErrorReport(0, nullptr);
+    };
+    hooks.betweenChecks = [] { Sleep(1000); };
+    hooks.settle = WaitUntilStarted;
+    RunProgramEntries(EntryKind::Start, rt.definition->startPrograms, rt.programFolder, *rt.os.processes,
+                      hooks);
+}
+
+// The whole command line after the program name, as one text with leading blanks removed.
+std::string ArgumentText() {
+    const wchar_t* p = GetCommandLineW();
+    if (*p == L'"') {
+        ++p;
+        while (*p && *p != L'"') ++p;
+        if (*p) ++p;
+    } else {
+        while (*p && *p != L' ' && *p != L'\t') ++p;
+    }
+    while (*p == L' ' || *p == L'\t') ++p;
+    std::string text = torva::win32::Narrow(p);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+void LoadOwnIcons() {
+    TorvaRuntime& rt = Torva();
+    const std::wstring self = torva::win32::Wide(rt.executablePath);
+    if (!rt.options().noFunctionKeys) {
+        // One at a time: the marks are 12 from index 2 (F1..F12) and 12 from index 16 (Shift).
+        for (int i = 0; i < kKeyMarkCount; ++i) {
+            HICON mark = nullptr;
+            ExtractIconExW(self.c_str(), (i < 12 ? 2 : 16) + i % 12, &mark, nullptr, 1);
+            rt.keyMarks[static_cast<std::size_t>(i)].reset(mark);
+        }
+    }
+    if (rt.options().trayIcon) {
+        HICON shown = nullptr;
+        HICON hidden = nullptr;
+        ExtractIconExW(self.c_str(), 1, nullptr, &shown, 1);
+        ExtractIconExW(self.c_str(), 15, nullptr, &hidden, 1);
+        rt.trayIcons[kTrayIconShown].reset(shown);
+        rt.trayIcons[kTrayIconHidden].reset(hidden);
+    }
+}
+
+int MessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        HWND version = VersionDialogWindow();
+        if (version && IsDialogMessageW(version, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+int Run(HINSTANCE instance) {
+    TorvaRuntime& rt = Torva();
+    rt.instance = instance;
+    rt.os.files = std::make_unique<torva::win32::Win32FileSystem>();
+    rt.os.processes = std::make_unique<torva::win32::Win32Processes>();
+    rt.os.settings = std::make_unique<torva::win32::Win32Settings>();
+    rt.os.ini = std::make_unique<torva::win32::Win32IniFile>();
+    rt.os.system = std::make_unique<torva::win32::Win32SystemInfo>();
+
+    // 1. Command line, folders.
+    ErrorLocation startUp(rt.error, 999);
+    rt.executablePath = torva::win32::ModulePath();
+    rt.programFolder = rt.os.system->ProgramFolder();
+    rt.windowsFolder = rt.os.system->WindowsFolder();
+    rt.systemFolder = rt.os.system->SystemFolder();
+    const DefinitionLocation location = ResolveDefinitionPath(ArgumentText(), rt.programFolder);
+    rt.definitionPath = location.path;
+    rt.definitionFolder = location.folder;
+
+    // 2. File associations through the document opener; its result does not matter.
+    (void)rt.os.processes->Start(rt.programFolder + "\\Tvshell.exe <LinkTVX>");
+
+    // 3..5. The definition.
+    rt.definition->displayMode = 1;
+    rt.definition->buttonsPerPage = definition::kButtonsNormal;
+    if (!rt.os.files->Exists(rt.definitionPath)) {
+        rt.error.SetRule(99, "メニュー定義ファイルが存在しません。", rt.definitionPath);
+        ShowErrorReport(0);
+        return 0;
+    }
+    definition::ReaderContext context{
+        definition::ReaderPolicy::Runtime(),
+        {rt.definitionFolder, rt.programFolder, rt.windowsFolder, rt.systemFolder},
+        *rt.os.files,
+        rt.definitionPath};
+    const definition::ReadResult read = definition::readDefinitionFile(*rt.definition, context);
+    if (read.runErrorNumber != 0 || read.stopped) {
+        rt.error = read.error;
+        torva::win32::ShowErrorBox(nullptr, read.ReportText(), "TORVA");
+        return 0;
+    }
+    rt.error.code = 999;
+
+    // 6. Single instance.
+    if (BringRunningInstanceForward(*rt.os.settings, *rt.os.processes)) return 0;
+
+    // 7..9. Saved position and own icons.
+    if (rt.options().positionSave) {
+        const std::string ini = rt.programFolder + kIniFileName;
+        rt.savedLeft = rt.os.ini->GetInt(ini, kIniSection, "Xpos", -1);
+        rt.savedTop = rt.os.ini->GetInt(ini, kIniSection, "Ypos", -1);
+    }
+    LoadOwnIcons();
+
+    // 10. Start programs, before any window exists.
+    RunStartPrograms();
+
+    // 11, 12. The window.
+    MenuWindow& window = TORVAFM();
+    if (!window.Create(instance)) throw RunError(kErrOutOfMemory, "menu window");
+    if (rt.options().trayIcon) window.AddTrayIcon();
+    window.Show();
+    return MessageLoop();
+}
+
+}  // namespace
+
+void RunEndPrograms() {
+    TorvaRuntime& rt = Torva();
+    ErrorLocation here(rt.error, 701);
+    EntryRunnerHooks hooks;
+    hooks.reportFailure = ReportLaunchFailure;
+    hooks.betweenChecks = PumpSevenTimes;
+    hooks.settle = WaitUntilStarted;
+    RunProgramEntries(EntryKind::End, rt.definition->endPrograms, rt.programFolder, *rt.os.processes, hooks);
+}
+
+}  // namespace torva::runtime::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace torva::runtime::win32;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    const HRESULT ole = OleInitialize(nullptr);
+    const int code = GuardedHandler([&] { return Run(instance); });
+    if (SUCCEEDED(ole)) OleUninitialize();
+    return code;
+}

@@ -1,0 +1,77 @@
+#pragma once
+// TORVABS: the runtime's program-wide state and its shared procedures (start-up, the fatal-error
+// report, start and end programs). One instance per process, reached through Torva().
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/error_state.h"
+#include "platform/files.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+#include "platform/win32/unique_handle.h"
+#include "runtime/close_logic.h"
+#include "runtime/definition/menu_definition.h"
+
+namespace torva::runtime::win32 {
+
+// The OS services the runtime uses, owned for the life of the process.
+struct PlatformServices {
+    std::unique_ptr<platform::FileSystem> files;
+    std::unique_ptr<platform::Processes> processes;
+    std::unique_ptr<platform::Settings> settings;
+    std::unique_ptr<platform::IniFile> ini;
+    std::unique_ptr<platform::SystemInfo> system;
+};
+
+inline constexpr int kKeyMarkCount = 24;
+inline constexpr int kTrayIconShown = 0;
+inline constexpr int kTrayIconHidden = 1;
+
+struct TorvaRuntime {
+    PlatformServices os;
+    // The definition in use; large, so it lives on the heap for the whole run.
+    std::unique_ptr<definition::MenuDefinition> definition = std::make_unique<definition::MenuDefinition>();
+    std::string definitionPath;
+    std::string definitionFolder;
+    std::string programFolder;
+    std::string windowsFolder;
+    std::string systemFolder;
+    std::string executablePath;  // Torva.exe itself: the source of its own icons
+    ErrorState error;
+    int savedLeft = -1;  // twips, from the position store; -1 when absent
+    int savedTop = -1;
+    // Function-key marks: [0..11] F1..F12, [12..23] Shift+F1..F12 (empty with [NOFNC]).
+    std::array<torva::win32::UniqueIcon, kKeyMarkCount> keyMarks;
+    // Tray icons: shown-menu and hidden-menu (loaded with [TSKI] only).
+    std::array<torva::win32::UniqueIcon, 2> trayIcons;
+    CloseReason closeReason = CloseReason::User;
+    HINSTANCE instance = nullptr;
+
+    const definition::DefinitionOptions& options() const { return definition->options; }
+};
+
+TorvaRuntime& Torva();
+
+// The fatal-error report: below 500 the message and detail of the error state, otherwise the
+// generic lines; then "ErrorNo = code : number". Critical icon, title "TORVA".
+void ShowErrorReport(int runErrorNumber, HWND owner = nullptr);
+// A launch failure: sets the code and texts, shows the report, and the program goes on.
+void ReportLaunchFailure(int16_t code, const std::string& message, const std::string& detail);
+
+// Runs the end programs (error code 701), waiting for waited ones while pumping messages.
+void RunEndPrograms();
+
+// Values of the position store and of the instance record.
+inline constexpr const char* kIniFileName = "\\Torva.ini";
+inline constexpr const char* kIniSection = "INIT";
+inline constexpr const char* kSettingsApp = "Torva";
+inline constexpr const char* kSettingsSection = "Opt";
+inline constexpr const char* kSettingsInstanceKey = "rgDCHK";
+
+}  // namespace torva::runtime::win32

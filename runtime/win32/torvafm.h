@@ -1,0 +1,163 @@
+#pragma once
+// TORVAFM: the menu window. It shows one page at a time as a retained image (painting only copies
+// the images; they are drawn when the page, the focus or the pressed look changes), moves the
+// focus with keys and mouse, and hands button activations to TORVAFM_CMD_Click.
+//
+// The services below are what button activation, the timers and the mailslot use:
+//   Handle()               the window (also passed to scripts as the menu handle)
+//   CurrentPage/ShowPage   the shown page; ShowPage draws it (and runs its page start programs)
+//   Redraw                 draws the current page again
+//   Lock/Unlock/IsLocked   the menu refuses input while a synchronous program runs
+//   HideToTray/ShowFromTray  with [TSKI]: hide and show with the tray icon switched; without it
+//                          HideToTray minimises and ShowFromTray restores the mode's window state
+//   FocusButton/LastFocusedButton, ClickStateOf/SetClickState  the press state of a button
+//   SetTimer/KillTimer     WM_TIMER ids routed to the registered handler
+//   Close(reason)          closes the menu with the close reason
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "runtime/close_logic.h"
+#include "runtime/menu_layout.h"
+#include "runtime/press_state.h"
+#include "runtime/win32/canvas.h"
+#include "runtime/win32/icon_cache.h"
+
+namespace torva::runtime::win32 {
+
+inline constexpr int kButtonControlIdBase = 1000;  // CMD(i) has id 1000 + i
+inline constexpr int kTitleControlIdBase = 1100;   // Label1(i) has id 1100 + i
+inline constexpr int kTitleTipControlId = 1200;    // LabelDUMMY (mode 7)
+inline constexpr wchar_t kMenuWindowClass[] = L"TORVAFM";
+
+class MenuWindow {
+  public:
+    // Window initialisation and load: layout, placement (draws page 1), system menu, the
+    // activation part's load step. The window is created hidden; Show() shows it.
+    bool Create(HINSTANCE instance);
+    void Show();
+
+    HWND Handle() const { return hwnd_; }
+    int CurrentPage() const { return currentPage_; }
+    void ShowPage(int page);
+    void Redraw() { DrawPage(); }
+
+    void Lock();
+    void Unlock();
+    bool IsLocked() const;
+
+    void HideToTray();
+    void ShowFromTray();
+    bool IsHiddenInTray() const { return hiddenInTray_; }
+
+    void FocusButton(int button);
+    int LastFocusedButton() const { return lastFocused_; }
+    ClickState ClickStateOf(int button) const;
+    void SetClickState(int button, ClickState state);
+
+    void SetTimer(UINT_PTR id, UINT milliseconds, std::function<void()> handler);
+    void KillTimer(UINT_PTR id);
+
+    void Close(CloseReason reason);
+
+    // With [TSKI], at start-up before the window is shown: the tray icon, and no taskbar button.
+    void AddTrayIcon();
+
+    const MenuLayout& Layout() const { return layout_; }
+
+    // Window procedures (also used by the control class).
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    struct ButtonState {
+        HWND hwnd = nullptr;
+        Canvas face;         // background, icon, key mark, caption
+        Canvas image;        // face with the light edges and the focus rectangle: what is painted
+        RECT captionRect{};  // where the focus rectangle goes; empty when there is no caption
+        int restLeft = 0;    // resting position, taken when the frames are drawn
+        int restTop = 0;
+        bool pressed = false;
+        PressTracker press;
+    };
+    struct TitleState {
+        HWND hwnd = nullptr;
+        Canvas image;
+    };
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Layout (torvafm_layout.cpp)
+    void ApplyLayout();
+    void PlaceWindow();
+    void CreateControls();
+    void ReadScreenSize();
+
+    // Drawing (torvafm_paint.cpp, torvafm_frames.cpp)
+    void DrawPage();
+    void DrawBackground();
+    void DrawTitles();
+    void DrawButtons();
+    void DrawButtonFace(int button);
+    void DrawOuterFrame();
+    void ComposeButton(int button);
+    void ComposeWindow();
+    void UpdateTooltips();
+
+    // Focus, keys, mouse (torvafm_input.cpp)
+    void OnButtonFocus(int button);
+    void OnButtonBlur(int button);
+    bool OnWindowKey(UINT key);
+    void OnButtonKey(int button, UINT key);
+    void OnMouseDown(int button, bool left);
+    void OnMouseMove(int button, int x, int y);
+    void OnMouseUp(int button);
+    void ApplyPressLook(int button, PressLook look);
+    int ButtonOf(HWND control) const;
+
+    // System menu and tray (torvafm_sysmenu.cpp, torvafm_tray.cpp)
+    void BuildSystemMenu();
+    bool OnSystemCommand(WPARAM command, LPARAM lParam);
+    void SwitchTrayIcon(int which);
+    void DeleteTrayIcon();
+
+    // Closing (torvafm_window.cpp)
+    bool OnClose();
+
+    HWND hwnd_ = nullptr;
+    HWND owner_ = nullptr;  // hidden owner: without the app-window bit the menu has no taskbar button
+    HWND tooltip_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    MenuLayout layout_;
+    int screenWidthPx_ = 0;
+    int screenHeightPx_ = 0;
+    int twipsPerPixelX_ = kTwipsPerPixel;
+    int twipsPerPixelY_ = kTwipsPerPixel;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    int currentPage_ = 1;
+    int lastFocused_ = 0;
+    bool hiddenInTray_ = false;
+    bool trayAdded_ = false;
+    bool closing_ = false;
+    std::array<ButtonState, kMaxButtons> buttons_{};
+    std::array<TitleState, 2> titles_{};
+    HWND titleTip_ = nullptr;
+    std::string titleTipText_;
+    std::array<std::string, kMaxButtons> buttonTips_{};
+    Canvas base_;    // background colour, picture, outer frame
+    Canvas window_;  // base with the button frames, focus outline and pressed edges: what is painted
+    IconCache icons_;
+    std::map<UINT_PTR, std::function<void()>> timers_;
+};
+
+// The one menu window of the process.
+MenuWindow& TORVAFM();
+
+}  // namespace torva::runtime::win32

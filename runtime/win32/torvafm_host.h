@@ -1,0 +1,50 @@
+#pragma once
+// The menu window as button activation and the polling timers see it.
+
+#include <windows.h>
+
+#include "runtime/activation/activation_state.h"
+#include "runtime/activation/menu_window_host.h"
+
+namespace torva::runtime::win32 {
+
+class MenuWindow;
+
+inline constexpr UINT_PTR kRunningTimerId = 1;   // Timer1
+inline constexpr UINT_PTR kDocumentTimerId = 2;  // Timer2
+
+class TorvaWindowHost : public activation::MenuWindowHost {
+  public:
+    TorvaWindowHost(MenuWindow& window, activation::ActivationState& state)
+        : window_(window), state_(state) {}
+
+    std::uint64_t WindowHandle() const override;
+    int CurrentPage() const override;
+    void ShowPage(int page) override;
+    ClickState ClickStateOf(int button) const override;
+    void SetClickState(int button, ClickState state) override;
+    bool AskPassword(const std::string& password, const std::string& guide) override;
+    bool Confirm(const std::string& text) override;
+    std::optional<std::string> AskText(const std::string& prompt) override;
+    void ShowCritical(const std::string& text) override;
+    void ReportFailure(int16_t code, const std::string& message, const std::string& detail) override;
+    void LockMenu() override;
+    void UnlockMenu() override;
+    void HideMenu() override;
+    void ShowMenu() override;
+    bool IsForeground() const override;
+    void StartRunningTimer() override;
+    void StopRunningTimer() override;
+    void StartDocumentTimer() override;
+    void StopDocumentTimer() override;
+    void BringForward(platform::WindowId window) override;
+    void RunEndPrograms() override;
+    void CloseAfterAction() override;
+    void StartScreenSaverCommand() override;
+
+  private:
+    MenuWindow& window_;
+    activation::ActivationState& state_;
+};
+
+}  // namespace torva::runtime::win32

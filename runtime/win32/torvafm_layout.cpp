@@ -1,0 +1,119 @@
+// The layout of the display mode applied to the window: its size, its controls and its place.
+#include "common/error_state.h"
+#include "runtime/placement.h"
+#include "runtime/win32/torvabs.h"
+#include "runtime/win32/torvafm.h"
+#include "runtime/win32/win_api.h"
+
+namespace torva::runtime::win32 {
+
+const wchar_t* ControlClassName();
+
+void MenuWindow::ReadScreenSize() {
+    HDC screen = GetDC(nullptr);
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    twipsPerPixelX_ = dpiX > 0 ? 1440 / dpiX : kTwipsPerPixel;
+    twipsPerPixelY_ = dpiY > 0 ? 1440 / dpiY : kTwipsPerPixel;
+    screenWidthPx_ = GetSystemMetrics(SM_CXSCREEN);
+    screenHeightPx_ = GetSystemMetrics(SM_CYSCREEN);
+}
+
+void MenuWindow::ApplyLayout() {
+    const LONG style = static_cast<LONG>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+    const LONG exStyle = static_cast<LONG>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    if (layout_.sizing == WindowSizing::Maximised) {
+        // The full-screen layout is arranged on the screen size; the window is maximised on show.
+        clientWidth_ = screenWidthPx_;
+        clientHeight_ = screenHeightPx_;
+    } else {
+        int width = layout_.windowWidthTwips / twipsPerPixelX_;
+        int height = layout_.windowHeightTwips / twipsPerPixelY_;
+        if (layout_.sizing == WindowSizing::Client) {
+            RECT r{0, 0, width, height};
+            AdjustWindowRectEx(&r, static_cast<DWORD>(style), FALSE, static_cast<DWORD>(exStyle));
+            width = r.right - r.left;
+            height = r.bottom - r.top;
+        }
+        SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        clientWidth_ = client.right;
+        clientHeight_ = client.bottom;
+        if (layout_.sizing == WindowSizing::Client) {
+            clientWidth_ = layout_.windowWidthTwips / twipsPerPixelX_;
+            clientHeight_ = layout_.windowHeightTwips / twipsPerPixelY_;
+        }
+    }
+    CreateControls();
+}
+
+void MenuWindow::CreateControls() {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    auto addTool = [&](HWND control) {
+        TTTOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = hwnd_;
+        info.uId = reinterpret_cast<UINT_PTR>(control);
+        info.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    };
+    auto create = [&](int id, const PixelRect& r, bool visible, bool tabStop) {
+        DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+        if (visible) style |= WS_VISIBLE;
+        if (tabStop) style |= WS_TABSTOP;
+        return CreateWindowExW(0, ControlClassName(), L"", style, r.left, r.top, r.width, r.height, hwnd_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    };
+    for (int i = 0; i < 2; ++i) {
+        // Title bars start hidden: a page shows those it uses.
+        titles_[static_cast<std::size_t>(i)].hwnd =
+            create(kTitleControlIdBase + i + 1, layout_.titles[static_cast<std::size_t>(i)], false, false);
+    }
+    for (int i = 0; i < kMaxButtons; ++i) {
+        ButtonState& b = buttons_[static_cast<std::size_t>(i)];
+        const PixelRect& r = layout_.buttons[static_cast<std::size_t>(i)];
+        b.hwnd = create(kButtonControlIdBase + i + 1, r, i < layout_.buttonCount, true);
+        b.restLeft = r.left;
+        b.restTop = r.top;
+        addTool(b.hwnd);
+    }
+    if (!layout_.titleBars) {
+        titleTip_ = create(kTitleTipControlId, layout_.titleTipLabel, true, false);
+        addTool(titleTip_);
+    }
+}
+
+void MenuWindow::PlaceWindow() {
+    TorvaRuntime& rt = Torva();
+    ErrorLocation here(rt.error, 801);
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    PlacementInput in;
+    in.mode = layout_.mode;
+    in.screenWidthTwips = screenWidthPx_ * twipsPerPixelX_;
+    in.screenHeightTwips = screenHeightPx_ * twipsPerPixelY_;
+    in.windowWidthTwips = (outer.right - outer.left) * twipsPerPixelX_;
+    in.windowHeightTwips = (outer.bottom - outer.top) * twipsPerPixelY_;
+    in.positionSave = rt.options().positionSave;
+    in.savedLeft = rt.savedLeft;
+    in.savedTop = rt.savedTop;
+    if (const auto at = runtime::PlaceWindow(in)) {
+        SetWindowPos(hwnd_, nullptr, at->left / twipsPerPixelX_, at->top / twipsPerPixelY_, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    currentPage_ = 1;
+    if (rt.options().dupCheck) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd_, &pid);
+        rt.os.settings->Save(kSettingsApp, kSettingsSection, kSettingsInstanceKey, std::to_string(pid));
+    }
+    DrawPage();
+}
+
+}  // namespace torva::runtime::win32

@@ -1,0 +1,86 @@
+// Pixels of the drawn page: colours, a tiled picture showing through a transparent button, and the
+// pattern of a semi-transparent one.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/e2e/runtime/runtime_session.h"
+
+namespace torva::e2e {
+namespace {
+
+// A small 24-bit bitmap of one colour.
+bool WriteSolidBmp(const std::string& path, int size, COLORREF colour) {
+    const int rowBytes = (size * 3 + 3) & ~3;
+    std::string data(static_cast<std::size_t>(rowBytes * size), '\0');
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y * rowBytes + x * 3);
+            data[at] = static_cast<char>(GetBValue(colour));
+            data[at + 1] = static_cast<char>(GetGValue(colour));
+            data[at + 2] = static_cast<char>(GetRValue(colour));
+        }
+    }
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(data.size());
+    info.biSize = sizeof(info);
+    info.biWidth = size;
+    info.biHeight = size;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::string bytes(sizeof(file) + sizeof(info), '\0');
+    std::memcpy(bytes.data(), &file, sizeof(file));
+    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    return WriteBytes(path, bytes + data);
+}
+
+RECT Inner(const RECT& r) {
+    return RECT{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
+}
+
+double Share(const Capture& c, uint32_t rgb, const RECT& area) {
+    const double total = static_cast<double>((area.right - area.left) * (area.bottom - area.top));
+    return total > 0 ? static_cast<double>(c.Count(rgb, area)) / total : 0.0;
+}
+
+TEST(Drawing, TransparentShowsThePictureAndSemiTransparentIsPatterned) {
+    RuntimeSession s;
+    const COLORREF green = RGB(0, 160, 0);
+    ASSERT_TRUE(WriteSolidBmp(s.Folder().File("GREEN.BMP"), 16, green));
+    ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", "VARTITLE,\"Pixels\",\"PIC:GREEN.BMP\",0",
+                         ButtonLine(1, "", "\"CMD:\"", "X"), ButtonLine(2, "", "\"CMD:\"", "H"),
+                         ButtonLine(3, "", "\"CMD:\"", "R")}));
+    SetForegroundWindow(s.Menu());
+    Sleep(1000);
+    const Capture shot = CaptureWindow(s.Menu(), true);
+    ASSERT_FALSE(shot.Empty());
+    const RECT client = ClientRectOnScreen(s.Menu());
+    auto inClient = [&](int n) {
+        RECT r = WindowRectOnScreen(s.Button(n));
+        OffsetRect(&r, -client.left, -client.top);
+        return Inner(r);
+    };
+    const uint32_t greenRgb = Capture::FromColorRef(green);
+    // The window's background between the buttons is the tiled picture.
+    EXPECT_EQ(shot.At(5, 5), greenRgb);
+    EXPECT_GT(Share(shot, greenRgb, inClient(1)), 0.95) << "transparent button shows the picture";
+    const double semiGreen = Share(shot, greenRgb, inClient(2));
+    const double semiWhite = Share(shot, 0xFFFFFF, inClient(2));
+    EXPECT_GT(semiGreen, 0.3) << "semi-transparent button still shows the picture";
+    EXPECT_GT(semiWhite, 0.3) << "and lays the pattern over it";
+    EXPECT_GT(Share(shot, 0xFF0000, inClient(3)), 0.95) << "colour code R is red";
+}
+
+TEST(Drawing, TitlesWithoutTextOrColourAreHidden) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start(
+        {"[VER8.05]", "[MODE1]", "[PAGE1]", "TITLE1,\"\",,,,,", "TITLE2,\"\",,,,,R", ButtonLine(1, "One")}));
+    EXPECT_FALSE(IsWindowVisible(s.Control(kTitleId + 1)));
+    EXPECT_TRUE(IsWindowVisible(s.Control(kTitleId + 2))) << "a coloured title shows without text";
+}
+
+}  // namespace
+}  // namespace torva::e2e

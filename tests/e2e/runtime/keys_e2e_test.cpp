@@ -1,0 +1,135 @@
+// Keyboard focus between buttons, function keys and page keys on the running menu.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/runtime/runtime_session.h"
+
+namespace torva::e2e {
+namespace {
+
+std::vector<std::string> Buttons(int mode, bool pageKeys = false) {
+    std::vector<std::string> lines = {"[VER8.05]"};
+    if (pageKeys) lines.push_back("[PKEY]");
+    lines.push_back("[MODE" + std::to_string(mode) + "]");
+    lines.push_back("[PAGE1]");
+    const int count = mode == 9 ? 24 : 12;
+    for (int n = 1; n <= count; ++n) lines.push_back(ButtonLine(n, "B" + std::to_string(n)));
+    return lines;
+}
+
+bool FocusBecomes(const RuntimeSession& s, int n) {
+    return WaitUntil([&] { return s.FocusedButton() == n; }, Millis(3000));
+}
+
+struct KeyWalk {
+    int mode;
+    std::vector<std::pair<UINT, int>> steps;  // key, button focused afterwards
+};
+
+class ArrowKeyWalk : public testing::TestWithParam<KeyWalk> {};
+
+TEST_P(ArrowKeyWalk, FocusMovesAsTabled) {
+    const auto& walk = GetParam();
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start(Buttons(walk.mode)));
+    ASSERT_TRUE(FocusBecomes(s, 1)) << "the first button has the focus when the menu shows";
+    for (const auto& [key, expected] : walk.steps) {
+        PostKey(s.Button(s.FocusedButton()), key);
+        EXPECT_TRUE(FocusBecomes(s, expected))
+            << "key " << key << " expected " << expected << " got " << s.FocusedButton();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ArrowKeyWalk,
+    testing::Values(KeyWalk{1,
+                            {{VK_UP, 12},
+                             {VK_DOWN, 1},
+                             {VK_RIGHT, 7},
+                             {VK_RIGHT, 7},
+                             {VK_LEFT, 1},
+                             {VK_LEFT, 1},
+                             {VK_DOWN, 2}}},
+                    KeyWalk{9,
+                            {{VK_UP, 24},
+                             {VK_RIGHT, 24},
+                             {VK_LEFT, 16},
+                             {VK_LEFT, 8},
+                             {VK_LEFT, 8},
+                             {VK_DOWN, 9},
+                             {VK_RIGHT, 17}}},
+                    KeyWalk{5, {{VK_LEFT, 12}, {VK_RIGHT, 1}, {VK_RIGHT, 2}, {VK_UP, 1}}},
+                    KeyWalk{2, {{VK_LEFT, 1}, {VK_RIGHT, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_UP, 12}}}));
+
+TEST(FunctionKeys, KeyOfAMarkedButtonFocusesAndActivatesIt) {
+    RuntimeSession s;
+    std::vector<std::string> lines = {"[VER8.05]", "[MODE1]", "[PAGE1]"};
+    lines.push_back(ButtonLine(3, "Three", "\"CMD:<" + s.Probe() + "> pressed-f3\"", "", "", true));
+    lines.push_back(ButtonLine(4, "Four", "\"CMD:<" + s.Probe() + "> pressed-f4\"", "", "", false));
+    ASSERT_TRUE(s.Start(lines));
+    ASSERT_TRUE(FocusBecomes(s, 1));
+    PostKey(s.Button(1), VK_F4);  // no key mark: nothing happens
+    PostKey(s.Button(1), VK_F3);
+    EXPECT_TRUE(s.WaitForRecordWithArg("pressed-f3"));
+    EXPECT_TRUE(FocusBecomes(s, 3));
+    Sleep(500);
+    EXPECT_EQ(s.CountRecordsWithArg("pressed-f4"), 0u);
+    // Enter activates the focused button.
+    PostKey(s.Button(3), VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return s.CountRecordsWithArg("pressed-f3") == 2; }));
+}
+
+std::vector<std::string> TwoPages(const RuntimeSession& s, bool pageKeys) {
+    std::vector<std::string> lines = {"[VER8.05]"};
+    if (pageKeys) lines.push_back("[PKEY]");
+    lines.insert(lines.end(), {"[MODE1]", "[PAGE1]", "PSTR1,\"<" + s.Probe() + "> shown-page1\",0",
+                               "VARTITLE,\"First\",,0", ButtonLine(1, "One"), "[PAGE3]",
+                               "PSTR1,\"<" + s.Probe() + "> shown-page3\",0", "VARTITLE,\"Third\",,0",
+                               ButtonLine(1, "Three")});
+    return lines;
+}
+
+TEST(PageKeys, MoveBetweenDefinedPagesAndRerunTheirStartPrograms) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start(TwoPages(s, true)));
+    ASSERT_TRUE(s.WaitForRecordWithArg("shown-page1"));
+    EXPECT_EQ(WindowText(s.Menu()), "First");
+    ASSERT_TRUE(FocusBecomes(s, 1));
+
+    PostKey(s.Button(1), VK_PRIOR);  // Page Up: the next defined page, skipping page 2
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(s.Menu()) == "Third"; }));
+    EXPECT_TRUE(s.WaitForRecordWithArg("shown-page3"));
+
+    PostKey(s.Button(1), VK_PRIOR);  // wraps from the last defined page to page 1
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(s.Menu()) == "First"; }));
+    EXPECT_TRUE(WaitUntil([&] { return s.CountRecordsWithArg("shown-page1") == 2; }));
+
+    PostKey(s.Button(1), VK_NEXT);  // Page Down wraps backwards
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(s.Menu()) == "Third"; }));
+    EXPECT_TRUE(WaitUntil([&] { return s.CountRecordsWithArg("shown-page3") == 2; }));
+}
+
+TEST(PageKeys, DoNothingWithoutTheOption) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start(TwoPages(s, false)));
+    ASSERT_TRUE(s.WaitForRecordWithArg("shown-page1"));
+    ASSERT_TRUE(FocusBecomes(s, 1));
+    PostKey(s.Button(1), VK_PRIOR);
+    PostKey(s.Button(1), VK_NEXT);
+    Sleep(1000);
+    EXPECT_EQ(WindowText(s.Menu()), "First");
+    EXPECT_EQ(s.CountRecordsWithArg("shown-page1"), 1u);
+    EXPECT_EQ(s.CountRecordsWithArg("shown-page3"), 0u);
+}
+
+TEST(PageKeys, OnlyPageIsDrawnAgain) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start({"[VER8.05]", "[PKEY]", "[MODE1]", "[PAGE1]",
+                         "PSTR1,\"<" + s.Probe() + "> only-page\",0", ButtonLine(1, "One")}));
+    ASSERT_TRUE(s.WaitForRecordWithArg("only-page"));
+    ASSERT_TRUE(FocusBecomes(s, 1));
+    PostKey(s.Button(1), VK_PRIOR);
+    EXPECT_TRUE(WaitUntil([&] { return s.CountRecordsWithArg("only-page") == 2; }));
+}
+
+}  // namespace
+}  // namespace torva::e2e
