@@ -240,7 +240,16 @@ class Reader {
                     base = check.base;
                 }
                 break;
-            default:
+            case PathStatus::NotFound:
+            case PathStatus::NotAllowed:
+                // The editor keeps what the file says, so that saving does not erase it.
+                if (policy_.keepsFailedPaths) {
+                    stored = std::string(text);
+                } else {
+                    stored.clear();
+                }
+                break;
+            case PathStatus::Empty:
                 stored.clear();
                 break;
         }
@@ -416,17 +425,12 @@ class Reader {
         const std::size_t bar = source.find('|');
         const std::string file = source.substr(0, bar);
         const PathCheck check = Check(file, false);
-        if (check.status == PathStatus::NotFound) return Fail(kRuleIconNotFound, page_, n, source);
-        if (check.status == PathStatus::NotAllowed) return Fail(kRuleIconNotAllowed, page_, n, source);
         if (check.status == PathStatus::Empty) return false;
         StorePath(check, source, button.icon, button.iconBase);
+        if (check.status == PathStatus::NotFound) return Fail(kRuleIconNotFound, page_, n, source);
+        if (check.status == PathStatus::NotAllowed) return Fail(kRuleIconNotAllowed, page_, n, source);
+        // Of another kind: the runtime keeps the existing file when failures are passed over.
         if (IsIconExtension(fileExtension(source))) return false;
-        // The runtime keeps an existing icon of another kind when failures are passed over; the editor
-        // does not keep a value that failed.
-        if (policy_.stopsOnFailure == false) {
-            button.icon.clear();
-            button.iconBase = kBaseAbsolute;
-        }
         return Fail(kRuleIconNotAllowed, page_, n, source);
     }
 
@@ -504,8 +508,9 @@ class Reader {
         if (CharCount(folder) > 1) {
             if (context_.files.IsFolder(folder)) {
                 button.workFolder = folder;
-            } else if (Fail(kRuleWorkFolder, page_, n, folder)) {
-                return true;
+            } else {
+                if (policy_.keepsFailedPaths) button.workFolder = folder;
+                if (Fail(kRuleWorkFolder, page_, n, folder)) return true;
             }
         }
         return false;

@@ -32,6 +32,10 @@ struct ReaderPolicy {
     bool stopsOnFailure = true;
     // A CMD line failing rule 90 is dropped as a whole; otherwise its good values are kept.
     bool dropsUnknownCommand = true;
+    // A path that fails its check (not found, not allowed, a working folder that is no folder) is kept
+    // as written, base 0, besides being reported: the editor must not erase what a file says only
+    // because this machine lacks a file (a network drive not connected, another machine's folders).
+    bool keepsFailedPaths = false;
     // The comment lines are kept in the model.
     bool keepsComments = false;
     // The common bar title is detected at the end of the file.

@@ -19,6 +19,7 @@ ReaderPolicy ReaderPolicy::Editor() {
     policy.remoteControlNeedsAllParts = false;
     policy.stopsOnFailure = false;
     policy.dropsUnknownCommand = false;
+    policy.keepsFailedPaths = true;
     policy.keepsComments = true;
     policy.detectsCommonBackground = true;
     policy.location = 991;

@@ -63,7 +63,8 @@ std::vector<NoCheckCase> Cases() {
              EXPECT_EQ(B(d, 3).action, ButtonAction::End);
          },
          [](const MenuDefinition& d) {
-             EXPECT_TRUE(B(d, 3).icon.empty());
+             EXPECT_EQ(B(d, 3).icon, "C:\\X\\NONE.ICO");  // kept, so that saving does not erase it
+             EXPECT_EQ(B(d, 3).iconBase, 0);
              EXPECT_EQ(B(d, 3).caption, "x");
          }},
         {"IconOfWrongKindStaysStoredInRuntime",
@@ -71,14 +72,14 @@ std::vector<NoCheckCase> Cases() {
          {6},
          [](const MenuDefinition& d) { EXPECT_EQ(B(d, 3).icon, "C:\\X\\A.BMP"); },
          [](const MenuDefinition& d) {
-             EXPECT_TRUE(B(d, 3).icon.empty());
+             EXPECT_EQ(B(d, 3).icon, "C:\\X\\A.BMP");
              EXPECT_EQ(B(d, 3).caption, "x");
          }},
         {"IconRootPathNotStored",
          Page1({"CMD3,\"\\A.ICO\",OFF,\"x\",,,,,,,,END,,,"}),
          {6},
          [](const MenuDefinition& d) { EXPECT_TRUE(B(d, 3).icon.empty()); },
-         [](const MenuDefinition& d) { EXPECT_TRUE(B(d, 3).icon.empty()); }},
+         [](const MenuDefinition& d) { EXPECT_EQ(B(d, 3).icon, "\\A.ICO"); }},
         {"CommandMissingBecomesErrProgram",
          Page1({"CMD2,,OFF,\"x\",,,,,,,,\"CMD:C:\\NO\\X.EXE -a\",3,,"}),
          {7},
@@ -89,15 +90,20 @@ std::vector<NoCheckCase> Cases() {
              EXPECT_EQ(B(d, 2).runOption, 3);
          },
          [](const MenuDefinition& d) {
-             EXPECT_TRUE(B(d, 2).program.empty());
-             EXPECT_EQ(B(d, 2).action, ButtonAction::None);
-             EXPECT_EQ(B(d, 2).caption, "x");
+             EXPECT_EQ(B(d, 2).program, "C:\\NO\\X.EXE");
+             EXPECT_EQ(B(d, 2).programBase, 0);
+             EXPECT_EQ(B(d, 2).action, ButtonAction::Run);
+             EXPECT_EQ(B(d, 2).arguments, "-a");
+             EXPECT_EQ(B(d, 2).runOption, 3);
          }},
         {"CommandRootPathBecomesErrProgram",
          Page1({"CMD2,,OFF,\"x\",,,,,,,,\"CMD:\\X.EXE\",0,,"}),
          {8},
          [](const MenuDefinition& d) { EXPECT_EQ(B(d, 2).program, "(ERR)"); },
-         [](const MenuDefinition& d) { EXPECT_EQ(B(d, 2).action, ButtonAction::None); }},
+         [](const MenuDefinition& d) {
+             EXPECT_EQ(B(d, 2).program, "\\X.EXE");
+             EXPECT_EQ(B(d, 2).action, ButtonAction::Run);
+         }},
         {"StartNumberDropsLine",
          Lines({"STR3,\"C:\\TOOLS\\START.EXE\",1", "END0,\"C:\\TOOLS\\START.EXE\",1"}),
          {9, 10},
@@ -118,7 +124,11 @@ std::vector<NoCheckCase> Cases() {
              EXPECT_EQ(d.EndProgram(2).arguments, "-z");
              EXPECT_EQ(d.StartProgram(2).program, "C:\\TOOLS\\START.EXE");
          },
-         nullptr},
+         [](const MenuDefinition& d) {
+             EXPECT_EQ(d.StartProgram(1).program, "C:\\NO.EXE");
+             EXPECT_EQ(d.StartProgram(1).arguments, "-q");
+             EXPECT_EQ(d.EndProgram(2).program, "\\A.EXE");
+         }},
         {"PictureFailsKeepsWaitMode",
          Page1({"VARTITLE,\"bar\",\"PIC:C:\\NO.BMP\",3"}),
          {15},
@@ -128,7 +138,10 @@ std::vector<NoCheckCase> Cases() {
              EXPECT_EQ(d.Page(1).pageWaitMode, 3);
              EXPECT_EQ(d.Page(1).barTitle.text, "bar");
          },
-         nullptr},
+         [](const MenuDefinition& d) {
+             EXPECT_EQ(d.Page(1).barTitle.picture, "C:\\NO.BMP");
+             EXPECT_EQ(d.Page(1).barTitle.backColour, kDefaultBackColour);
+         }},
         {"ModeKeepsPreviousValue",
          Lines({"[MODE9]", "[MODE12]", "[PAGE1]", "CMD24,,OFF,\"x\",,,,,,,,END,,,"}),
          {17},
@@ -144,7 +157,7 @@ std::vector<NoCheckCase> Cases() {
              EXPECT_TRUE(B(d, 1).workFolder.empty());
              EXPECT_EQ(B(d, 1).action, ButtonAction::Run);
          },
-         nullptr},
+         [](const MenuDefinition& d) { EXPECT_EQ(B(d, 1).workFolder, "C:\\NOFOLDER"); }},
         {"PageTargetLeavesNoAction",
          Page1({"CMD1,,OFF,\"x\",,,,,,,,PAGE100,,,"}),
          {19},
@@ -186,7 +199,10 @@ std::vector<NoCheckCase> Cases() {
              EXPECT_EQ(d.Page(1).PageStart(1).waitMode, 1);
              EXPECT_FALSE(d.Page(1).PageStart(2).used());
          },
-         nullptr},
+         [](const MenuDefinition& d) {
+             EXPECT_EQ(d.Page(1).PageStart(1).program, "C:\\NO.EXE");
+             EXPECT_EQ(d.Page(1).PageStart(2).program, "\\B.EXE");
+         }},
         {"UnknownCommandDropsLine",
          Page1({"CMD1,,OFF,\"old\",,,,,,,,END,,,", "CMD1,,OFF,\"new\",,,,,,,,XYZ,,,", "OTHER,1"}),
          {90, 90},

@@ -74,6 +74,17 @@ TEST(Writer, RandomDefinitionsSurviveReadWriteRead) {
     }
 }
 
+TEST(Writer, EditorKeepsPathsThisMachineLacksSoSavingLosesNothing) {
+    DefinitionFixture f;
+    const std::string text =
+        Lines({"[VER8.05]", "[MODE1]", "[STREND]", "STR1,\"N:\\APPS\\START.EXE -s\",1", "[PAGE1]",
+               "VARTITLE,,\"PIC:N:\\PIC\\BACK.BMP\",0",
+               "CMD1,\"N:\\ICONS\\A.ICO|1\",OFF,\"x\",,,,,,,\"N:\\WORK\",\"CMD:N:\\APPS\\A.EXE -z\",2,,"});
+    const ReadResult r = f.Editor(text);
+    EXPECT_EQ(r.failures.size(), 5u);  // each is reported
+    EXPECT_EQ(f.Write(), text);
+}
+
 TEST(Writer, ButtonAndTitleLinesOnlyWhenTheyCarrySomething) {
     DefinitionFixture f;
     MenuDefinition& d = *f.def;
