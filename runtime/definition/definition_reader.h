@@ -57,6 +57,10 @@ struct RuleFailure {
     bool operator==(const RuleFailure&) const = default;
 };
 
+// The error report of one failure, as the editor shows each one while it reads on: the message, CR,
+// the detail, CR, "ErrorNo = " rule " : 0".
+std::string FailureReportText(const RuleFailure& failure);
+
 struct ReadResult {
     std::vector<RuleFailure> failures;
     bool stopped = false;    // reading ended before the end of the file

@@ -26,6 +26,12 @@ ReaderPolicy ReaderPolicy::Editor() {
     return policy;
 }
 
+std::string FailureReportText(const RuleFailure& failure) {
+    ErrorState state;
+    state.SetRule(static_cast<int16_t>(failure.rule), failure.message, failure.detail);
+    return ComposeFatalText(state, 0);
+}
+
 std::string ReadResult::ReportText() const {
     return ComposeFatalText(error, runErrorNumber);
 }

@@ -103,6 +103,8 @@ TEST_P(RuleTest, EditorReportsTheSameRuleAndReadsOn) {
     ASSERT_EQ(r.failures.size(), 1u);
     EXPECT_EQ(r.failures[0].rule, c.rule);
     EXPECT_EQ(r.failures[0].detail, c.detail);
+    EXPECT_EQ(FailureReportText(r.failures[0]),
+              r.failures[0].message + "\r" + c.detail + "\rErrorNo = " + std::to_string(c.rule) + " : 0");
     EXPECT_EQ(r.stopped, c.rule == 1);
     EXPECT_EQ(f.def->Page(7).defined, c.rule != 1);
 }
