@@ -15,7 +15,8 @@ torva_ensure_display
 torva_ensure_prefix
 bin="$build_dir/cross/bin"
 if [ -n "$headless" ]; then
-    wine "$bin/Torva.exe" "$(winepath -w "$bin/TORVA.TVX")" &
+    # Wine's own desktop gives the window its frame and caption without a window manager.
+    wine explorer /desktop=Torva,1280x1024 "$(winepath -w "$bin/Torva.exe")" "$(winepath -w "$bin/TORVA.TVX")" &
     pid=$!
     sleep "${TORVA_SHOW_SECONDS:-8}"
     import -window root "$build_dir/menu.png" && echo "Screenshot: $build_dir/menu.png"

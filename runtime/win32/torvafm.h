@@ -100,7 +100,8 @@ class MenuWindow {
     void ReadScreenSize();
 
     // Drawing (torvafm_paint.cpp, torvafm_frames.cpp)
-    void DrawPage();
+    void DrawPage();    // page start programs, then RenderPage
+    void RenderPage();  // the page's images, from the caption to the frames
     void DrawBackground();
     void DrawTitles();
     void DrawButtons();

@@ -78,8 +78,13 @@ void MenuWindow::DrawPage() {
     hooks.betweenChecks = [] { PumpFor(500); };
     hooks.settle = WaitUntilStarted;
     RunProgramEntries(EntryKind::PageStart, page.pageStarts, rt.programFolder, *rt.os.processes, hooks);
-    ErrorLocation drawing(rt.error, 998);  // the start programs set their own codes
+    RenderPage();
+}
 
+void MenuWindow::RenderPage() {
+    TorvaRuntime& rt = Torva();
+    ErrorLocation here(rt.error, 998);
+    const definition::MenuPage& page = rt.definition->Page(currentPage_);
     SetWindowTextW(hwnd_, Wide(page.barTitle.text).c_str());
     DrawBackground();
     DrawTitles();

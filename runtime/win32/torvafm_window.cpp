@@ -190,6 +190,16 @@ LRESULT MenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND:
             return 1;
+        case WM_SIZE:
+            // The frame the system gave the window decides the client area; the images follow it
+            // (the full-screen layout is arranged on the screen size and keeps its images).
+            if (wParam != SIZE_MINIMIZED && layout_.sizing != WindowSizing::Maximised && window_ &&
+                (LOWORD(lParam) != clientWidth_ || HIWORD(lParam) != clientHeight_)) {
+                clientWidth_ = LOWORD(lParam);
+                clientHeight_ = HIWORD(lParam);
+                RenderPage();
+            }
+            return 0;
         case WM_GETMINMAXINFO:
             // The vertical bar is narrower than the system's smallest captioned window.
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{1, 1};
