@@ -52,6 +52,9 @@ struct TorvaRuntime {
     std::array<torva::win32::UniqueIcon, 2> trayIcons;
     CloseReason closeReason = CloseReason::User;
     HINSTANCE instance = nullptr;
+    // The version dialog while it is open, and the menu window it locks.
+    HWND versionDialog = nullptr;
+    HWND versionOwner = nullptr;
 
     const definition::DefinitionOptions& options() const { return definition->options; }
 };

@@ -117,7 +117,7 @@ class MenuWindow {
     bool OnWindowKey(UINT key);
     void OnButtonKey(int button, UINT key);
     void OnMouseDown(int button, bool left);
-    void OnMouseMove(int button, int x, int y);
+    void OnMouseMove(int button, int x, int y, bool leftHeld);
     void OnMouseUp(int button);
     void ApplyPressLook(int button, PressLook look);
     int ButtonOf(HWND control) const;

@@ -127,12 +127,12 @@ void MenuWindow::OnMouseDown(int n, bool left) {
     ApplyPressLook(n, step.look);
 }
 
-void MenuWindow::OnMouseMove(int n, int x, int y) {
+void MenuWindow::OnMouseMove(int n, int x, int y, bool leftHeld) {
     ErrorLocation here(Torva().error, 944);
     ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
     if (b.press.state() == ClickState::Idle) return;
     const PixelRect& r = layout_.buttons[static_cast<std::size_t>(n - 1)];
-    const PressStep step = b.press.MouseMove(x, y, r.width, r.height, KeyDown(VK_LBUTTON));
+    const PressStep step = b.press.MouseMove(x, y, r.width, r.height, leftHeld);
     if (step.takeFocus) FocusButton(n);
     ApplyPressLook(n, step.look);
 }
@@ -201,7 +201,8 @@ LRESULT MenuWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
             OnMouseDown(n, message == WM_LBUTTONDOWN);
             return 0;
         case WM_MOUSEMOVE:
-            if (GetCapture() == control) OnMouseMove(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            if (GetCapture() == control)
+                OnMouseMove(n, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), (wParam & MK_LBUTTON) != 0);
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:

@@ -1,5 +1,7 @@
 #include "runtime/win32/tvverfm.h"
 
+#include <algorithm>
+
 #include "common/error_state.h"
 #include "runtime/win32/fatal_guard.h"
 #include "runtime/win32/torvabs.h"
@@ -15,17 +17,14 @@ namespace {
 
 constexpr wchar_t kClass[] = L"TVVERFM";
 constexpr int kOkId = IDOK;
-HWND g_dialog = nullptr;  // the one open version dialog of the process
-HWND g_menu = nullptr;
-HFONT g_font = nullptr;
 
 void CloseDialog() {
     ErrorLocation here(Torva().error, 932);
-    HWND dialog = g_dialog;
-    g_dialog = nullptr;
-    if (g_menu) {
-        EnableWindow(g_menu, TRUE);
-        SetForegroundWindow(g_menu);
+    HWND dialog = Torva().versionDialog;
+    Torva().versionDialog = nullptr;
+    if (Torva().versionOwner) {
+        EnableWindow(Torva().versionOwner, TRUE);
+        SetForegroundWindow(Torva().versionOwner);
     }
     if (dialog) DestroyWindow(dialog);
 }
@@ -50,24 +49,25 @@ HWND AddChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style,
               int id) {
     HWND child = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    if (g_font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return child;
 }
 
 }  // namespace
 
 HWND VersionDialogWindow() {
-    return g_dialog;
+    return Torva().versionDialog;
 }
 
 void ShowVersionDialog(HINSTANCE instance, HWND menuWindow) {
     ErrorLocation here(Torva().error, 931);
-    if (g_dialog) {
-        SetForegroundWindow(g_dialog);
+    if (Torva().versionDialog) {
+        SetForegroundWindow(Torva().versionDialog);
         return;
     }
-    static bool registered = false;
-    if (!registered) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (!GetClassInfoExW(instance, kClass, &existing)) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = DialogProc;
@@ -75,10 +75,9 @@ void ShowVersionDialog(HINSTANCE instance, HWND menuWindow) {
         wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
         wc.lpszClassName = kClass;
-        registered = RegisterClassExW(&wc) != 0;
+        RegisterClassExW(&wc);
     }
-    if (!g_font) g_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    g_menu = menuWindow;
+    Torva().versionOwner = menuWindow;
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT r{0, 0, 320, 150};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
@@ -86,20 +85,25 @@ void ShowVersionDialog(HINSTANCE instance, HWND menuWindow) {
     GetWindowRect(menuWindow, &menuRect);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    g_dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kClass, L"【バージョン情報】", style, x, y, width, height,
-                               menuWindow, nullptr, instance, nullptr);
-    if (!g_dialog) return;
+    // Over the middle of the menu, kept on the screen (the vertical bar is narrower than the box).
+    int x = menuRect.left + (menuRect.right - menuRect.left - width) / 2;
+    int y = menuRect.top + (menuRect.bottom - menuRect.top - height) / 2;
+    x = std::max(0, std::min(x, GetSystemMetrics(SM_CXSCREEN) - width));
+    y = std::max(0, std::min(y, GetSystemMetrics(SM_CYSCREEN) - height));
+    Torva().versionDialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kClass, L"【バージョン情報】", style, x, y,
+                                            width, height, menuWindow, nullptr, instance, nullptr);
+    if (!Torva().versionDialog) return;
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    if (icon) AddChild(g_dialog, L"STATIC", nullptr, SS_ICON, 16, 16, 32, 32, -1);
-    if (icon) SendDlgItemMessageW(g_dialog, -1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    AddChild(g_dialog, L"STATIC", L"Torva  メニュー", SS_LEFT, 64, 16, 240, 18, -1);
-    AddChild(g_dialog, L"STATIC", L"Version " TORVA_VERSION_WTEXT, SS_LEFT, 64, 38, 240, 18, -1);
-    AddChild(g_dialog, L"STATIC", L"ランチャーメニュー実行プログラム", SS_LEFT, 64, 60, 240, 18, -1);
-    HWND ok = AddChild(g_dialog, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 108, 80, 26, kOkId);
+    if (icon) AddChild(Torva().versionDialog, L"STATIC", nullptr, SS_ICON, 16, 16, 32, 32, -1);
+    if (icon) SendDlgItemMessageW(Torva().versionDialog, -1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    AddChild(Torva().versionDialog, L"STATIC", L"Torva  メニュー", SS_LEFT, 64, 16, 240, 18, -1);
+    AddChild(Torva().versionDialog, L"STATIC", L"Version " TORVA_VERSION_WTEXT, SS_LEFT, 64, 38, 240, 18, -1);
+    AddChild(Torva().versionDialog, L"STATIC", L"ランチャーメニュー実行プログラム", SS_LEFT, 64, 60, 240, 18,
+             -1);
+    HWND ok = AddChild(Torva().versionDialog, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 108, 80,
+                       26, kOkId);
     EnableWindow(menuWindow, FALSE);
-    ShowWindow(g_dialog, SW_SHOWNORMAL);
+    ShowWindow(Torva().versionDialog, SW_SHOWNORMAL);
     SetFocus(ok);
 }
 

@@ -133,3 +133,66 @@ TEST(PageKeys, OnlyPageIsDrawnAgain) {
 
 }  // namespace
 }  // namespace torva::e2e
+
+namespace torva::e2e {
+namespace {
+
+LPARAM At(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
+}
+
+RECT InParent(const RuntimeSession& s, int n) {
+    return FindControlById(s.Menu(), kButtonId + n)->inParent;
+}
+
+TEST(Mouse, PressMovesTheButtonAndReleaseOnItActivates) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]",
+                         ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> clicked-two\"")}));
+    HWND button = s.Button(2);
+    const RECT rest = InParent(s, 2);
+    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    EXPECT_TRUE(WaitUntil([&] { return InParent(s, 2).left == rest.left + 2; })) << "pressed 2 pixels right";
+    EXPECT_EQ(InParent(s, 2).top, rest.top + 2);
+    EXPECT_TRUE(WaitUntil([&] { return s.FocusedButton() == 2; })) << "the press takes the focus";
+    PostMessageW(button, WM_LBUTTONUP, 0, At(10, 10));
+    EXPECT_TRUE(WaitUntil([&] { return InParent(s, 2).left == rest.left; })) << "back at rest";
+    EXPECT_TRUE(s.WaitForRecordWithArg("clicked-two"));
+}
+
+TEST(Mouse, DraggedOffAndReleasedOutsideDoesNothingButBackOnStillClicks) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]",
+                         ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> dragged-two\"")}));
+    HWND button = s.Button(2);
+    const RECT rest = InParent(s, 2);
+    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    ASSERT_TRUE(WaitUntil([&] { return InParent(s, 2).left == rest.left + 2; }));
+    PostMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, At(-20, 10));
+    EXPECT_TRUE(WaitUntil([&] { return InParent(s, 2).left == rest.left; }))
+        << "dragging off releases the look";
+    PostMessageW(button, WM_LBUTTONUP, 0, At(-20, 10));
+    Sleep(1000);
+    EXPECT_EQ(s.CountRecordsWithArg("dragged-two"), 0u);
+
+    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    PostMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, At(400, 10));
+    PostMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, At(5, 5));
+    EXPECT_TRUE(WaitUntil([&] { return InParent(s, 2).left == rest.left + 2; })) << "back on: pressed again";
+    PostMessageW(button, WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_TRUE(s.WaitForRecordWithArg("dragged-two"));
+}
+
+TEST(Mouse, RightClickStartsNothing) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start(
+        {"[VER8.05]", "[MODE1]", "[PAGE1]", ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> right-two\"")}));
+    ClickAt(s.Button(2), POINT{10, 10}, true);
+    Sleep(1000);
+    EXPECT_EQ(s.CountRecordsWithArg("right-two"), 0u);
+    ClickAt(s.Button(2), POINT{10, 10});
+    EXPECT_TRUE(s.WaitForRecordWithArg("right-two")) << "the next left click works";
+}
+
+}  // namespace
+}  // namespace torva::e2e
