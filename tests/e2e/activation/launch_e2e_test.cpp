@@ -208,6 +208,20 @@ TEST(ActivationE2E, ScriptEndCommandClosesTheMenuAndRunsItsEndPrograms) {
     EXPECT_EQ(s.RecordsWithArg("endprogram").size(), 1u);
 }
 
+TEST(ActivationE2E, EndButtonRunsTheEndProgramsOnceAndEndsTheMenu) {
+    MenuSession s;
+    auto lines = Header({"[NCTL]"});  // a button's end goes through even where the user cannot close
+    lines.push_back("[STREND]");
+    lines.push_back("END1,\"<" + s.Probe() + "> endprogram\",0");
+    lines.push_back("[PAGE1]");
+    lines.push_back("CMD12,,OFF,\"Quit\",,,,,,,,END,,,");
+    ASSERT_TRUE(s.Start(lines));
+    s.Click(12);
+    EXPECT_TRUE(s.Program().WaitForExit(Millis(15000)).has_value());
+    Sleep(500);
+    EXPECT_EQ(s.RecordsWithArg("endprogram").size(), 1u);
+}
+
 TEST(ActivationE2E, MissingProgramUnderNoCheckShowsItsBox) {
     MenuSession s;
     ASSERT_TRUE(s.Start(Menu({"[NCHK]"}, {"CMD1,,OFF,\"Gone\",,,,,,,,\"CMD:C:\\no\\such\\prog.exe\",0,,"})));
