@@ -10,6 +10,7 @@
 #include "common/utf8.h"
 #include "editor/file_drop.h"
 #include "editor/shell_link.h"
+#include "editor/win32/system_icon_files.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/system_info.h"
@@ -20,12 +21,7 @@
 namespace torva::editor {
 namespace {
 
-class SystemIcons : public IconFiles {
-  public:
-    int IconCount(const std::string& path) const override {
-        return static_cast<int>(ExtractIconExW(win32::Wide(path).c_str(), -1, nullptr, nullptr, 0));
-    }
-};
+using SystemIcons = SystemIconFiles;
 
 constexpr char kTestExtension[] = ".torvadrop";
 constexpr char kTestClass[] = "TorvaDropTest.Document";

@@ -1,0 +1,13 @@
+#pragma once
+// Icon counts from the system's own icon extraction, for the drop helpers and the icon refresh.
+
+#include "editor/icon_files.h"
+
+namespace torva::editor {
+
+class SystemIconFiles : public IconFiles {
+  public:
+    int IconCount(const std::string& path) const override;
+};
+
+}  // namespace torva::editor
