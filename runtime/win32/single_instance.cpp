@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "common/number.h"
+#include "runtime/instance_record.h"
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
 #include "runtime/win32/win_api.h"
@@ -33,11 +33,11 @@ BOOL CALLBACK FindMenuOf(HWND hwnd, LPARAM lParam) {
 
 bool BringRunningInstanceForward(const platform::Settings& settings, const platform::Processes& processes) {
     ErrorLocation here(Torva().error, 910);
-    const double recorded =
-        LeadingNumber(settings.Get(kSettingsApp, kSettingsSection, kSettingsInstanceKey, "0"));
-    if (recorded < 1 || recorded > 4294967295.0) return false;
-    const auto pid = static_cast<uint32_t>(recorded);
-    if (pid == processes.CurrentProcessId()) return false;
+    const auto recorded =
+        RecordedInstance(settings.Get(kSettingsApp, kSettingsSection, kSettingsInstanceKey, "0"),
+                         processes.CurrentProcessId());
+    if (!recorded) return false;
+    const uint32_t pid = *recorded;
     const platform::WindowSearch search = processes.FindVisibleWindow(pid);
     if (!search.found) return false;
     // A stale id can belong to an unrelated program by now: only a process that shows a menu

@@ -155,9 +155,6 @@ bool MenuWindow::OnClose() {
     const CloseDecision decision = DecideClose(rt.closeReason, rt.options().noControlBox);
     if (decision.refuse) return false;
     if (decision.runEndPrograms) RunEndPrograms();
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof(wp);
-    GetWindowPlacement(hwnd_, &wp);
     const bool normal = !IsIconic(hwnd_) && !IsZoomed(hwnd_);
     if (ShouldSavePosition(rt.options().positionSave, normal)) {
         RECT r{};

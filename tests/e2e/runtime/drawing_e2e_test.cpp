@@ -82,5 +82,29 @@ TEST(Drawing, TitlesWithoutTextOrColourAreHidden) {
     EXPECT_TRUE(IsWindowVisible(s.Control(kTitleId + 2))) << "a coloured title shows without text";
 }
 
+TEST(Drawing, OuterFrameIsSunkenInsideTheWindowEdge) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start(
+        {"[VER8.05]", "[MODE2]", "[FRAME]", "[PAGE1]", "VARTITLE,\"Framed\",W,0", ButtonLine(1, "One")}));
+    SetForegroundWindow(s.Menu());
+    Sleep(800);
+    const Capture shot = CaptureWindow(s.Menu(), true);
+    ASSERT_FALSE(shot.Empty());
+    const int w = shot.Width();
+    const int h = shot.Height();
+    const uint32_t shadow = Capture::FromColorRef(GetSysColor(COLOR_BTNSHADOW));
+    const uint32_t light = Capture::FromColorRef(GetSysColor(COLOR_BTNHIGHLIGHT));
+    const uint32_t face = Capture::FromColorRef(GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(shot.At(w / 2, 0), shadow);
+    EXPECT_EQ(shot.At(0, h / 2), shadow);
+    EXPECT_EQ(shot.At(w / 2, 1), 0u);
+    EXPECT_EQ(shot.At(1, h / 2), 0u);
+    EXPECT_EQ(shot.At(w / 2, h - 1), light);
+    EXPECT_EQ(shot.At(w - 1, h / 2), light);
+    EXPECT_EQ(shot.At(w / 2, h - 2), face);
+    EXPECT_EQ(shot.At(w - 2, h / 2), face);
+    EXPECT_EQ(shot.At(3, h - 5), 0xFFFFFFu) << "inside the frame the page colour W";
+}
+
 }  // namespace
 }  // namespace torva::e2e
