@@ -40,6 +40,8 @@ class Power {
 public:
     virtual ~Power() = default;
     virtual bool AdjustShutdownPrivilege() = 0;
+    // Enables SeRemoteShutdownPrivilege, which shutting down another computer needs.
+    virtual bool AdjustRemoteShutdownPrivilege() = 0;
     virtual bool ExitWindows(uint32_t flags) = 0;
     virtual bool RemoteShutdown(const std::string& computer, const std::string& message, uint32_t timeoutSeconds,
                                 bool force, bool reboot) = 0;

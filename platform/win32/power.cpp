@@ -25,8 +25,16 @@ bool Redirected(const std::string& line, bool* written) {
 }  // namespace
 
 bool Win32Power::AdjustShutdownPrivilege() {
+    return EnablePrivilege(SE_SHUTDOWN_NAME);
+}
+
+bool Win32Power::AdjustRemoteShutdownPrivilege() {
+    return EnablePrivilege(SE_REMOTE_SHUTDOWN_NAME);
+}
+
+bool Win32Power::EnablePrivilege(const wchar_t* name) {
     bool written = false;
-    if (Redirected(PrivilegeLogLine(Narrow(SE_SHUTDOWN_NAME)), &written)) return written;
+    if (Redirected(PrivilegeLogLine(Narrow(name)), &written)) return written;
     HANDLE rawToken = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &rawToken))
         return false;
@@ -34,7 +42,7 @@ bool Win32Power::AdjustShutdownPrivilege() {
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (!LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) return false;
+    if (!LookupPrivilegeValueW(nullptr, name, &privileges.Privileges[0].Luid)) return false;
     if (!AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr)) return false;
     // AdjustTokenPrivileges succeeds even when it could not enable the privilege.
     return GetLastError() == ERROR_SUCCESS;

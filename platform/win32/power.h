@@ -11,11 +11,16 @@ class Win32Power : public platform::Power {
     // Enables SeShutdownPrivilege in the process token (OpenProcessToken, LookupPrivilegeValueW,
     // AdjustTokenPrivileges); false when the privilege is not granted.
     bool AdjustShutdownPrivilege() override;
+    // The same for SeRemoteShutdownPrivilege.
+    bool AdjustRemoteShutdownPrivilege() override;
     // ExitWindowsEx with the flags (a planned shutdown as its reason).
     bool ExitWindows(uint32_t flags) override;
     // InitiateSystemShutdownW on the named computer.
     bool RemoteShutdown(const std::string& computer, const std::string& message, uint32_t timeoutSeconds,
                         bool force, bool reboot) override;
+
+  private:
+    bool EnablePrivilege(const wchar_t* name);
 };
 
 }  // namespace torva::win32

@@ -220,6 +220,7 @@ void ButtonActivation::RemoteShutdown(ButtonAction action, const definition::Men
     }
     const bool reboot = action == ButtonAction::RemoteReboot || action == ButtonAction::ConfirmRemoteReboot;
     const uint32_t timeout = b.arguments.empty() ? 0 : kRemoteMessageTimeoutSeconds;
+    (void)services_.power.AdjustRemoteShutdownPrivilege();
     (void)services_.power.RemoteShutdown(b.program, b.arguments, timeout, true, reboot);
 }
 

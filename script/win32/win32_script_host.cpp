@@ -2,10 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/append_file.h"
 #include "platform/win32/message_box.h"
-#include "platform/win32/power_log.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 #include "script/script_state.h"
 
@@ -14,7 +11,6 @@ namespace torva::script::win32 {
 namespace {
 
 constexpr const char* kMailslotName = "TORVAMS";
-constexpr const char* kRemotePrivilege = "SeRemoteShutdownPrivilege";
 
 // A menu that is busy still gets the command delivered; one that stopped answering must not hold
 // the runner for ever, so the wait ends only when the receiver is hung.
@@ -74,32 +70,12 @@ void Win32ScriptHost::SendSystemCommand(int32_t window, uint32_t command) {
 }
 
 void Win32ScriptHost::EnableShutdownPrivilege(PrivilegeChoice choice) {
+    // Failures show up later as a refused request, which the runner does not report.
     if (choice == PrivilegeChoice::Local) {
-        services_.power.AdjustShutdownPrivilege();
-        return;
+        (void)services_.power.AdjustShutdownPrivilege();
+    } else {
+        (void)services_.power.AdjustRemoteShutdownPrivilege();
     }
-    // The suite's power service knows only the local privilege; shutting down another computer
-    // needs the remote one in this process's token. Failures show up as a refused request. Under
-    // the tests' power redirect the step is logged like the power service's own steps.
-    const std::string log = torva::win32::EnvironmentValue(torva::win32::kPowerLogVariable);
-    if (!log.empty()) {
-        (void)torva::win32::AppendToFile(log, torva::win32::PrivilegeLogLine(kRemotePrivilege) + "\r\n");
-        return;
-    }
-    HANDLE raw = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return;
-    const torva::win32::UniqueKernelHandle token(raw);
-    const std::wstring computer = torva::win32::Wide(services_.system.ComputerName());
-    TOKEN_PRIVILEGES privileges{};
-    privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (!LookupPrivilegeValueW(computer.c_str(), torva::win32::Wide(kRemotePrivilege).c_str(),
-                               &privileges.Privileges[0].Luid)) {
-        return;
-    }
-    TOKEN_PRIVILEGES previous{};
-    DWORD previousSize = sizeof(previous);
-    AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize);
 }
 
 void Win32ScriptHost::RequestExitWindows(uint32_t request) {

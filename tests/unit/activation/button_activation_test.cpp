@@ -339,7 +339,9 @@ TEST_F(ActivationTest, RemoteShutdownsWithAndWithoutMessageAndConfirmation) {
     Click(1);
     EXPECT_EQ(window.confirmTexts[1],
               "ｺﾝﾋﾟｭｰﾀ名：PC02\rのリモートシャットダウンが選択されました。\r実行しますか？");
-    EXPECT_EQ(power.calls, (Events{"remote PC02 [停止します] 30 force", "remote PC02 [] 0 force reboot",
+    // Each request enables the remote privilege first.
+    EXPECT_EQ(power.calls, (Events{"remote privilege", "remote PC02 [停止します] 30 force", "remote privilege",
+                                   "remote PC02 [] 0 force reboot", "remote privilege",
                                    "remote PC02 [] 0 force"}));
     EXPECT_TRUE(window.events.empty());  // the menu goes on
 }

@@ -116,6 +116,10 @@ class FakePower : public platform::Power {
         calls.push_back("privilege");
         return true;
     }
+    bool AdjustRemoteShutdownPrivilege() override {
+        calls.push_back("remote privilege");
+        return true;
+    }
     bool ExitWindows(uint32_t flags) override {
         calls.push_back("exit " + std::to_string(flags));
         return true;
