@@ -78,6 +78,20 @@ TEST(FunctionKeys, KeyOfAMarkedButtonFocusesAndActivatesIt) {
     EXPECT_TRUE(WaitUntil([&] { return s.CountRecordsWithArg("pressed-f3") == 2; }));
 }
 
+TEST(FunctionKeys, ShiftReachesTheThirdColumnInTheExtendedMode) {
+    RuntimeSession s;
+    std::vector<std::string> lines = {"[VER8.05]", "[MODE9]", "[PAGE1]"};
+    lines.push_back(ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> pressed-f2\"", "", "", true));
+    lines.push_back(ButtonLine(14, "Fourteen", "\"CMD:<" + s.Probe() + "> pressed-sf2\"", "", "", true));
+    ASSERT_TRUE(s.Start(lines));
+    ASSERT_TRUE(FocusBecomes(s, 1));
+    ASSERT_TRUE(BringToForeground(s.Menu()));
+    ASSERT_TRUE(SendKeyChord({VK_SHIFT, VK_F2}));
+    EXPECT_TRUE(s.WaitForRecordWithArg("pressed-sf2"));
+    EXPECT_TRUE(FocusBecomes(s, 14));
+    EXPECT_EQ(s.CountRecordsWithArg("pressed-f2"), 0u);
+}
+
 std::vector<std::string> TwoPages(const RuntimeSession& s, bool pageKeys) {
     std::vector<std::string> lines = {"[VER8.05]"};
     if (pageKeys) lines.push_back("[PKEY]");
