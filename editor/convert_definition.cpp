@@ -5,6 +5,7 @@
 #include "common/run_error.h"
 #include "common/utf8.h"
 #include "runtime/definition/colour_codes.h"
+#include "runtime/definition/common_background.h"
 #include "runtime/definition/command_text.h"
 #include "runtime/definition/field_tokenizer.h"
 #include "runtime/definition/rules.h"
@@ -323,21 +324,7 @@ class Converter {
     }
 
     // Every page shows page 1's bar title when the neighbours in file order all agree.
-    void DetectCommonBackground() {
-        const auto& opened = result_.openedPages;
-        if (opened.size() < 2) return;
-        bool pageOne = false;
-        for (std::size_t i = 0; i < opened.size(); ++i) {
-            if (opened[i] == 1) pageOne = true;
-            if (i == 0) continue;
-            const MenuPage& a = def_.Page(opened[i - 1]);
-            const MenuPage& b = def_.Page(opened[i]);
-            if (a.barTitle.text != b.barTitle.text || a.barTitle.backColour != b.barTitle.backColour ||
-                a.pageWaitMode != b.pageWaitMode)
-                return;
-        }
-        def_.commonBackground = pageOne;
-    }
+    void DetectCommonBackground() { definition::DetectCommonBackground(def_, result_.openedPages); }
 
     MenuDefinition& def_;
     const ConvertContext& context_;
