@@ -101,7 +101,8 @@ bool MenuWindow::IsLocked() const {
 }
 
 void MenuWindow::HideToTray() {
-    if (!Torva().options().trayIcon) {
+    // Without a tray entry to come back from (no notification area), hiding would lose the menu.
+    if (!Torva().options().trayIcon || !trayAdded_) {
         ShowWindow(hwnd_, SW_MINIMIZE);
         return;
     }
@@ -111,7 +112,7 @@ void MenuWindow::HideToTray() {
 }
 
 void MenuWindow::ShowFromTray() {
-    if (!Torva().options().trayIcon) {
+    if (!Torva().options().trayIcon || !trayAdded_) {
         ShowWindow(hwnd_, layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_RESTORE);
         SetForegroundWindow(hwnd_);
         return;
