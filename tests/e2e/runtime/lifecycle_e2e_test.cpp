@@ -87,6 +87,21 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK"), "0");
 }
 
+TEST(SingleInstance, SecondStartBringsTheFirstOutOfTheTray) {
+    ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK", "0"));
+    RuntimeSession first;
+    ASSERT_TRUE(first.Start(Simple("In the tray", {"[DCHK]", "[TSKI]"})));
+    PostMessageW(first.Menu(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(first.Menu()) == FALSE; }));
+
+    RuntimeSession second;
+    ASSERT_TRUE(second.WriteDefinition(Simple("Second menu", {"[DCHK]"})));
+    ASSERT_TRUE(second.StartWithArguments("\"" + second.DefinitionPath() + "\"", false));
+    EXPECT_TRUE(second.Program().WaitForExit(Millis(20000)).has_value());
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(first.Menu()) != FALSE; }));
+    ASSERT_TRUE(first.CloseAsUser());
+}
+
 TEST(SingleInstance, StaleRecordIsIgnored) {
     // A process id that owns no window (or no longer exists) does not stop a start.
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK", "4"));
