@@ -1,7 +1,6 @@
 #pragma once
 // Printing captions and titles into a retained image with the model's font choice.
 
-
 #include <windows.h>
 
 #include <string>
