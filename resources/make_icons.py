@@ -176,28 +176,25 @@ def draw_hidden(size):
 
 
 def draw_key(size, number, shifted):
+    """A small keycap in the top rows only: the menu draws the mark at the top of a button and the
+    caption below it, so the lower part of the icon stays transparent."""
     c = Canvas(size)
-    n = size - 1
+    big = size > 16
     if shifted:
         fill, border, ink = rgb(0xFFD27A), rgb(0x8A5A00), rgb(0x4A2A00)
     else:
         fill, border, ink = rgb(0xF2F4F7), rgb(0x4A5260), rgb(0x10306A)
-    c.rounded(0, s(1, size), n, n - s(1, size), fill, border)
-    c.rect(1, n - s(1, size) - (2 if size > 16 else 1), n - 1, n - s(1, size) - 1, rgb(0x000000, 60))  # key depth
+    cap_bottom = 13 if big else 7
+    x0, x1 = (2, size - 3) if big else (0, size - 1)
+    c.rounded(x0, 0, x1, cap_bottom, fill, border)
+    c.rect(x0 + 1, cap_bottom - 1, x1 - 1, cap_bottom - 1, rgb(0x000000, 60))  # key depth
     label = "F%d" % number
-    scale = 2 if size > 16 else 1
+    scale = 2 if big else 1
     w = c.text_width(label, scale)
-    h = 5 * scale
-    x = (size - w) // 2
-    y = (size - h) // 2 + (s(3, size) if shifted else 0)
-    c.text(x, y, label, scale, ink)
-    if shifted:  # the shift arrow above the label
-        top = s(3, size)
-        mid = size // 2
-        tip = 3 if size > 16 else 2
-        for i in range(tip):
-            c.rect(mid - i, top + i, mid + i, top + i, ink)
-        c.rect(mid - (1 if size > 16 else 0), top + tip, mid + (1 if size > 16 else 0), top + tip + (2 if size > 16 else 0), ink)
+    x = x0 + (x1 - x0 + 1 - w) // 2
+    c.text(x, 2 if big else 1, label, scale, ink)
+    if shifted:  # a shift bar under the cap tells the shifted marks apart besides their colour
+        c.rect(x0 + 2, cap_bottom + 1, x1 - 2, cap_bottom + (2 if big else 1), border)
     return c
 
 
