@@ -19,11 +19,13 @@ bool IsAddress(std::string_view text) {
     return upper.rfind("HTTP:", 0) == 0 || upper.rfind("HTTPS:", 0) == 0;
 }
 
-std::string LaunchExtension(std::string_view path) {
+std::string LaunchExtension(std::string_view path, bool leadingDotCounts) {
     if (IsAddress(path)) return {};
     for (std::size_t i = path.size(); i-- > 0;) {
         if (path[i] == '\\') return {};
         if (path[i] == '.') {
+            // Byte 0 is character 1 in any encoding.
+            if (i == 0 && !leadingDotCounts) return {};
             std::string_view ext = path.substr(i + 1);
             const auto bar = ext.find('|');
             if (bar != std::string_view::npos) ext = ext.substr(0, bar);

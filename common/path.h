@@ -13,8 +13,9 @@ std::string FolderPart(std::string_view path);
 
 // Extension of a launch target: "" for texts beginning "HTTP:" or "HTTPS:" (any case); otherwise
 // the text after the last "." (scanning from the end stops at a "\": no extension), cut at the
-// first "|" after that dot, upper-cased.
-std::string LaunchExtension(std::string_view path);
+// first "|" after that dot, upper-cased. The editor's and the script runner's form of the rule
+// (leadingDotCounts = false) gives no extension for a dot in the first character.
+std::string LaunchExtension(std::string_view path, bool leadingDotCounts = true);
 
 // True when the text begins with "HTTP:" or "HTTPS:" in any case.
 bool IsAddress(std::string_view text);

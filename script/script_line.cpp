@@ -146,21 +146,7 @@ ProgramLine SplitProgramLine(std::string_view argument) {
 }
 
 std::string ProgramExtension(std::string_view path) {
-    if (IsAddress(path)) return {};
-    std::size_t end = path.size();
-    for (std::size_t i = path.size(); i-- > 0;) {
-        const char c = path[i];
-        if (c == '|') {
-            end = i;
-        } else if (c == '\\') {
-            return {};
-        } else if (c == '.') {
-            // Byte 0 is character 1 in any encoding; a dot there is a name, not an extension.
-            if (i == 0) return {};
-            return UpperLetters(path.substr(i + 1, end - i - 1));
-        }
-    }
-    return {};
+    return LaunchExtension(path, false);
 }
 
 bool IsProgramExtension(std::string_view extension) {

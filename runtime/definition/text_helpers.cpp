@@ -7,20 +7,7 @@
 namespace torva::definition {
 
 std::string fileExtension(std::string_view path) {
-    if (IsAddress(path)) return {};
-    std::size_t end = path.size();
-    for (std::size_t i = path.size(); i-- > 0;) {
-        const char c = path[i];
-        if (c == '|') {
-            end = i;
-        } else if (c == '\\') {
-            return {};
-        } else if (c == '.') {
-            if (i == 0) return {};
-            return UpperLetters(path.substr(i + 1, end - i - 1));
-        }
-    }
-    return {};
+    return LaunchExtension(path, false);
 }
 
 namespace {

@@ -55,6 +55,12 @@ TEST(LaunchExtension, FollowsTheExtensionRule) {
     for (const auto& c : cases) EXPECT_EQ(LaunchExtension(c.path), c.ext) << c.path;
 }
 
+TEST(LaunchExtension, EditorAndScriptFormIgnoreADotInTheFirstCharacter) {
+    EXPECT_EQ(LaunchExtension(".tvs", false), "");
+    EXPECT_EQ(LaunchExtension("x.tvs|2", false), "TVS");
+    EXPECT_EQ(LaunchExtension("C:\\A.B\\file|3", false), "");
+}
+
 TEST(IsAddress, OnlySchemePrefixesCount) {
     EXPECT_TRUE(IsAddress("http:"));
     EXPECT_TRUE(IsAddress("HTTPS://x"));
