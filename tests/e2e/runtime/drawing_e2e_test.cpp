@@ -74,6 +74,28 @@ TEST(Drawing, TransparentShowsThePictureAndSemiTransparentIsPatterned) {
     EXPECT_GT(Share(shot, 0xFF0000, inClient(3)), 0.95) << "colour code R is red";
 }
 
+TEST(Drawing, EnhancedMetafileBackgroundIsTiledToo) {
+    RuntimeSession s;
+    const std::string path = s.Folder().File("BACK.EMF");
+    const std::wstring wide(path.begin(), path.end());
+    // A 2 x 2 cm metafile filled with one colour, drawn by the system itself.
+    const RECT frame{0, 0, 2000, 2000};  // 0.01 mm units
+    HDC meta = CreateEnhMetaFileW(nullptr, wide.c_str(), &frame, nullptr);
+    ASSERT_NE(meta, nullptr);
+    HBRUSH brush = CreateSolidBrush(RGB(200, 30, 90));
+    const RECT fill{0, 0, 400, 400};
+    FillRect(meta, &fill, brush);
+    DeleteObject(brush);
+    DeleteEnhMetaFile(CloseEnhMetaFile(meta));
+    ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", "VARTITLE,\"Metafile\",\"PIC:BACK.EMF\",0",
+                         ButtonLine(1, "One")}));
+    SetForegroundWindow(s.Menu());
+    Sleep(800);
+    const Capture shot = CaptureWindow(s.Menu(), true);
+    ASSERT_FALSE(shot.Empty());
+    EXPECT_EQ(shot.At(10, 10), Capture::FromColorRef(RGB(200, 30, 90)));
+}
+
 TEST(Drawing, TitlesWithoutTextOrColourAreHidden) {
     RuntimeSession s;
     ASSERT_TRUE(s.Start(
