@@ -306,8 +306,11 @@ TEST(ActivationE2E, RemoteShutdownsGoToTheNamedComputerWithoutEndingTheMenu) {
     EXPECT_EQ(box->text, "ｺﾝﾋﾟｭｰﾀ名：PC03\rのリモートリブートが選択されました。\r実行しますか？");
     ASSERT_TRUE(AnswerMessageBox(box->hwnd, IDYES));
     ASSERT_TRUE(WaitUntil([&] { return s.PowerLog().find("PC03") != std::string::npos; }));
+    // Each remote request enables the remote-shutdown privilege of the menu's own token first.
     EXPECT_EQ(s.PowerLog(),
+              "AdjustPrivilege name=SeRemoteShutdownPrivilege\r\n"
               "RemoteShutdown computer=PC02 timeout=30 force=1 reboot=0 message=本日は終了します\r\n"
+              "AdjustPrivilege name=SeRemoteShutdownPrivilege\r\n"
               "RemoteShutdown computer=PC03 timeout=0 force=1 reboot=1 message=\r\n");
     EXPECT_TRUE(s.Program().IsRunning());
 }
