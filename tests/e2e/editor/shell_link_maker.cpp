@@ -43,19 +43,19 @@ class ComScope {
 
 }  // namespace
 
-bool SaveShortcut(const std::string& path, const ShortcutSpec& spec) {
+bool SaveShortcut(const std::string& path, const ShortcutSpec& wanted) {
     ComScope com;
     ComPtr<IShellLinkW> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 reinterpret_cast<void**>(link.Out()))))
         return false;
-    if (FAILED(link->SetPath(win32::Wide(spec.target).c_str()))) return false;
-    if (!spec.iconFile.empty() &&
-        FAILED(link->SetIconLocation(win32::Wide(spec.iconFile).c_str(), spec.iconIndex)))
+    if (FAILED(link->SetPath(win32::Wide(wanted.target).c_str()))) return false;
+    if (!wanted.iconFile.empty() &&
+        FAILED(link->SetIconLocation(win32::Wide(wanted.iconFile).c_str(), wanted.iconIndex)))
         return false;
-    if (!spec.arguments.empty() && FAILED(link->SetArguments(win32::Wide(spec.arguments).c_str())))
+    if (!wanted.arguments.empty() && FAILED(link->SetArguments(win32::Wide(wanted.arguments).c_str())))
         return false;
-    if (!spec.workFolder.empty() && FAILED(link->SetWorkingDirectory(win32::Wide(spec.workFolder).c_str())))
+    if (!wanted.workFolder.empty() && FAILED(link->SetWorkingDirectory(win32::Wide(wanted.workFolder).c_str())))
         return false;
     ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out())))) return false;

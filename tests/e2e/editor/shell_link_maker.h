@@ -15,6 +15,6 @@ struct ShortcutSpec {
 };
 
 // Saves the shortcut at path; false when the shell refused.
-bool SaveShortcut(const std::string& path, const ShortcutSpec& spec);
+bool SaveShortcut(const std::string& path, const ShortcutSpec& wanted);
 
 }  // namespace torva::e2e

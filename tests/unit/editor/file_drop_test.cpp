@@ -102,8 +102,8 @@ TEST_F(DropTest, RegistryTextThatNamesAMissingFileFallsBack) {
 }
 
 TEST_F(DropTest, ShortcutsTakeTheirOwnIconThenTheirTarget) {
-    auto addLink = [&](const std::string& path, const LinkSpec& spec) {
-        files.AddFile(path, BuildLink(spec));
+    auto addLink = [&](const std::string& path, const LinkSpec& wanted) {
+        files.AddFile(path, BuildLink(wanted));
     };
     LinkSpec withIcon;
     withIcon.linkInfo = true;

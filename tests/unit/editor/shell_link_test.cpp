@@ -108,8 +108,8 @@ TEST(ShellLink, EveryTruncationIsRefused) {
     network.network = true;
     network.netName = "\\\\s\\x";
     network.suffix = "a.exe";
-    for (const LinkSpec& spec : {LocalNotepad(), unicode, network}) {
-        const std::string full = BuildLink(spec);
+    for (const LinkSpec& wanted : {LocalNotepad(), unicode, network}) {
+        const std::string full = BuildLink(wanted);
         ASSERT_TRUE(ParseShellLink(full));
         for (std::size_t n = 0; n < full.size(); ++n) {
             EXPECT_FALSE(ParseShellLink(full.substr(0, n))) << "prefix of " << n << " bytes";
