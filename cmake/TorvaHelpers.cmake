@@ -1,6 +1,9 @@
 # Build conventions shared by every area of the tree.
 
 option(TORVA_SANITIZE "Build native code with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+# Each libFuzzer target (clang builds) stops after this many seconds or its run count, whichever
+# comes first, so a fuzz test stays bounded in the test command.
+set(TORVA_FUZZ_SECONDS 20 CACHE STRING "Time limit of one libFuzzer test in seconds")
 
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)

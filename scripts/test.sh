@@ -32,6 +32,16 @@ echo "== native unit tests =="
 ctest --test-dir "$build_dir/native" --output-on-failure -j 2 2>&1 | tee "$logs/native.log" || true
 grep -q " 0 tests failed out of" "$logs/native.log" || status=1
 
+# The fuzz targets once more as coverage-guided libFuzzer runs, bounded in time, in a clang build
+# of their own (ASan+UBSan as well); the native build above only replays their seeds.
+echo "== libFuzzer runs (clang) =="
+CC=clang CXX=clang++ cmake -S "$root" -B "$build_dir/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fuzz_targets=$(ctest --test-dir "$build_dir/fuzz" -N -L fuzz | sed -n 's/^ *Test *#[0-9]*: //p')
+# shellcheck disable=SC2086
+cmake --build "$build_dir/fuzz" -j "${TORVA_JOBS:-2}" --target $fuzz_targets
+ctest --test-dir "$build_dir/fuzz" --output-on-failure -L fuzz 2>&1 | tee "$logs/fuzz.log" || true
+grep -q " 0 tests failed out of" "$logs/fuzz.log" || status=1
+
 # The Windows tests mostly wait on windows and timers, so they run in two lanes side by side: the
 # long activation suite in a Wine prefix and on a display of its own, everything else in the other.
 # Separate prefixes mean separate Wine servers, so mailslots, registries and focus never mix.
@@ -54,8 +64,8 @@ for log in lane1 lane2; do
 done
 
 # grep -c exits 1 when it counts nothing: a count of 0 is not a failure here.
-passed=$(cat "$logs"/native.log "$logs"/lane1.log "$logs"/lane2.log | grep -cE 'Test +#[0-9]+: .* Passed' || true)
-failed=$(cat "$logs"/native.log "$logs"/lane1.log "$logs"/lane2.log |
+passed=$(cat "$logs"/native.log "$logs"/fuzz.log "$logs"/lane1.log "$logs"/lane2.log | grep -cE 'Test +#[0-9]+: .* Passed' || true)
+failed=$(cat "$logs"/native.log "$logs"/fuzz.log "$logs"/lane1.log "$logs"/lane2.log |
     grep -cE 'Test +#[0-9]+: .*(Failed|Timeout|Exception|Not Run)' || true)
 echo "Total: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] || status=1
