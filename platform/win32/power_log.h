@@ -13,25 +13,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/line_escape.h"
+
 namespace torva::win32 {
 
 inline constexpr char kPowerLogVariable[] = "TORVA_POWER_LOG";
-
-inline std::string EscapePowerLogValue(std::string_view value) {
-    std::string out;
-    for (const char c : value) {
-        if (c == '%') {
-            out += "%25";
-        } else if (c == '\r') {
-            out += "%0D";
-        } else if (c == '\n') {
-            out += "%0A";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 inline std::string PrivilegeLogLine(std::string_view privilege) {
     return "AdjustPrivilege name=" + std::string(privilege);
@@ -43,9 +29,9 @@ inline std::string ExitWindowsLogLine(uint32_t flags) {
 
 inline std::string RemoteShutdownLogLine(std::string_view computer, std::string_view message,
                                          uint32_t timeoutSeconds, bool force, bool reboot) {
-    return "RemoteShutdown computer=" + EscapePowerLogValue(computer) +
+    return "RemoteShutdown computer=" + EscapeLineValue(computer) +
            " timeout=" + std::to_string(timeoutSeconds) + " force=" + (force ? "1" : "0") +
-           " reboot=" + (reboot ? "1" : "0") + " message=" + EscapePowerLogValue(message);
+           " reboot=" + (reboot ? "1" : "0") + " message=" + EscapeLineValue(message);
 }
 
 }  // namespace torva::win32

@@ -10,9 +10,10 @@
 #include "common/run_error.h"
 #include "common/utf8.h"
 #include "runtime/definition/colour_codes.h"
-#include "runtime/definition/common_background.h"
 #include "runtime/definition/command_text.h"
+#include "runtime/definition/common_background.h"
 #include "runtime/definition/field_tokenizer.h"
+#include "runtime/definition/option_flags.h"
 #include "runtime/definition/text_helpers.h"
 
 namespace torva::definition {
@@ -169,23 +170,7 @@ class Reader {
 
     // Option lines, "[STREND]", "[TIMER]" and "[MODE" n "]"; false for any other key.
     bool ReadKeyword(const std::string& key) {
-        struct Flag {
-            std::string_view key;
-            bool DefinitionOptions::*flag;
-        };
-        static constexpr Flag kFlags[] = {
-            {"[DCHK]", &DefinitionOptions::dupCheck},      {"[NCHK]", &DefinitionOptions::noCheck},
-            {"[PSUP]", &DefinitionOptions::pathSuppress},  {"[PKEY]", &DefinitionOptions::pageKey},
-            {"[NCTL]", &DefinitionOptions::noControlBox},  {"[TSKI]", &DefinitionOptions::trayIcon},
-            {"[RCTL]", &DefinitionOptions::remoteControl}, {"[PSAVE]", &DefinitionOptions::positionSave},
-            {"[FRAME]", &DefinitionOptions::outerFrame},   {"[NOFNC]", &DefinitionOptions::noFunctionKeys},
-        };
-        for (const auto& flag : kFlags) {
-            if (key == flag.key) {
-                def_.options.*flag.flag = true;
-                return true;
-            }
-        }
+        if (SetOptionFlag(def_.options, key)) return true;
         if (key == "[STREND]" || key == "[TIMER]") return true;
         if (key.starts_with("[MODE")) {
             const int mode = Number(MidChars(key, 6));

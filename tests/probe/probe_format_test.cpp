@@ -50,8 +50,8 @@ TEST(ProbeLog, CutShortRecordAndNoiseAreIgnored) {
     EXPECT_EQ(ParseProbeLog("garbage\nmore=1\n" + full + cut).size(), 1u);
     EXPECT_TRUE(ParseProbeLog("").empty());
     // A malformed escape is kept as it stands.
-    EXPECT_EQ(UnescapeProbeValue("50%zz%4"), "50%zz%4");
-    EXPECT_EQ(UnescapeProbeValue("%41%0a"), "A\n");
+    EXPECT_EQ(UnescapeLineValue("50%zz%4"), "50%zz%4");
+    EXPECT_EQ(UnescapeLineValue("%41%0a"), "A\n");
 }
 
 struct OptionCase {

@@ -29,6 +29,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/line_escape.h"
+
 namespace torva::probe {
 
 inline constexpr std::string_view kRecordStart = "[TvProbe]";
@@ -44,51 +46,14 @@ struct ProbeRecord {
     int show = -1;  // -1 when the record has no show line
 };
 
-inline std::string EscapeProbeValue(std::string_view value) {
-    std::string out;
-    out.reserve(value.size());
-    for (const char c : value) {
-        if (c == '%') {
-            out += "%25";
-        } else if (c == '\r') {
-            out += "%0D";
-        } else if (c == '\n') {
-            out += "%0A";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-inline std::string UnescapeProbeValue(std::string_view value) {
-    auto hex = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        return -1;
-    };
-    std::string out;
-    out.reserve(value.size());
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '%' && i + 2 < value.size() && hex(value[i + 1]) >= 0 && hex(value[i + 2]) >= 0) {
-            out += static_cast<char>(hex(value[i + 1]) * 16 + hex(value[i + 2]));
-            i += 2;
-        } else {
-            out += value[i];
-        }
-    }
-    return out;
-}
-
 inline std::string FormatProbeRecord(const ProbeRecord& record) {
     std::string out;
     out += kRecordStart;
     out += "\r\npid=" + std::to_string(record.pid);
-    out += "\r\ncommandLine=" + EscapeProbeValue(record.commandLine);
-    for (const auto& arg : record.args) out += "\r\narg=" + EscapeProbeValue(arg);
-    out += "\r\nworkFolder=" + EscapeProbeValue(record.workFolder);
-    for (const auto& [name, value] : record.env) out += "\r\nenv." + name + "=" + EscapeProbeValue(value);
+    out += "\r\ncommandLine=" + EscapeLineValue(record.commandLine);
+    for (const auto& arg : record.args) out += "\r\narg=" + EscapeLineValue(arg);
+    out += "\r\nworkFolder=" + EscapeLineValue(record.workFolder);
+    for (const auto& [name, value] : record.env) out += "\r\nenv." + name + "=" + EscapeLineValue(value);
     out += "\r\nwindow=" + std::to_string(record.window);
     out += "\r\nshow=" + std::to_string(record.show);
     out += "\r\n";
@@ -124,7 +89,7 @@ inline std::vector<ProbeRecord> ParseProbeLog(std::string_view text) {
         const auto eq = line.find('=');
         if (eq == std::string_view::npos) continue;
         const std::string_view key = line.substr(0, eq);
-        const std::string value = UnescapeProbeValue(line.substr(eq + 1));
+        const std::string value = UnescapeLineValue(line.substr(eq + 1));
         if (key == "pid") {
             current.pid = static_cast<uint32_t>(std::strtoul(value.c_str(), nullptr, 10));
         } else if (key == "commandLine") {
