@@ -3,7 +3,7 @@
 #include "common/number.h"
 #include "common/path.h"
 #include "common/utf8.h"
-#include "runtime/definition/text_helpers.h"
+#include "definition/text_helpers.h"
 
 namespace torva::editor {
 

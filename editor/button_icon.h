@@ -10,7 +10,7 @@
 
 #include "editor/icon_files.h"
 #include "platform/files.h"
-#include "runtime/definition/path_check.h"
+#include "definition/path_check.h"
 
 namespace torva::editor {
 

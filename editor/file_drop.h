@@ -6,7 +6,7 @@
 #include <string>
 
 #include "editor/file_icon.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::editor {
 

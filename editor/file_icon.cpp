@@ -4,7 +4,7 @@
 #include "common/path.h"
 #include "common/utf8.h"
 #include "editor/shell_link.h"
-#include "runtime/definition/text_helpers.h"
+#include "definition/text_helpers.h"
 
 namespace torva::editor {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::platform {
 class Processes;

@@ -3,7 +3,7 @@
 // other rule failures are reported, the values that failed are left out, and the rest is written.
 
 #include "common/run_error.h"
-#include "editor/convert_definition.h"
+#include "definition/convert_definition.h"
 #include "tools/editor_session.h"
 #include "tools/tool_commands.h"
 #include "tools/tool_options.h"
@@ -18,8 +18,8 @@ int RunConvert(const CommandArguments& arguments, ToolEnvironment& environment) 
     // Relative paths of the old file are kept against its own folder; the write moves them when the new
     // file lies elsewhere.
     session->store().setDefinitionFolder(source);
-    const editor::ConvertContext context{session->store().folders(), environment.files, source};
-    const definition::ReadResult r = editor::convertDefinitionFile(session->model(), context);
+    const definition::ConvertContext context{session->store().folders(), environment.files, source};
+    const definition::ReadResult r = definition::convertDefinitionFile(session->model(), context);
     if (const auto stop = session->Report(r)) return *stop;
     if (r.stopped) {
         environment.err << "Tvtool: not converted, nothing written\n";

@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::tools {
 

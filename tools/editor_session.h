@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/definition/definition_store.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/definition_store.h"
+#include "definition/menu_definition.h"
 #include "tools/tool_commands.h"
 
 namespace torva::tools {

@@ -3,7 +3,7 @@
 // code tells; a file whose reading stopped is not listed.
 
 #include "common/run_error.h"
-#include "editor/definition_listing.h"
+#include "definition/definition_listing.h"
 #include "tools/editor_session.h"
 #include "tools/tool_commands.h"
 #include "tools/tool_options.h"
@@ -25,7 +25,7 @@ int RunList(const CommandArguments& arguments, ToolEnvironment& environment) {
                         << " byte(s) of the file are not valid Shift-JIS text and are listed as \"?\"\n";
     }
     const definition::SaveResult saved =
-        editor::writeListing(environment.files, target, session->model(), session->store().folders());
+        definition::writeListing(environment.files, target, session->model(), session->store().folders());
     if (!saved.ok) {
         environment.err << "Tvtool: cannot write \"" << target << "\"\n";
         return kExitUsage;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/definition/definition_reader.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/definition_reader.h"
+#include "definition/menu_definition.h"
 #include "tools/tool_commands.h"
 
 namespace torva::tools {

@@ -13,7 +13,7 @@
 #include "platform/system.h"
 #include "runtime/activation/activation_state.h"
 #include "runtime/activation/menu_window_host.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::activation {
 

@@ -12,7 +12,7 @@
 #include "platform/processes.h"
 #include "runtime/activation/activation_state.h"
 #include "runtime/activation/menu_window_host.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::activation {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32/unique_handle.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::runtime::win32 {
 

@@ -13,7 +13,7 @@
 #include "platform/win32/system_info.h"
 #include "platform/win32/wide.h"
 #include "runtime/command_line.h"
-#include "runtime/definition/definition_reader.h"
+#include "definition/definition_reader.h"
 #include "runtime/program_entries.h"
 #include "runtime/win32/fatal_guard.h"
 #include "runtime/win32/settle.h"

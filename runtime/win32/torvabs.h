@@ -16,7 +16,7 @@
 #include "platform/system.h"
 #include "platform/win32/unique_handle.h"
 #include "runtime/close_logic.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::runtime::win32 {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "common/cp932.h"
-#include "runtime/definition/definition_reader.h"
-#include "runtime/definition/definition_writer.h"
+#include "definition/definition_reader.h"
+#include "definition/definition_writer.h"
 #include "tests/unit/definition/definition_fixture.h"
 #include "tests/unit/definition/model_generator.h"
 

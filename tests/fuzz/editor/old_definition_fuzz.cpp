@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "editor/convert_definition.h"
-#include "editor/definition_listing.h"
-#include "runtime/definition/definition_writer.h"
+#include "definition/convert_definition.h"
+#include "definition/definition_listing.h"
+#include "definition/definition_writer.h"
 
 namespace {
 
@@ -34,9 +34,9 @@ class Files : public torva::platform::FileSystem {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static const Files files;
     static const auto def = std::make_unique<torva::definition::MenuDefinition>();
-    const torva::editor::ConvertContext context{
+    const torva::definition::ConvertContext context{
         {"C:\\D", "C:\\P", "C:\\W", "C:\\W\\S"}, files, "C:\\D\\OLD.TVX"};
-    const auto result = torva::editor::convertDefinitionBytes(
+    const auto result = torva::definition::convertDefinitionBytes(
         std::string_view(reinterpret_cast<const char*>(data), size), *def, context);
     if (result.stopped && result.failures.empty() && result.runErrorNumber == 0) std::abort();
     for (int p = 1; p <= torva::definition::kPageCount; ++p) {
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             if (static_cast<int>(b.action) >= torva::definition::kActionCount) std::abort();
         }
     }
-    (void)torva::editor::listingText(*def, context.folders);
+    (void)torva::definition::listingText(*def, context.folders);
     (void)torva::definition::definitionText(*def, context.folders);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "common/cp932.h"
-#include "runtime/definition/definition_reader.h"
-#include "runtime/definition/definition_writer.h"
+#include "definition/definition_reader.h"
+#include "definition/definition_writer.h"
 #include "tests/unit/definition/fake_file_system.h"
 
 namespace torva::testing {

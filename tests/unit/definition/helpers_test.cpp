@@ -3,11 +3,11 @@
 
 #include <array>
 
-#include "runtime/definition/colour_codes.h"
-#include "runtime/definition/command_text.h"
-#include "runtime/definition/field_tokenizer.h"
-#include "runtime/definition/path_check.h"
-#include "runtime/definition/text_helpers.h"
+#include "definition/colour_codes.h"
+#include "definition/command_text.h"
+#include "definition/field_tokenizer.h"
+#include "definition/path_check.h"
+#include "definition/text_helpers.h"
 #include "tests/unit/definition/fake_file_system.h"
 
 namespace torva::definition {

@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
-#include "runtime/definition/colour_codes.h"
-#include "runtime/definition/menu_definition.h"
+#include "definition/colour_codes.h"
+#include "definition/menu_definition.h"
 
 namespace torva::testing {
 

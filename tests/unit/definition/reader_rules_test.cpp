@@ -1,7 +1,7 @@
 // Every validation rule: its number, message and detail, and whether each reader stops on it.
 #include <gtest/gtest.h>
 
-#include "runtime/definition/rules.h"
+#include "definition/rules.h"
 #include "tests/unit/definition/definition_fixture.h"
 
 namespace torva::definition {

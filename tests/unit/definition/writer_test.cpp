@@ -2,7 +2,7 @@
 // form, re-basing, the common bar title and the safe save.
 #include <gtest/gtest.h>
 
-#include "runtime/definition/definition_store.h"
+#include "definition/definition_store.h"
 #include "tests/unit/definition/definition_fixture.h"
 #include "tests/unit/definition/model_generator.h"
 

@@ -1,4 +1,4 @@
-#include "editor/convert_definition.h"
+#include "definition/convert_definition.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,12 @@
 
 #include "common/cp932.h"
 #include "fakes.h"
-#include "runtime/definition/rules.h"
+#include "definition/rules.h"
 
 namespace torva::editor {
 namespace {
+
+using namespace torva::definition;
 
 using definition::ButtonAction;
 using definition::MenuDefinition;

@@ -1,4 +1,4 @@
-#include "editor/definition_listing.h"
+#include "definition/definition_listing.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,13 @@
 #include <memory>
 
 #include "common/cp932.h"
-#include "editor/listing_columns.h"
+#include "definition/listing_columns.h"
 #include "fakes.h"
 
 namespace torva::editor {
 namespace {
+
+using namespace torva::definition;
 
 using definition::ButtonAction;
 using definition::MenuDefinition;

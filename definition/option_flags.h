@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::definition {
 

@@ -1,15 +1,14 @@
-#include "editor/definition_listing.h"
+#include "definition/definition_listing.h"
 
 #include "common/cp932.h"
 #include "common/utf8.h"
-#include "editor/listing_columns.h"
-#include "runtime/definition/colour_codes.h"
+#include "definition/listing_columns.h"
+#include "definition/colour_codes.h"
 
-namespace torva::editor {
+namespace torva::definition {
 
 namespace {
 
-using namespace torva::definition;
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kRuleWidth = 47;
@@ -280,4 +279,4 @@ definition::SaveResult writeListing(platform::FileSystem& files, const std::stri
     return result;
 }
 
-}  // namespace torva::editor
+}  // namespace torva::definition

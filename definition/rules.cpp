@@ -1,4 +1,4 @@
-#include "runtime/definition/rules.h"
+#include "definition/rules.h"
 
 #include <array>
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "platform/files.h"
-#include "runtime/definition/menu_definition.h"
-#include "runtime/definition/path_check.h"
+#include "definition/menu_definition.h"
+#include "definition/path_check.h"
 
 namespace torva::definition {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::definition {
 

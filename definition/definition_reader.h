@@ -10,9 +10,9 @@
 
 #include "common/error_state.h"
 #include "platform/files.h"
-#include "runtime/definition/menu_definition.h"
-#include "runtime/definition/path_check.h"
-#include "runtime/definition/rules.h"
+#include "definition/menu_definition.h"
+#include "definition/path_check.h"
+#include "definition/rules.h"
 
 namespace torva::definition {
 

@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "platform/files.h"
-#include "runtime/definition/definition_reader.h"
-#include "runtime/definition/menu_definition.h"
-#include "runtime/definition/path_check.h"
+#include "definition/definition_reader.h"
+#include "definition/menu_definition.h"
+#include "definition/path_check.h"
 
-namespace torva::editor {
+namespace torva::definition {
 
 // Location number of the conversion in the editor's error report.
 inline constexpr int16_t kConvertLocation = 996;
@@ -32,4 +32,4 @@ definition::ReadResult convertDefinitionBytes(std::string_view bytes, definition
 // "file not found" or "path/file access" with the conversion's location.
 definition::ReadResult convertDefinitionFile(definition::MenuDefinition& def, const ConvertContext& context);
 
-}  // namespace torva::editor
+}  // namespace torva::definition

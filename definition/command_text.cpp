@@ -1,4 +1,4 @@
-#include "runtime/definition/command_text.h"
+#include "definition/command_text.h"
 
 #include "common/utf8.h"
 

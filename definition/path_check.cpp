@@ -1,4 +1,4 @@
-#include "runtime/definition/path_check.h"
+#include "definition/path_check.h"
 
 #include "common/path.h"
 #include "common/utf8.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace torva::editor {
+namespace torva::definition {
 
 // The text cut to n bytes and filled with blanks to exactly n bytes. A double-byte character that would
 // be cut in half is dropped and its byte becomes a blank, so the next column still starts in place.
@@ -15,4 +15,4 @@ std::string PadToBytes(std::string_view text, std::size_t n);
 // A number right-aligned in `width` characters (blanks in front); wider numbers stand in full.
 std::string RightAligned(long long number, std::size_t width);
 
-}  // namespace torva::editor
+}  // namespace torva::definition

@@ -1,4 +1,4 @@
-#include "runtime/definition/common_background.h"
+#include "definition/common_background.h"
 
 namespace torva::definition {
 

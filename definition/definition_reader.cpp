@@ -1,4 +1,4 @@
-#include "runtime/definition/definition_reader.h"
+#include "definition/definition_reader.h"
 
 #include <cfloat>
 #include <cstdio>
@@ -9,12 +9,12 @@
 #include "common/path.h"
 #include "common/run_error.h"
 #include "common/utf8.h"
-#include "runtime/definition/colour_codes.h"
-#include "runtime/definition/command_text.h"
-#include "runtime/definition/common_background.h"
-#include "runtime/definition/field_tokenizer.h"
-#include "runtime/definition/option_flags.h"
-#include "runtime/definition/text_helpers.h"
+#include "definition/colour_codes.h"
+#include "definition/command_text.h"
+#include "definition/common_background.h"
+#include "definition/field_tokenizer.h"
+#include "definition/option_flags.h"
+#include "definition/text_helpers.h"
 
 namespace torva::definition {
 

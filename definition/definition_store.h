@@ -9,10 +9,10 @@
 
 #include "common/error_state.h"
 #include "platform/files.h"
-#include "runtime/definition/definition_reader.h"
-#include "runtime/definition/definition_writer.h"
-#include "runtime/definition/menu_definition.h"
-#include "runtime/definition/path_check.h"
+#include "definition/definition_reader.h"
+#include "definition/definition_writer.h"
+#include "definition/menu_definition.h"
+#include "definition/path_check.h"
 
 namespace torva::definition {
 

@@ -1,4 +1,4 @@
-#include "runtime/definition/colour_codes.h"
+#include "definition/colour_codes.h"
 
 #include "common/utf8.h"
 

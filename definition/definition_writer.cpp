@@ -1,10 +1,10 @@
-#include "runtime/definition/definition_writer.h"
+#include "definition/definition_writer.h"
 
 #include "common/cp932.h"
 #include "common/path.h"
 #include "common/run_error.h"
 #include "common/utf8.h"
-#include "runtime/definition/colour_codes.h"
+#include "definition/colour_codes.h"
 
 namespace torva::definition {
 

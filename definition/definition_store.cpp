@@ -1,9 +1,9 @@
-#include "runtime/definition/definition_store.h"
+#include "definition/definition_store.h"
 
 #include "common/fatal_report.h"
 #include "common/path.h"
 #include "common/utf8.h"
-#include "runtime/definition/rules.h"
+#include "definition/rules.h"
 
 namespace torva::definition {
 

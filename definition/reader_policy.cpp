@@ -2,7 +2,7 @@
 // file access before the bytes are read.
 #include "common/fatal_report.h"
 #include "common/run_error.h"
-#include "runtime/definition/definition_reader.h"
+#include "definition/definition_reader.h"
 
 namespace torva::definition {
 

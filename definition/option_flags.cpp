@@ -1,4 +1,4 @@
-#include "runtime/definition/option_flags.h"
+#include "definition/option_flags.h"
 
 namespace torva::definition {
 

@@ -1,4 +1,4 @@
-#include "runtime/definition/menu_definition.h"
+#include "definition/menu_definition.h"
 
 namespace torva::definition {
 

@@ -1,22 +1,21 @@
-#include "editor/convert_definition.h"
+#include "definition/convert_definition.h"
 
 #include "common/cp932.h"
 #include "common/number.h"
 #include "common/run_error.h"
 #include "common/utf8.h"
-#include "runtime/definition/colour_codes.h"
-#include "runtime/definition/command_text.h"
-#include "runtime/definition/common_background.h"
-#include "runtime/definition/field_tokenizer.h"
-#include "runtime/definition/option_flags.h"
-#include "runtime/definition/rules.h"
-#include "runtime/definition/text_helpers.h"
+#include "definition/colour_codes.h"
+#include "definition/command_text.h"
+#include "definition/common_background.h"
+#include "definition/field_tokenizer.h"
+#include "definition/option_flags.h"
+#include "definition/rules.h"
+#include "definition/text_helpers.h"
 
-namespace torva::editor {
+namespace torva::definition {
 
 namespace {
 
-using namespace torva::definition;
 
 constexpr float kLastOldVersion = 5.99f;
 constexpr int kOldButtonLimit = 12;  // old menus had 12 buttons a page in every display mode
@@ -357,4 +356,4 @@ definition::ReadResult convertDefinitionFile(definition::MenuDefinition& def, co
     return result;
 }
 
-}  // namespace torva::editor
+}  // namespace torva::definition

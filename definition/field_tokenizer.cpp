@@ -1,4 +1,4 @@
-#include "runtime/definition/field_tokenizer.h"
+#include "definition/field_tokenizer.h"
 
 #include "common/utf8.h"
 

@@ -1,9 +1,9 @@
-#include "editor/listing_columns.h"
+#include "definition/listing_columns.h"
 
 #include "common/cp932.h"
-#include "runtime/definition/text_helpers.h"
+#include "definition/text_helpers.h"
 
-namespace torva::editor {
+namespace torva::definition {
 
 std::string PadToBytes(std::string_view text, std::size_t n) {
     std::string out = definition::cutToBytes(text, n);
@@ -18,4 +18,4 @@ std::string RightAligned(long long number, std::size_t width) {
     return digits;
 }
 
-}  // namespace torva::editor
+}  // namespace torva::definition

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "platform/files.h"
-#include "runtime/definition/definition_writer.h"
-#include "runtime/definition/menu_definition.h"
-#include "runtime/definition/path_check.h"
+#include "definition/definition_writer.h"
+#include "definition/menu_definition.h"
+#include "definition/path_check.h"
 
-namespace torva::editor {
+namespace torva::definition {
 
 // Location number of the listing in the editor's error report.
 inline constexpr int16_t kListingLocation = 995;
@@ -24,4 +24,4 @@ definition::SaveResult writeListing(platform::FileSystem& files, const std::stri
                                     const definition::MenuDefinition& def,
                                     const definition::SearchFolders& folders);
 
-}  // namespace torva::editor
+}  // namespace torva::definition

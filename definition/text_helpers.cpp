@@ -1,4 +1,4 @@
-#include "runtime/definition/text_helpers.h"
+#include "definition/text_helpers.h"
 
 #include "common/cp932.h"
 #include "common/path.h"
