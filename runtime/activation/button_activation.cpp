@@ -71,8 +71,8 @@ void ButtonActivation::Activate(int button) {
     } else {
         if (!IsValidButton(button)) return;
         // A press with the right or middle mouse button is followed by a click that does nothing.
-        const bool otherButton = window_.ClickStateOf(button) == runtime::ClickState::OtherPressed;
-        window_.SetClickState(button, runtime::ClickState::Idle);
+        const bool otherButton = window_.ClickStateOf(button) == menuview::ClickState::OtherPressed;
+        window_.SetClickState(button, menuview::ClickState::Idle);
         if (otherButton) return;
         page = window_.CurrentPage();
     }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/processes.h"
-#include "runtime/press_state.h"
+#include "menuview/press_state.h"
 
 namespace torva::activation {
 
@@ -23,8 +23,8 @@ class MenuWindowHost {
     virtual void ShowPage(int page) = 0;
 
     // Click state of button 1..24 of the shown page (set by the mouse handlers of the window).
-    virtual runtime::ClickState ClickStateOf(int button) const = 0;
-    virtual void SetClickState(int button, runtime::ClickState state) = 0;
+    virtual menuview::ClickState ClickStateOf(int button) const = 0;
+    virtual void SetClickState(int button, menuview::ClickState state) = 0;
 
     // Modal password dialog over the menu window: true when the right password was entered.
     virtual bool AskPassword(const std::string& password, const std::string& guide) = 0;

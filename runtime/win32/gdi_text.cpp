@@ -5,7 +5,7 @@
 
 namespace torva::runtime::win32 {
 
-TextPainter::TextPainter(HDC dc, const FontChoice& font, COLORREF colour) : dc_(dc) {
+TextPainter::TextPainter(HDC dc, const menuview::FontChoice& font, COLORREF colour) : dc_(dc) {
     const int height = -MulDiv(font.size > 0 ? font.size : 9, GetDeviceCaps(dc, LOGPIXELSY), 72);
     std::wstring face = torva::win32::Wide(font.name);
     if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "menuview/button_face.h"
 #include "platform/win32/unique_handle.h"
-#include "runtime/button_face.h"
 
 namespace torva::runtime::win32 {
 
@@ -15,7 +15,7 @@ inline constexpr COLORREF kPatternKey = RGB(255, 0, 255);
 
 class TextPainter {
   public:
-    TextPainter(HDC dc, const FontChoice& font, COLORREF colour);
+    TextPainter(HDC dc, const menuview::FontChoice& font, COLORREF colour);
     ~TextPainter();
     TextPainter(const TextPainter&) = delete;
     TextPainter& operator=(const TextPainter&) = delete;

@@ -1,11 +1,13 @@
 #include "runtime/win32/icon_cache.h"
 
 #include "common/path.h"
+#include "menuview/button_face.h"
 #include "platform/win32/wide.h"
-#include "runtime/button_face.h"
 #include "runtime/win32/win_api.h"
 
 namespace torva::runtime::win32 {
+
+using namespace torva::menuview;
 
 namespace {
 

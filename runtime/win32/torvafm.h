@@ -22,13 +22,24 @@
 #include <optional>
 #include <string>
 
+#include "menuview/menu_layout.h"
+#include "menuview/press_state.h"
 #include "runtime/close_logic.h"
-#include "runtime/menu_layout.h"
-#include "runtime/press_state.h"
 #include "runtime/win32/canvas.h"
 #include "runtime/win32/icon_cache.h"
 
 namespace torva::runtime::win32 {
+
+using menuview::ClickState;
+using menuview::ComputeLayout;
+using menuview::kMaxButtons;
+using menuview::kTwipsPerPixel;
+using menuview::MenuLayout;
+using menuview::PixelRect;
+using menuview::PressLook;
+using menuview::PressStep;
+using menuview::PressTracker;
+using menuview::WindowSizing;
 
 inline constexpr int kButtonControlIdBase = 1000;  // CMD(i) has id 1000 + i
 inline constexpr int kTitleControlIdBase = 1100;   // Label1(i) has id 1100 + i

@@ -18,10 +18,10 @@ int TorvaWindowHost::CurrentPage() const {
 void TorvaWindowHost::ShowPage(int page) {
     window_.ShowPage(page);
 }
-ClickState TorvaWindowHost::ClickStateOf(int button) const {
+menuview::ClickState TorvaWindowHost::ClickStateOf(int button) const {
     return window_.ClickStateOf(button);
 }
-void TorvaWindowHost::SetClickState(int button, ClickState state) {
+void TorvaWindowHost::SetClickState(int button, menuview::ClickState state) {
     window_.SetClickState(button, state);
 }
 

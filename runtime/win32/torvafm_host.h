@@ -21,8 +21,8 @@ class TorvaWindowHost : public activation::MenuWindowHost {
     std::uint64_t WindowHandle() const override;
     int CurrentPage() const override;
     void ShowPage(int page) override;
-    ClickState ClickStateOf(int button) const override;
-    void SetClickState(int button, ClickState state) override;
+    menuview::ClickState ClickStateOf(int button) const override;
+    void SetClickState(int button, menuview::ClickState state) override;
     bool AskPassword(const std::string& password, const std::string& guide) override;
     bool Confirm(const std::string& text) override;
     std::optional<std::string> AskText(const std::string& prompt) override;

@@ -4,10 +4,10 @@
 
 #include "common/error_state.h"
 #include "common/utf8.h"
+#include "menuview/button_face.h"
+#include "menuview/tooltips.h"
 #include "platform/win32/wide.h"
-#include "runtime/button_face.h"
 #include "runtime/program_entries.h"
-#include "runtime/tooltips.h"
 #include "runtime/win32/gdi_text.h"
 #include "runtime/win32/picture.h"
 #include "runtime/win32/settle.h"
@@ -16,6 +16,8 @@
 #include "runtime/win32/win_api.h"
 
 namespace torva::runtime::win32 {
+
+using namespace torva::menuview;
 
 using torva::win32::Wide;
 

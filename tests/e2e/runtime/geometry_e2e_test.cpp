@@ -1,7 +1,7 @@
 // The menu window's outer size and every control's rectangle in each display mode.
 #include <gtest/gtest.h>
 
-#include "runtime/menu_layout.h"
+#include "menuview/menu_layout.h"
 #include "tests/e2e/runtime/runtime_session.h"
 
 namespace torva::e2e {
@@ -25,20 +25,20 @@ TEST_P(ModeGeometry, WindowAndControlsMatchTheLayout) {
     const int mode = GetParam();
     RuntimeSession s;
     ASSERT_TRUE(s.Start(ModeDefinition(mode)));
-    const runtime::MenuLayout layout =
-        runtime::ComputeLayout(mode, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), false);
+    const menuview::MenuLayout layout =
+        menuview::ComputeLayout(mode, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), false);
 
     switch (layout.sizing) {
-        case runtime::WindowSizing::Maximised:
+        case menuview::WindowSizing::Maximised:
             EXPECT_TRUE(WaitUntil([&] { return IsZoomed(s.Menu()) != FALSE; }));
             break;
-        case runtime::WindowSizing::Client: {
+        case menuview::WindowSizing::Client: {
             const RECT client = ClientRectOnScreen(s.Menu());
             EXPECT_EQ(Width(client), layout.windowWidthTwips / 15);
             EXPECT_EQ(Height(client), layout.windowHeightTwips / 15);
             break;
         }
-        case runtime::WindowSizing::Outer: {
+        case menuview::WindowSizing::Outer: {
             const RECT outer = WindowRectOnScreen(s.Menu());
             EXPECT_EQ(Width(outer), layout.windowWidthTwips / 15);
             EXPECT_EQ(Height(outer), layout.windowHeightTwips / 15);
@@ -53,7 +53,7 @@ TEST_P(ModeGeometry, WindowAndControlsMatchTheLayout) {
         ASSERT_TRUE(c.has_value());
         EXPECT_EQ(c->visible, n <= layout.buttonCount);
         if (n > layout.buttonCount) continue;
-        const runtime::PixelRect& r = layout.buttons[static_cast<std::size_t>(n - 1)];
+        const menuview::PixelRect& r = layout.buttons[static_cast<std::size_t>(n - 1)];
         EXPECT_EQ(c->inParent.left, r.left);
         EXPECT_EQ(c->inParent.top, r.top);
         EXPECT_EQ(Width(c->inParent), r.width);
@@ -65,7 +65,7 @@ TEST_P(ModeGeometry, WindowAndControlsMatchTheLayout) {
         ASSERT_TRUE(c.has_value());
         EXPECT_EQ(c->visible, layout.titleBars);
         if (!layout.titleBars) continue;
-        const runtime::PixelRect& r = layout.titles[static_cast<std::size_t>(i - 1)];
+        const menuview::PixelRect& r = layout.titles[static_cast<std::size_t>(i - 1)];
         EXPECT_EQ(c->inParent.left, r.left);
         EXPECT_EQ(c->inParent.top, r.top);
         EXPECT_EQ(Width(c->inParent), r.width);

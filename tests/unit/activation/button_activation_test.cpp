@@ -3,21 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "common/cp932.h"
-#include "runtime/press_state.h"
+#include "menuview/press_state.h"
 #include "tests/unit/activation/activation_fixture.h"
 
 namespace torva::activation::testing {
 namespace {
 
 using definition::ButtonAction;
-using runtime::ClickState;
+using menuview::ClickState;
 using Events = std::vector<std::string>;
 
 // --- Click states: the window's press tracker feeding the handler --------------------------------
 
 TEST_F(ActivationTest, RightClickThenClickStartsNothingAndTheNextLeftClickWorks) {
     RunButton(1, 4, "C:\\a.exe");
-    runtime::PressTracker press;
+    menuview::PressTracker press;
     press.MouseDown(false);
     press.MouseUp();
     window.clickStates[4] = press.state();
@@ -34,7 +34,7 @@ TEST_F(ActivationTest, RightClickThenClickStartsNothingAndTheNextLeftClickWorks)
 }
 
 TEST_F(ActivationTest, DragOffAndBackStillClicksButReleasingOutsideDoesNot) {
-    runtime::PressTracker press;
+    menuview::PressTracker press;
     press.MouseDown(true);
     press.MouseMove(300, 10, 235, 36, true);  // off the button
     EXPECT_EQ(press.state(), ClickState::DraggedOff);

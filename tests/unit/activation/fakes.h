@@ -159,7 +159,7 @@ class FakeWindow : public MenuWindowHost {
   public:
     std::vector<std::string> events;
     int currentPage = 1;
-    std::map<int, runtime::ClickState> clickStates;
+    std::map<int, menuview::ClickState> clickStates;
     bool passwordAccepted = true;
     std::vector<std::pair<std::string, std::string>> passwordPrompts;
     bool confirmAnswer = false;
@@ -182,11 +182,11 @@ class FakeWindow : public MenuWindowHost {
         currentPage = page;
         events.push_back("page " + std::to_string(page));
     }
-    runtime::ClickState ClickStateOf(int button) const override {
+    menuview::ClickState ClickStateOf(int button) const override {
         auto it = clickStates.find(button);
-        return it == clickStates.end() ? runtime::ClickState::Idle : it->second;
+        return it == clickStates.end() ? menuview::ClickState::Idle : it->second;
     }
-    void SetClickState(int button, runtime::ClickState state) override { clickStates[button] = state; }
+    void SetClickState(int button, menuview::ClickState state) override { clickStates[button] = state; }
     bool AskPassword(const std::string& password, const std::string& guide) override {
         passwordPrompts.emplace_back(password, guide);
         return passwordAccepted;

@@ -1,8 +1,8 @@
-#include "runtime/menu_layout.h"
+#include "menuview/menu_layout.h"
 
 #include <gtest/gtest.h>
 
-namespace torva::runtime {
+namespace torva::menuview {
 namespace {
 
 struct WindowCase {
@@ -154,4 +154,4 @@ TEST(Layout, ButtonsOfOneModeNeverOverlap) {
 }
 
 }  // namespace
-}  // namespace torva::runtime
+}  // namespace torva::menuview

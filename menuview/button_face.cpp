@@ -1,9 +1,9 @@
-#include "runtime/button_face.h"
+#include "menuview/button_face.h"
 
 #include "common/path.h"
 #include "common/utf8.h"
 
-namespace torva::runtime {
+namespace torva::menuview {
 
 bool TitleShown(std::string_view text, unsigned backColour) {
     return !TrimBlanks(text).empty() || backColour != kDefaultBackColour;
@@ -17,6 +17,16 @@ FontChoice ResolveFont(std::string_view name, std::string_view style, int size, 
     f.italic = upper.find("ITALIC") != std::string::npos;
     f.size = size == 0 ? modeDefaultSize : size;
     return f;
+}
+
+FacePoint TitleTextOrigin(int border, int barWidth, int barHeight, int textWidth, int textHeight) {
+    return {border + (barWidth - 2 * border - textWidth) / 2,
+            border + (barHeight - 2 * border - textHeight) / 2};
+}
+
+bool TitleBarShown(const MenuLayout& layout, std::string_view text, unsigned backColour) {
+    if (!layout.titleBars) return false;
+    return layout.titlesAlwaysShown || TitleShown(text, backColour);
 }
 
 FacePoint CaptionOrigin(int buttonWidth, int buttonHeight, int captionWidth, int captionHeight, bool hasIcon,
@@ -69,4 +79,4 @@ std::vector<FacePoint> TileOrigins(int areaWidth, int areaHeight, int pictureWid
     return out;
 }
 
-}  // namespace torva::runtime
+}  // namespace torva::menuview

@@ -1,8 +1,8 @@
-#include "runtime/tooltips.h"
+#include "menuview/tooltips.h"
 
 #include "common/utf8.h"
 
-namespace torva::runtime {
+namespace torva::menuview {
 
 std::string IconModeTooltip(int button, std::string_view caption, bool pfKey, bool noFunctionKeys,
                             std::string_view comment) {
@@ -31,4 +31,4 @@ std::string BarTitleTooltip(std::string_view title1, std::string_view title2, bo
     return tip;
 }
 
-}  // namespace torva::runtime
+}  // namespace torva::menuview

@@ -1,8 +1,8 @@
-#include "runtime/button_face.h"
+#include "menuview/button_face.h"
 
 #include <gtest/gtest.h>
 
-namespace torva::runtime {
+namespace torva::menuview {
 namespace {
 
 TEST(TitleBars, ShownByTextOrColour) {
@@ -75,4 +75,4 @@ TEST(Tiles, WholeTilesPlusOnePartialColumnAndRow) {
 }
 
 }  // namespace
-}  // namespace torva::runtime
+}  // namespace torva::menuview

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/menu_layout.h"
+#include "menuview/menu_layout.h"
 
-namespace torva::runtime {
+namespace torva::menuview {
 
 inline constexpr unsigned kDefaultBackColour = 0x8000000Fu;
 inline constexpr unsigned kDefaultTextColour = 0x80000012u;
@@ -37,6 +37,13 @@ struct FacePoint {
     bool operator==(const FacePoint&) const = default;
 };
 
+// Where a title's text is printed: centred in the bar, inside its border when it has one.
+FacePoint TitleTextOrigin(int border, int barWidth, int barHeight, int textWidth, int textHeight);
+
+// Whether a title bar of the page is shown in this window: never in the runtime's vertical bar,
+// always in the editor, otherwise by TitleShown.
+bool TitleBarShown(const MenuLayout& layout, std::string_view text, unsigned backColour);
+
 // Caption position inside a button of the given outer size. Inner size is (width-2, height-2);
 // a set icon source shifts the caption right (also when no icon could be drawn); a shown key mark
 // shifts it down.
@@ -60,4 +67,4 @@ int EffectiveIconIndex(int index, int iconCount);
 // column and row. Nothing when the picture has no size.
 std::vector<FacePoint> TileOrigins(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight);
 
-}  // namespace torva::runtime
+}  // namespace torva::menuview

@@ -1,6 +1,6 @@
-#include "runtime/press_state.h"
+#include "menuview/press_state.h"
 
-namespace torva::runtime {
+namespace torva::menuview {
 
 PressStep PressTracker::MouseDown(bool leftButton) {
     if (leftButton) {
@@ -47,4 +47,4 @@ PressStep PressTracker::MouseUp() {
     return {state_, PressLook::Unchanged, false};
 }
 
-}  // namespace torva::runtime
+}  // namespace torva::menuview

@@ -1,7 +1,7 @@
 #pragma once
 // The pressed look of a button under the mouse: click states and what the window must show.
 
-namespace torva::runtime {
+namespace torva::menuview {
 
 enum class ClickState : int {
     Idle = 0,
@@ -33,4 +33,4 @@ class PressTracker {
     ClickState state_ = ClickState::Idle;
 };
 
-}  // namespace torva::runtime
+}  // namespace torva::menuview

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace torva::runtime {
+namespace torva::menuview {
 
 // Modes 5..7. Button n (1..24); the key prefix appears when the button has its key and the key
 // marks are not switched off.
@@ -15,4 +15,4 @@ std::string IconModeTooltip(int button, std::string_view caption, bool pfKey, bo
 // Mode 7's title tooltip from the two titles and whether title 2 is shown.
 std::string BarTitleTooltip(std::string_view title1, std::string_view title2, bool title2Shown);
 
-}  // namespace torva::runtime
+}  // namespace torva::menuview

@@ -1,8 +1,8 @@
-#include "runtime/tooltips.h"
+#include "menuview/tooltips.h"
 
 #include <gtest/gtest.h>
 
-namespace torva::runtime {
+namespace torva::menuview {
 namespace {
 
 TEST(IconModeTooltips, CaptionWithKeyAndComment) {
@@ -32,4 +32,4 @@ TEST(BarTooltip, JoinsTheTitles) {
 }
 
 }  // namespace
-}  // namespace torva::runtime
+}  // namespace torva::menuview
