@@ -172,10 +172,9 @@ void EditorSession::ToggleCheckItem(MenuId id) {
     state_.dirty = true;
 }
 
-void EditorSession::DialogClosed(bool changed) {
-    if (!changed) return;
-    state_.redrawOnActivate = true;
-    state_.dirty = true;
+void EditorSession::DialogClosed(bool stored, bool redraw) {
+    if (stored) state_.dirty = true;
+    if (stored || redraw) state_.redrawOnActivate = true;
 }
 
 void EditorSession::Activated() {

@@ -62,8 +62,9 @@ class EditorSession {
     void Focus(int focusIndex);
     // The window is being closed in any way; false keeps it open.
     bool RequestClose();
-    // A definition dialog ended; changed when it was closed with OK.
-    void DialogClosed(bool changed);
+    // A definition dialog ended. stored: OK put its values into the model; redraw: the page looks
+    // different and is drawn again when the window is active again.
+    void DialogClosed(bool stored, bool redraw);
     // The window became active again.
     void Activated();
     // A dropped file filled slot `slot` of the current page.

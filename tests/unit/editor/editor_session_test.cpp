@@ -177,34 +177,34 @@ TEST_P(DirtyTracking, OnlyChangesOfTheDefinitionMakeItDirty) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, DirtyTracking,
-    ::testing::Values(DirtyCase{"copy", [](EditorSession& s) { s.Command(MenuId::EditCopy); }, false},
-                      DirtyCase{"paste", [](EditorSession& s) { s.Command(MenuId::EditPaste); }, true},
-                      DirtyCase{"cut", [](EditorSession& s) { s.Command(MenuId::EditCut); }, true},
-                      DirtyCase{"delete", [](EditorSession& s) { s.Command(MenuId::EditDel); }, true},
-                      DirtyCase{"same mode", [](EditorSession& s) { s.Command(ModeItem(1)); }, false},
-                      DirtyCase{"other mode", [](EditorSession& s) { s.Command(ModeItem(5)); }, true},
-                      DirtyCase{"twin of a mode",
-                                [](EditorSession& s) { s.Command(ItemOfCommand(TwinId(ModeItem(9)))); },
-                                true},
-                      DirtyCase{"option", [](EditorSession& s) { s.Command(MenuId::OptionTaskTray); }, true},
-                      DirtyCase{"position", [](EditorSession& s) { s.Command(MenuId::DispPosition); }, true},
-                      DirtyCase{"frame", [](EditorSession& s) { s.Command(MenuId::DispFrame); }, true},
-                      DirtyCase{"pages",
-                                [](EditorSession& s) {
-                                    s.Command(MenuId::DispEnd);
-                                    s.Command(MenuId::DispTop);
-                                },
-                                false},
-                      DirtyCase{"selection", [](EditorSession& s) { s.Key(EditorKey::Right); }, false},
-                      DirtyCase{"dialog cancelled", [](EditorSession& s) { s.DialogClosed(false); }, false},
-                      DirtyCase{"dialog OK", [](EditorSession& s) { s.DialogClosed(true); }, true},
-                      DirtyCase{"drop", [](EditorSession& s) { s.SlotFilledByDrop(4); }, true},
-                      DirtyCase{"paste then save",
-                                [](EditorSession& s) {
-                                    s.Command(MenuId::EditPaste);
-                                    s.Command(MenuId::FileUpdate);
-                                },
-                                false}));
+    ::testing::Values(
+        DirtyCase{"copy", [](EditorSession& s) { s.Command(MenuId::EditCopy); }, false},
+        DirtyCase{"paste", [](EditorSession& s) { s.Command(MenuId::EditPaste); }, true},
+        DirtyCase{"cut", [](EditorSession& s) { s.Command(MenuId::EditCut); }, true},
+        DirtyCase{"delete", [](EditorSession& s) { s.Command(MenuId::EditDel); }, true},
+        DirtyCase{"same mode", [](EditorSession& s) { s.Command(ModeItem(1)); }, false},
+        DirtyCase{"other mode", [](EditorSession& s) { s.Command(ModeItem(5)); }, true},
+        DirtyCase{"twin of a mode", [](EditorSession& s) { s.Command(ItemOfCommand(TwinId(ModeItem(9)))); },
+                  true},
+        DirtyCase{"option", [](EditorSession& s) { s.Command(MenuId::OptionTaskTray); }, true},
+        DirtyCase{"position", [](EditorSession& s) { s.Command(MenuId::DispPosition); }, true},
+        DirtyCase{"frame", [](EditorSession& s) { s.Command(MenuId::DispFrame); }, true},
+        DirtyCase{"pages",
+                  [](EditorSession& s) {
+                      s.Command(MenuId::DispEnd);
+                      s.Command(MenuId::DispTop);
+                  },
+                  false},
+        DirtyCase{"selection", [](EditorSession& s) { s.Key(EditorKey::Right); }, false},
+        DirtyCase{"dialog cancelled", [](EditorSession& s) { s.DialogClosed(false, false); }, false},
+        DirtyCase{"dialog OK", [](EditorSession& s) { s.DialogClosed(true, true); }, true},
+        DirtyCase{"drop", [](EditorSession& s) { s.SlotFilledByDrop(4); }, true},
+        DirtyCase{"paste then save",
+                  [](EditorSession& s) {
+                      s.Command(MenuId::EditPaste);
+                      s.Command(MenuId::FileUpdate);
+                  },
+                  false}));
 
 TEST_F(SessionTest, OptionItemsAreTheDefinitionsOptionFlags) {
     session.Start("");
@@ -260,7 +260,7 @@ TEST_F(SessionTest, ADialogsChangesAreDrawnAndCountedWhenTheWindowIsActiveAgain)
     session.Start("");
     session.TakeViewUpdate();
     def->Page(1).PageStart(1).program = "C:\\WINDOWS\\NOTEPAD.EXE";
-    session.DialogClosed(true);
+    session.DialogClosed(true, true);
     EXPECT_FALSE(session.TakeViewUpdate().render);
     session.Activated();
     EXPECT_TRUE(session.TakeViewUpdate().render);
