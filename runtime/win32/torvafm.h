@@ -24,9 +24,10 @@
 
 #include "menuview/menu_layout.h"
 #include "menuview/press_state.h"
+#include "menuview/win32/canvas.h"
+#include "menuview/win32/icon_images.h"
+#include "menuview/win32/page_renderer.h"
 #include "runtime/close_logic.h"
-#include "runtime/win32/canvas.h"
-#include "runtime/win32/icon_cache.h"
 
 namespace torva::runtime::win32 {
 
@@ -40,6 +41,7 @@ using menuview::PressLook;
 using menuview::PressStep;
 using menuview::PressTracker;
 using menuview::WindowSizing;
+using menuview::win32::Canvas;
 
 inline constexpr int kButtonControlIdBase = 1000;  // CMD(i) has id 1000 + i
 inline constexpr int kTitleControlIdBase = 1100;   // Label1(i) has id 1100 + i
@@ -88,10 +90,8 @@ class MenuWindow {
   private:
     struct ButtonState {
         HWND hwnd = nullptr;
-        Canvas face;         // background, icon, key mark, caption
-        Canvas image;        // face with the light edges and the focus rectangle: what is painted
-        RECT captionRect{};  // where the focus rectangle goes; empty when there is no caption
-        int restLeft = 0;    // resting position, taken when the frames are drawn
+        Canvas image;      // the rendered face with the light edges and the focus rectangle
+        int restLeft = 0;  // resting position, taken when the frames are drawn
         int restTop = 0;
         bool pressed = false;
         PressTracker press;
@@ -112,12 +112,8 @@ class MenuWindow {
 
     // Drawing (torvafm_paint.cpp, torvafm_frames.cpp)
     void DrawPage();    // page start programs, then RenderPage
-    void RenderPage();  // the page's images, from the caption to the frames
-    void DrawBackground();
-    void DrawTitles();
-    void DrawButtons();
-    void DrawButtonFace(int button);
-    void DrawOuterFrame();
+    void RenderPage();  // the caption, then the page's images through the page renderer
+    void ShowTitles();
     void ComposeButton(int button);
     void ComposeWindow();
     void UpdateTooltips();
@@ -161,11 +157,10 @@ class MenuWindow {
     std::array<ButtonState, kMaxButtons> buttons_{};
     std::array<TitleState, 2> titles_{};
     HWND titleTip_ = nullptr;
-    std::string titleTipText_;
-    std::array<std::string, kMaxButtons> buttonTips_{};
-    Canvas base_;    // background colour, picture, outer frame
-    Canvas window_;  // base with the button frames, focus outline and pressed edges: what is painted
-    IconCache icons_;
+    menuview::win32::IconImages icons_;
+    menuview::win32::PageRenderer renderer_{icons_};
+    menuview::win32::PageImages page_;  // the current page as rendered
+    Canvas window_;  // its background with the button frames, selection and pressed edges: what is painted
     std::map<UINT_PTR, std::function<void()>> timers_;
 };
 

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "runtime/win32/canvas.h"
+#include "menuview/win32/canvas.h"
 
-namespace torva::runtime::win32 {
+namespace torva::menuview::win32 {
 
 // Nothing when the file cannot be read as a picture.
 std::optional<Canvas> LoadPictureFile(const std::string& path, COLORREF background);
 
-}  // namespace torva::runtime::win32
+}  // namespace torva::menuview::win32

@@ -1,9 +1,9 @@
-#include "runtime/win32/picture.h"
+#include "menuview/win32/picture.h"
 
+#include "menuview/win32/gdi_api.h"
 #include "platform/win32/wide.h"
-#include "runtime/win32/win_api.h"
 
-namespace torva::runtime::win32 {
+namespace torva::menuview::win32 {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::optional<Canvas> LoadPictureFile(const std::string& path, COLORREF backgrou
     return canvas;
 }
 
-}  // namespace torva::runtime::win32
+}  // namespace torva::menuview::win32

@@ -1,11 +1,11 @@
-#include "runtime/win32/gdi_text.h"
+#include "menuview/win32/gdi_text.h"
 
+#include "menuview/win32/gdi_api.h"
 #include "platform/win32/wide.h"
-#include "runtime/win32/win_api.h"
 
-namespace torva::runtime::win32 {
+namespace torva::menuview::win32 {
 
-TextPainter::TextPainter(HDC dc, const menuview::FontChoice& font, COLORREF colour) : dc_(dc) {
+TextPainter::TextPainter(HDC dc, const FontChoice& font, COLORREF colour) : dc_(dc) {
     const int height = -MulDiv(font.size > 0 ? font.size : 9, GetDeviceCaps(dc, LOGPIXELSY), 72);
     std::wstring face = torva::win32::Wide(font.name);
     if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);
@@ -40,4 +40,4 @@ void TextPainter::Print(const std::string& text, int x, int y) const {
     if (!wide.empty()) TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
-}  // namespace torva::runtime::win32
+}  // namespace torva::menuview::win32

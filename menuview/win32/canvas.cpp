@@ -1,10 +1,10 @@
-#include "runtime/win32/canvas.h"
+#include "menuview/win32/canvas.h"
 
 #include <utility>
 
-#include "runtime/win32/win_api.h"
+#include "menuview/win32/gdi_api.h"
 
-namespace torva::runtime::win32 {
+namespace torva::menuview::win32 {
 
 Canvas::Canvas(int width, int height) : width_(width < 1 ? 1 : width), height_(height < 1 ? 1 : height) {
     HDC screen = GetDC(nullptr);
@@ -85,4 +85,4 @@ COLORREF ToColorRef(uint32_t colour, COLORREF fallback) {
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);
 }
 
-}  // namespace torva::runtime::win32
+}  // namespace torva::menuview::win32

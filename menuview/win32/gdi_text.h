@@ -8,14 +8,14 @@
 #include "menuview/button_face.h"
 #include "platform/win32/unique_handle.h"
 
-namespace torva::runtime::win32 {
+namespace torva::menuview::win32 {
 
 // Key colour of the semi-transparent pattern: pixels of this colour are not copied.
 inline constexpr COLORREF kPatternKey = RGB(255, 0, 255);
 
 class TextPainter {
   public:
-    TextPainter(HDC dc, const menuview::FontChoice& font, COLORREF colour);
+    TextPainter(HDC dc, const FontChoice& font, COLORREF colour);
     ~TextPainter();
     TextPainter(const TextPainter&) = delete;
     TextPainter& operator=(const TextPainter&) = delete;
@@ -29,4 +29,4 @@ class TextPainter {
     HGDIOBJ oldFont_ = nullptr;
 };
 
-}  // namespace torva::runtime::win32
+}  // namespace torva::menuview::win32

@@ -9,7 +9,7 @@
 
 #include "platform/win32/unique_handle.h"
 
-namespace torva::runtime::win32 {
+namespace torva::menuview::win32 {
 
 class Canvas {
   public:
@@ -48,4 +48,4 @@ void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour);
 // Colour values of the model: RGB 0x00BBGGRR or a system colour with the top bit set.
 COLORREF ToColorRef(uint32_t colour, COLORREF fallback);
 
-}  // namespace torva::runtime::win32
+}  // namespace torva::menuview::win32

@@ -1,0 +1,151 @@
+// Drawing a page into its retained images, in the fixed order: background colour and picture,
+// titles, buttons, then the window frame (after the buttons, so that a transparent button shows the
+// page and not the frame).
+#include "menuview/win32/page_renderer.h"
+
+#include "common/utf8.h"
+#include "menuview/button_face.h"
+#include "menuview/frame_lines.h"
+#include "menuview/tooltips.h"
+#include "menuview/win32/gdi_api.h"
+#include "menuview/win32/gdi_text.h"
+#include "menuview/win32/line_painter.h"
+#include "menuview/win32/picture.h"
+
+namespace torva::menuview::win32 {
+
+namespace {
+
+constexpr int kPatternSize = 64;
+
+// Every other pixel of the pattern is painted; the rest lets the backdrop through. The runtime's
+// pattern is white, the editor's grey.
+Canvas MakePattern(WindowKind kind) {
+    Canvas c(kPatternSize, kPatternSize);
+    c.Fill(kPatternKey);
+    const COLORREF dot = kind == WindowKind::Editor ? RGB(128, 128, 128) : RGB(255, 255, 255);
+    for (int y = 0; y < kPatternSize; ++y) {
+        for (int x = (y & 1); x < kPatternSize; x += 2) SetPixelV(c.dc(), x, y, dot);
+    }
+    return c;
+}
+
+}  // namespace
+
+PageRenderer::PageRenderer(SlotIcons& icons) : icons_(icons) {}
+
+std::string PageRenderer::Resolve(const ViewOptions& options, const std::string& text, int base) const {
+    return options.resolvePath ? options.resolvePath(text, base) : text;
+}
+
+PageImages PageRenderer::Render(const definition::MenuDefinition& def, int page, const MenuLayout& layout,
+                                const ViewOptions& options) {
+    if (!pattern_ || patternKind_ != options.kind) {
+        pattern_ = MakePattern(options.kind);
+        patternKind_ = options.kind;
+    }
+    PageImages out;
+    out.page = page;
+    const definition::MenuPage& shown = def.Page(page);
+    out.caption = shown.barTitle.text;
+    const definition::BarTitle& bar = options.commonBackground ? def.Page(1).barTitle : shown.barTitle;
+    DrawBackground(out, bar, options);
+    for (int t = 1; t <= 2; ++t) DrawTitle(out, t, shown.titles[static_cast<std::size_t>(t - 1)], layout);
+    if (!layout.titleBars) {
+        const auto& t1 = shown.titles[0];
+        const auto& t2 = shown.titles[1];
+        out.titleTooltip = BarTitleTooltip(t1.text, t2.text, TitleShown(t2.text, t2.backColour));
+    }
+    for (int n = 1; n <= layout.buttonCount; ++n) DrawSlot(out, n, shown.Button(n), layout, options);
+    const FrameArea area{options.clientWidth, options.clientHeight, options.screenWidth,
+                         options.screenHeight};
+    if (options.outerFrame) {
+        DrawLines(out.background.dc(), WindowFrameLines(options.kind, layout.mode, area));
+    } else {
+        DrawLines(out.background.dc(), WindowFrameStripLines(options.kind));
+    }
+    return out;
+}
+
+void PageRenderer::DrawBackground(PageImages& out, const definition::BarTitle& bar,
+                                  const ViewOptions& options) const {
+    out.background = Canvas(options.clientWidth, options.clientHeight);
+    const COLORREF colour = ToColorRef(bar.backColour, GetSysColor(COLOR_BTNFACE));
+    out.background.Fill(colour);
+    const std::string picture = TrimBlanks(bar.picture);
+    if (picture.empty()) return;
+    // A picture that cannot be read leaves the plain colour: the page stays usable.
+    const auto image = LoadPictureFile(Resolve(options, picture, bar.pathBase), colour);
+    if (!image) return;
+    const Canvas& target = out.background;
+    for (const FacePoint& p : TileOrigins(target.width(), target.height(), image->width(), image->height())) {
+        image->CopyTo(target.dc(), p.x, p.y);
+    }
+}
+
+void PageRenderer::FillBackdrop(const Canvas& target, const Canvas& background, const PixelRect& at,
+                                int inset, uint32_t colour) const {
+    if (colour == kTransparentColour || colour == kSemiTransparentColour) {
+        target.CopyFrom(background, at.left, at.top);
+        if (colour == kSemiTransparentColour) {
+            for (int x = inset; x < target.width(); x += kPatternSize) {
+                GdiTransparentBlt(target.dc(), x, inset, kPatternSize, kPatternSize, pattern_.dc(), 0, 0,
+                                  kPatternSize, kPatternSize, kPatternKey);
+            }
+        }
+        return;
+    }
+    target.Fill(ToColorRef(colour, GetSysColor(COLOR_BTNFACE)));
+}
+
+void PageRenderer::DrawTitle(PageImages& out, int title, const definition::PageTitle& t,
+                             const MenuLayout& layout) const {
+    TitleImage& bar = out.titles[static_cast<std::size_t>(title - 1)];
+    bar.shown = TitleBarShown(layout, t.text, t.backColour);
+    if (!bar.shown) return;
+    const PixelRect& at = layout.titles[static_cast<std::size_t>(title - 1)];
+    bar.image = Canvas(at.width, at.height);
+    FillBackdrop(bar.image, out.background, at, layout.titleBorder, t.backColour);
+    const FontChoice font = ResolveFont(t.fontName, t.fontStyle, t.fontSize, layout.titleFontSize);
+    TextPainter painter(bar.image.dc(), font, ToColorRef(t.foreColour, GetSysColor(COLOR_BTNTEXT)));
+    const SIZE size = painter.Measure(t.text);
+    const FacePoint p = TitleTextOrigin(layout.titleBorder, at.width, at.height, size.cx, size.cy);
+    painter.Print(t.text, p.x, p.y);
+}
+
+void PageRenderer::DrawSlot(PageImages& out, int n, const definition::MenuButton& def,
+                            const MenuLayout& layout, const ViewOptions& options) {
+    SlotImage& slot = out.slots[static_cast<std::size_t>(n - 1)];
+    const PixelRect& at = layout.buttons[static_cast<std::size_t>(n - 1)];
+    slot.face = Canvas(at.width, at.height);
+    FillBackdrop(slot.face, out.background, at, 0, def.backColour);
+
+    const std::string iconSource = TrimBlanks(def.icon);
+    const bool hasIcon = !iconSource.empty();
+    if (hasIcon) {
+        const std::string source = Resolve(options, iconSource, def.iconBase);
+        if (HICON icon = icons_.Icon(out.page, n, source, layout.mode == 6)) {
+            DrawIconEx(slot.face.dc(), kIconOrigin.x, kIconOrigin.y, icon, 0, 0, 0, nullptr, DI_NORMAL);
+        }
+    }
+    if (!layout.captions) {
+        slot.tooltip = IconModeTooltip(n, def.caption, def.pfKey, options.noFunctionKeys, def.comment);
+        return;
+    }
+    const bool keyMark = def.pfKey && !options.noFunctionKeys;
+    if (keyMark && options.keyMark) {
+        if (HICON mark = options.keyMark(n)) {
+            const FacePoint p = KeyMarkOrigin(at.width);
+            DrawIconEx(slot.face.dc(), p.x, p.y, mark, 0, 0, 0, nullptr, DI_NORMAL);
+        }
+    }
+    const FontChoice font = ResolveFont(def.fontName, def.fontStyle, def.fontSize, layout.captionFontSize);
+    TextPainter painter(slot.face.dc(), font, ToColorRef(def.foreColour, GetSysColor(COLOR_BTNTEXT)));
+    const SIZE size = painter.Measure(def.caption);
+    const FacePoint p = CaptionOrigin(at.width, at.height, size.cx, size.cy, hasIcon, keyMark);
+    painter.Print(def.caption, p.x, p.y);
+    slot.captionMarker = CaptionMarker(layout.captions, def.caption, p, size.cx, size.cy);
+    slot.tooltip = def.comment;
+}
+
+}  // namespace torva::menuview::win32
