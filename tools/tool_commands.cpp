@@ -9,6 +9,7 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"format", "FILE [OUT]", RunFormat},
         {"list", "[--program-folder DIR] FILE OUT", RunList},
         {"convert", "[--program-folder DIR] OLD NEW", RunConvert},
+        {"render", "[--page N | --all] [--mode M] [--program-folder DIR] --out FOLDER FILE", RunRender},
     };
     return kCommands;
 }

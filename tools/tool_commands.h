@@ -30,5 +30,6 @@ int RunDump(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunFormat(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunList(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunConvert(const CommandArguments& arguments, ToolEnvironment& environment);
+int RunRender(const CommandArguments& arguments, ToolEnvironment& environment);
 
 }  // namespace torva::tools

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "tools/page_rendering.h"
 
 namespace torva::tools {
 
@@ -19,6 +20,8 @@ struct ToolEnvironment {
     std::function<std::string(const std::string&)> fullPath;
     std::ostream& out;
     std::ostream& err;
+    // Off-screen page drawing; null where the build has none.
+    PageRendering* rendering = nullptr;
 };
 
 // Exit codes of every command.

@@ -19,7 +19,10 @@ Canvas::Canvas(int width, int height) : width_(width < 1 ? 1 : width), height_(h
     void* bits = nullptr;
     bitmap_.reset(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     ReleaseDC(nullptr, screen);
-    if (dc_ && bitmap_) oldBitmap_ = SelectObject(dc_.get(), bitmap_.get());
+    if (dc_ && bitmap_) {
+        oldBitmap_ = SelectObject(dc_.get(), bitmap_.get());
+        bits_ = static_cast<uint32_t*>(bits);
+    }
 }
 
 Canvas::~Canvas() {
@@ -30,6 +33,7 @@ void Canvas::Release() {
     // The bitmap must leave the DC before either is deleted.
     if (dc_ && oldBitmap_) SelectObject(dc_.get(), oldBitmap_);
     oldBitmap_ = nullptr;
+    bits_ = nullptr;
     dc_.reset();
     bitmap_.reset();
 }
@@ -38,6 +42,7 @@ Canvas::Canvas(Canvas&& other) noexcept
     : dc_(std::move(other.dc_)),
       bitmap_(std::move(other.bitmap_)),
       oldBitmap_(std::exchange(other.oldBitmap_, nullptr)),
+      bits_(std::exchange(other.bits_, nullptr)),
       width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)) {}
 
@@ -47,6 +52,7 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept {
         dc_ = std::move(other.dc_);
         bitmap_ = std::move(other.bitmap_);
         oldBitmap_ = std::exchange(other.oldBitmap_, nullptr);
+        bits_ = std::exchange(other.bits_, nullptr);
         width_ = std::exchange(other.width_, 0);
         height_ = std::exchange(other.height_, 0);
     }
@@ -70,6 +76,16 @@ void Canvas::CopyTo(HDC dest, int x, int y) const {
 
 void Canvas::CopyFrom(const Canvas& source, int sourceX, int sourceY) const {
     if (dc_ && source.dc_) BitBlt(dc_.get(), 0, 0, width_, height_, source.dc(), sourceX, sourceY, SRCCOPY);
+}
+
+std::vector<uint32_t> Canvas::Pixels() const {
+    if (!bits_) return {};
+    // GDI may still hold drawing in its queue; the memory is only current after a flush.
+    GdiFlush();
+    std::vector<uint32_t> out(bits_,
+                              bits_ + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    for (uint32_t& p : out) p &= 0x00FFFFFFu;
+    return out;
 }
 
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/win32/unique_handle.h"
 
@@ -32,6 +33,8 @@ class Canvas {
     void CopyTo(HDC dest, int x, int y) const;
     // Copies a rectangle of another canvas into this one at (0, 0).
     void CopyFrom(const Canvas& source, int sourceX, int sourceY) const;
+    // The pixels, row by row from the top, as 0x00RRGGBB.
+    std::vector<uint32_t> Pixels() const;
 
   private:
     void Release();
@@ -39,6 +42,7 @@ class Canvas {
     torva::win32::UniqueMemoryDc dc_;
     torva::win32::UniqueGdiObject bitmap_;
     HGDIOBJ oldBitmap_ = nullptr;
+    uint32_t* bits_ = nullptr;  // the DIB section's memory, owned by bitmap_
     int width_ = 0;
     int height_ = 0;
 };

@@ -8,6 +8,7 @@
 #include "platform/win32/system_info.h"
 #include "platform/win32/wide.h"
 #include "tools/tool_commands.h"
+#include "tools/win32/win32_page_rendering.h"
 
 namespace {
 
@@ -51,8 +52,10 @@ int wmain(int argc, wchar_t** argv) {
     torva::win32::Win32SystemInfo system;
     std::ostringstream out;
     std::ostringstream err;
+    torva::tools::Win32PageRendering rendering(system.IsTallCaptionPlatform());
     torva::tools::ToolEnvironment environment{
-        files, system.ProgramFolder(), system.WindowsFolder(), system.SystemFolder(), FullPath, out, err};
+        files,     system.ProgramFolder(), system.WindowsFolder(), system.SystemFolder(), FullPath, out, err,
+        &rendering};
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(torva::win32::Narrow(argv[i]));
     int code = torva::tools::kExitUsage;
