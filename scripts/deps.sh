@@ -4,7 +4,7 @@
 set -eu
 pkgs=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth
       fonts-ipafont googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev clang
-      libclang-rt-14-dev imagemagick python3)
+      libclang-rt-14-dev imagemagick python3 wixl msitools)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

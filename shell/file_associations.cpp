@@ -20,8 +20,10 @@ struct Classes {
 const Classes kMachineClasses{RegistryRoot::ClassesRoot, ""};
 const Classes kUserClasses{RegistryRoot::CurrentUser, "Software\\Classes\\"};
 
+// The program in quotes as well as the document: the program folder is normally below
+// "C:\Program Files", and an unquoted path with a blank would let the system try "C:\Program.exe".
 std::string QuotedArgumentCommand(std::string_view ownFolder, std::string_view program) {
-    return JoinPath(ownFolder, program) + " \"%1\"";
+    return "\"" + JoinPath(ownFolder, program) + "\" \"%1\"";
 }
 
 void SetDefault(platform::RegistryKey* key, const std::string& value) {

@@ -2,6 +2,8 @@
 
 namespace torva::tools {
 
+const std::string_view kToolVersion = TORVA_VERSION_TEXT;
+
 const std::vector<ToolCommand>& ToolCommands() {
     static const std::vector<ToolCommand> kCommands = {
         {"check", "[--editor] [--json] [--program-folder DIR] FILE", RunCheck},
@@ -18,6 +20,7 @@ namespace {
 
 void PrintUsage(std::ostream& stream) {
     stream << "Usage:\n";
+    stream << "  Tvtool --version\n";
     for (const auto& command : ToolCommands())
         stream << "  Tvtool " << command.name << " " << command.usage << "\n";
     stream << "Exit codes: 0 no rule failed, 1 a rule failed, 2 usage or input/output error.\n";
@@ -29,6 +32,10 @@ int RunTool(const std::vector<std::string>& args, ToolEnvironment& environment) 
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(args.empty() ? environment.err : environment.out);
         return args.empty() ? kExitUsage : kExitOk;
+    }
+    if (args[0] == "--version" && args.size() == 1) {
+        environment.out << "Tvtool " << kToolVersion << "\n";
+        return kExitOk;
     }
     for (const auto& command : ToolCommands()) {
         if (args[0] == command.name) {

@@ -12,6 +12,9 @@ namespace torva::tools {
 
 using CommandArguments = std::vector<std::string>;
 
+// The suite's version (the project version of the build), as "--version" prints it.
+extern const std::string_view kToolVersion;
+
 struct ToolCommand {
     std::string_view name;
     std::string_view usage;  // the arguments after the name, for the usage text

@@ -65,11 +65,11 @@ TEST_F(OpenerRegistration, WritesBothFileTypesExactlyAsTabled) {
         {".tvx", "tvx_auto_file"},
         {"tvx_auto_file", "TORVA command definition"},
         {"tvx_auto_file\\DefaultIcon", own + "\\Torva.exe,1"},
-        {"tvx_auto_file\\shell\\open\\command", own + "\\Torva.exe \"%1\""},
+        {"tvx_auto_file\\shell\\open\\command", "\"" + own + "\\Torva.exe\" \"%1\""},
         {".tvs", "tvs_auto_file"},
         {"tvs_auto_file", "TORVA script file"},
         {"tvs_auto_file\\DefaultIcon", own + "\\Torva.exe,14"},
-        {"tvs_auto_file\\shell\\open\\command", own + "\\Tvscript.exe \"%1\""},
+        {"tvs_auto_file\\shell\\open\\command", "\"" + own + "\\Tvscript.exe\" \"%1\""},
     };
     for (const auto& e : table) EXPECT_EQ(ClassesValue(e.key), std::optional<std::string>(e.value)) << e.key;
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, "tvx_auto_file\\shell\\edit")) << "no editor installed";
@@ -98,7 +98,7 @@ TEST_F(OpenerRegistration, LeavesAnExistingTvxUntouched) {
     EXPECT_EQ(ClassesValue(".tvx", "Content Type"), std::optional<std::string>("text/plain"));
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, "tvx_auto_file"));
     EXPECT_EQ(ClassesValue("tvs_auto_file\\shell\\open\\command"),
-              std::optional<std::string>(install.Folder() + "\\Tvscript.exe \"%1\""));
+              std::optional<std::string>("\"" + install.Folder() + "\\Tvscript.exe\" \"%1\""));
 }
 
 TEST_F(OpenerRegistration, AddsTheEditVerbOnceWhenTheEditorAppears) {
@@ -108,12 +108,12 @@ TEST_F(OpenerRegistration, AddsTheEditVerbOnceWhenTheEditorAppears) {
     install.InstallEditor();
     install.RunQuietly("<LinkTVX>");
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\edit\\command"),
-              std::optional<std::string>(install.Folder() + "\\Tvsetup.exe \"%1\""));
+              std::optional<std::string>("\"" + install.Folder() + "\\Tvsetup.exe\" \"%1\""));
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\edit"), std::optional<std::string>("メニュー編集(&E)"));
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell"), std::optional<std::string>("open"));
     // The earlier registration stays as it was.
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\open\\command"),
-              std::optional<std::string>(install.Folder() + "\\Torva.exe \"%1\""));
+              std::optional<std::string>("\"" + install.Folder() + "\\Torva.exe\" \"%1\""));
 
     // Present once, never rewritten: a changed verb survives later starts.
     ASSERT_TRUE(WriteRegistryString(HKEY_CLASSES_ROOT, "tvx_auto_file\\shell\\edit\\command", "", "custom"));
@@ -135,10 +135,10 @@ TEST_F(OpenerRegistration, ConcurrentStartsLeaveOneCompleteRegistration) {
     const std::string own = install.Folder();
     EXPECT_EQ(ClassesValue(".tvx"), std::optional<std::string>("tvx_auto_file"));
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\open\\command"),
-              std::optional<std::string>(own + "\\Torva.exe \"%1\""));
+              std::optional<std::string>("\"" + own + "\\Torva.exe\" \"%1\""));
     EXPECT_EQ(ClassesValue("tvs_auto_file\\DefaultIcon"), std::optional<std::string>(own + "\\Torva.exe,14"));
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell\\edit\\command"),
-              std::optional<std::string>(own + "\\Tvsetup.exe \"%1\""));
+              std::optional<std::string>("\"" + own + "\\Tvsetup.exe\" \"%1\""));
     EXPECT_EQ(ClassesValue("tvx_auto_file\\shell"), std::optional<std::string>("open"));
 }
 

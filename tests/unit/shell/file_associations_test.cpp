@@ -130,11 +130,11 @@ TEST_F(FileAssociations, FreshRegistryGetsBothTypesExactlyAsTabled) {
         ".tvx=tvx_auto_file",
         "tvx_auto_file=TORVA command definition",
         "tvx_auto_file\\defaulticon=C:\\Program Files\\Torva\\Torva.exe,1",
-        "tvx_auto_file\\shell\\open\\command=C:\\Program Files\\Torva\\Torva.exe \"%1\"",
+        "tvx_auto_file\\shell\\open\\command=\"C:\\Program Files\\Torva\\Torva.exe\" \"%1\"",
         ".tvs=tvs_auto_file",
         "tvs_auto_file=TORVA script file",
         "tvs_auto_file\\defaulticon=C:\\Program Files\\Torva\\Torva.exe,14",
-        "tvs_auto_file\\shell\\open\\command=C:\\Program Files\\Torva\\Tvscript.exe \"%1\"",
+        "tvs_auto_file\\shell\\open\\command=\"C:\\Program Files\\Torva\\Tvscript.exe\" \"%1\"",
     };
     EXPECT_EQ(registry.writes, expected);
     EXPECT_FALSE(registry.Has("tvx_auto_file\\shell\\edit")) << "no editor beside the opener";
@@ -147,7 +147,7 @@ TEST_F(FileAssociations, ExistingExtensionKeyIsNeverTouched) {
     EXPECT_FALSE(registry.Has("tvx_auto_file"));
     EXPECT_EQ(registry.Default(".tvs"), "tvs_auto_file");
     EXPECT_EQ(registry.Default("tvs_auto_file\\shell\\open\\command"),
-              "C:\\Program Files\\Torva\\Tvscript.exe \"%1\"");
+              "\"C:\\Program Files\\Torva\\Tvscript.exe\" \"%1\"");
 }
 
 TEST_F(FileAssociations, SecondRunChangesNothing) {
@@ -163,7 +163,7 @@ TEST_F(FileAssociations, EditVerbAddedOnceWhenEditorAppearsLater) {
     registry.writes.clear();
     Register();
     const std::vector<std::string> expected = {
-        "tvx_auto_file\\shell\\edit\\command=C:\\Program Files\\Torva\\Tvsetup.exe \"%1\"",
+        "tvx_auto_file\\shell\\edit\\command=\"C:\\Program Files\\Torva\\Tvsetup.exe\" \"%1\"",
         "tvx_auto_file\\shell\\edit=メニュー編集(&E)",
         "tvx_auto_file\\shell=open",
     };
@@ -201,7 +201,7 @@ TEST_F(FileAssociations, FailingCallsLeaveOnlyTheirPartOut) {
     Register();
     EXPECT_EQ(registry.Default("tvx_auto_file\\defaulticon"), "<no value>");
     EXPECT_EQ(registry.Default("tvx_auto_file\\shell\\open\\command"),
-              "C:\\Program Files\\Torva\\Torva.exe \"%1\"");
+              "\"C:\\Program Files\\Torva\\Torva.exe\" \"%1\"");
     EXPECT_FALSE(registry.Has("tvs_auto_file"));
     EXPECT_FALSE(registry.Has("hkcu\\software\\classes\\tvs_auto_file"));
 }
@@ -225,11 +225,11 @@ TEST_F(FileAssociations, WithoutAdministratorRightsRegistersForTheUser) {
         user + ".tvx=tvx_auto_file",
         user + "tvx_auto_file=TORVA command definition",
         user + "tvx_auto_file\\defaulticon=C:\\Program Files\\Torva\\Torva.exe,1",
-        user + "tvx_auto_file\\shell\\open\\command=C:\\Program Files\\Torva\\Torva.exe \"%1\"",
+        user + "tvx_auto_file\\shell\\open\\command=\"C:\\Program Files\\Torva\\Torva.exe\" \"%1\"",
         user + ".tvs=tvs_auto_file",
         user + "tvs_auto_file=TORVA script file",
         user + "tvs_auto_file\\defaulticon=C:\\Program Files\\Torva\\Torva.exe,14",
-        user + "tvs_auto_file\\shell\\open\\command=C:\\Program Files\\Torva\\Tvscript.exe \"%1\"",
+        user + "tvs_auto_file\\shell\\open\\command=\"C:\\Program Files\\Torva\\Tvscript.exe\" \"%1\"",
     };
     EXPECT_EQ(registry.writes, expected);
     registry.writes.clear();
@@ -249,7 +249,7 @@ TEST_F(FileAssociations, WithoutAdministratorRightsNeverShadowsTheMachinesRegist
     EXPECT_EQ(registry.Default(user + ".tvs"), "tvs_auto_file");
     // The machine's type lacks the edit verb: this user gets it, opening staying the default.
     EXPECT_EQ(registry.Default(user + "tvx_auto_file\\shell\\edit\\command"),
-              "C:\\Program Files\\Torva\\Tvsetup.exe \"%1\"");
+              "\"C:\\Program Files\\Torva\\Tvsetup.exe\" \"%1\"");
     EXPECT_EQ(registry.Default(user + "tvx_auto_file\\shell\\edit"), "メニュー編集(&E)");
     EXPECT_EQ(registry.Default(user + "tvx_auto_file\\shell"), "open");
     EXPECT_EQ(registry.Default("tvx_auto_file"), "TORVA command definition");
@@ -268,7 +268,7 @@ TEST_F(FileAssociations, WithoutAdministratorRightsKeepsTheMachinesEditVerb) {
 TEST(FileAssociationTable, FollowsTheOwnFolder) {
     const auto types = FileTypeAssociations("D:\\");
     EXPECT_EQ(types[0].icon, "D:\\Torva.exe,1");
-    EXPECT_EQ(types[1].openCommand, "D:\\Tvscript.exe \"%1\"");
+    EXPECT_EQ(types[1].openCommand, "\"D:\\Tvscript.exe\" \"%1\"");
     EXPECT_EQ(DefinitionEditVerb("E:\\T").editorPath, "E:\\T\\TVSETUP.EXE");
 }
 

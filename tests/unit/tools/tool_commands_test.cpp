@@ -171,6 +171,23 @@ TEST_F(ToolTest, UsageAndInputErrors) {
     EXPECT_NE(out.str().find("Tvtool check"), std::string::npos);
 }
 
+TEST_F(ToolTest, VersionPrintsTheSuiteVersionAlone) {
+    EXPECT_EQ(Run({"--version"}), kExitOk);
+    EXPECT_EQ(out.str(), "Tvtool " + std::string(kToolVersion) + "\n");
+    EXPECT_TRUE(err.str().empty());
+    int dots = 0;
+    for (const char c : kToolVersion) {
+        if (c == '.')
+            ++dots;
+        else
+            EXPECT_TRUE(c >= '0' && c <= '9') << kToolVersion;
+    }
+    EXPECT_EQ(dots, 2) << kToolVersion;
+    EXPECT_EQ(Run({"--version", "x"}), kExitUsage);
+    EXPECT_EQ(Run({"help"}), kExitOk);
+    EXPECT_NE(out.str().find("Tvtool --version"), std::string::npos);
+}
+
 TEST_F(ToolTest, EveryCommandIsListedOnceInTheTable) {
     std::vector<std::string_view> names;
     for (const auto& command : ToolCommands()) {
