@@ -5,7 +5,8 @@
 # Targets:
 #   torva_package       the installer, the zip and the manifest (part of the default build)
 #   torva_package_next  the same installer one patch version up, for the upgrade test
-# Help pages: every file below the program folder's "help" folder (<build>/bin/help) when it exists.
+# Help pages: every file below the program folder's "TvsetupHelp" folder (<build>/bin/TvsetupHelp,
+# where the editor's build puts them and where it looks for them) when it exists.
 
 # The programs of the suite. Each one whose target exists in this tree is packaged; one that is not
 # built here is named when configuring, and the manifest and the packaging output list what went in.
@@ -57,7 +58,7 @@ list(APPEND torva_package_inputs
      --sample-menu ${CMAKE_SOURCE_DIR}/runtime/samples/TORVA.TVX
      --sample-picture ${CMAKE_SOURCE_DIR}/runtime/samples/TORVABG.BMP
      --actions-dll $<TARGET_FILE:TvMsiActions>
-     --help-folder ${CMAKE_BINARY_DIR}/bin/help)
+     --help-folder ${CMAKE_BINARY_DIR}/bin/TvsetupHelp)
 set(torva_package_script ${CMAKE_SOURCE_DIR}/packaging/package.py)
 
 # The script runs on every build: it finds the help pages only then, and rebuilds nothing when no

@@ -51,6 +51,11 @@ def component_id(prefix, name):
     return prefix + re.sub(r"[^A-Za-z0-9_.]", "_", name)
 
 
+def help_name(folder):
+    """The help folder keeps its name in the program folder, where the editor looks for it."""
+    return os.path.basename(os.path.normpath(folder))
+
+
 def help_files(folder):
     """Relative paths (with "/") of every file below the help folder, sorted."""
     if not folder or not os.path.isdir(folder):
@@ -74,11 +79,13 @@ def help_directories(help_folder, files):
             node = node.setdefault(part, {})
         node.setdefault("", []).append(rel)
     refs = []
+    directories = []
 
     def emit(node, dir_id, name, indent):
         lines = [f'{indent}<Directory Id="{dir_id}" Name="{xml_escape(name)}">']
         for rel in node.get("", []):
-            cid = component_id("Help_", rel)
+            # Numbered: file names may be long or differ only in characters an identifier cannot hold.
+            cid = f"Help{len(refs) + 1:04d}"
             refs.append(cid)
             source = os.path.join(help_folder, *rel.split("/"))
             lines.append(f'{indent}  <Component Id="{cid}" Guid="*" Win64="yes">')
@@ -86,11 +93,12 @@ def help_directories(help_folder, files):
                          f'Source="{wixl_path(source)}" KeyPath="yes"/>')
             lines.append(f"{indent}  </Component>")
         for sub in sorted(k for k in node if k):
-            lines += emit(node[sub], component_id(dir_id + "_", sub), sub, indent + "  ")
+            directories.append(sub)
+            lines += emit(node[sub], f"HelpFolder{len(directories):03d}", sub, indent + "  ")
         lines.append(f"{indent}</Directory>")
         return lines
 
-    text = "\n".join(emit(tree, "HelpFolder", "help", " " * 10))
+    text = "\n".join(emit(tree, "HelpFolder", help_name(help_folder), " " * 10))
     return text, "\n".join(f'      <ComponentRef Id="{r}"/>' for r in refs)
 
 
@@ -231,7 +239,8 @@ def package_files(args, helps):
     files = [(os.path.basename(p), p) for p in args.program]
     files += [("SMPTVS.TVS", args.sample_script), ("TORVA.TVX", args.sample_menu),
               ("TORVABG.BMP", args.sample_picture)]
-    files += [("help/" + rel, os.path.join(args.help_folder, *rel.split("/"))) for rel in helps]
+    files += [(help_name(args.help_folder) + "/" + rel, os.path.join(args.help_folder, *rel.split("/")))
+              for rel in helps]
     return files
 
 

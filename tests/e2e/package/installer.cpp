@@ -174,10 +174,12 @@ std::vector<std::string> FilesBelow(const std::string& folder) {
             const std::string name = Narrow(found.cFileName);
             if (name == "." || name == "..") continue;
             const std::string path = relative.empty() ? name : relative + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                files.push_back(path + "\\");
                 walk(path);
-            else
+            } else {
                 files.push_back(path);
+            }
         } while (FindNextFileW(find, &found));
         FindClose(find);
     };

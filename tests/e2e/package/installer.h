@@ -43,7 +43,8 @@ struct ConsoleRun {
 };
 ConsoleRun RunConsole(const std::string& program, const std::string& arguments, const std::string& outPath);
 
-// The files below a folder, as paths relative to it ("help\index.html"), sorted.
+// The files and folders below a folder, as paths relative to it, folders with a trailing "\"
+// ("TvsetupHelp\", "TvsetupHelp\index.html"), sorted.
 std::vector<std::string> FilesBelow(const std::string& folder);
 
 }  // namespace torva::e2e
