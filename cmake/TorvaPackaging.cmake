@@ -4,7 +4,8 @@
 #
 # Targets:
 #   torva_package       the installer, the zip and the manifest (part of the default build)
-#   torva_package_next  the same installer one patch version up, for the upgrade test
+#   torva_package_next  for the upgrade tests: the same installer one patch version up, and a
+#                       rebuild of this version (a new product code)
 # Help pages: every file below the program folder's "TvsetupHelp" folder (<build>/bin/TvsetupHelp,
 # where the editor's build puts them and where it looks for them) when it exists.
 
@@ -31,6 +32,7 @@ set(TORVA_PACKAGE_MANIFEST ${TORVA_PACKAGE_DIR}/manifest.txt)
 math(EXPR torva_next_patch "${PROJECT_VERSION_PATCH} + 1")
 set(TORVA_NEXT_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${torva_next_patch})
 set(TORVA_NEXT_MSI ${TORVA_PACKAGE_DIR}/next/Torva-${TORVA_NEXT_VERSION}-x64.msi)
+set(TORVA_REBUILT_MSI ${TORVA_PACKAGE_DIR}/next/Torva-${PROJECT_VERSION}-rebuilt-x64.msi)
 
 if(NOT CMAKE_HOST_UNIX)
     # The MSI builder and the Wine test run on the Linux build machine only.
@@ -75,8 +77,10 @@ add_dependencies(torva_package ${TORVA_PACKAGED_PROGRAMS} TvMsiActions)
 add_custom_target(torva_package_next
                   COMMAND ${TORVA_PYTHON} ${torva_package_script} --version ${TORVA_NEXT_VERSION}
                           ${torva_package_inputs} --msi ${TORVA_NEXT_MSI}
-                  BYPRODUCTS ${TORVA_NEXT_MSI}
-                  COMMENT "Packaging Torva ${TORVA_NEXT_VERSION} for the upgrade test"
+                  COMMAND ${TORVA_PYTHON} ${torva_package_script} --version ${PROJECT_VERSION}
+                          ${torva_package_inputs} --msi ${TORVA_REBUILT_MSI}
+                  BYPRODUCTS ${TORVA_NEXT_MSI} ${TORVA_REBUILT_MSI}
+                  COMMENT "Packaging Torva ${TORVA_NEXT_VERSION} and a rebuild of ${PROJECT_VERSION} for the upgrade tests"
                   VERBATIM)
 add_dependencies(torva_package_next ${TORVA_PACKAGED_PROGRAMS} TvMsiActions)
 
@@ -84,6 +88,7 @@ add_dependencies(torva_package_next ${TORVA_PACKAGED_PROGRAMS} TvMsiActions)
 set_property(GLOBAL PROPERTY TORVA_MSI ${TORVA_MSI})
 set_property(GLOBAL PROPERTY TORVA_ZIP ${TORVA_ZIP})
 set_property(GLOBAL PROPERTY TORVA_NEXT_MSI ${TORVA_NEXT_MSI})
+set_property(GLOBAL PROPERTY TORVA_REBUILT_MSI ${TORVA_REBUILT_MSI})
 set_property(GLOBAL PROPERTY TORVA_PACKAGE_MANIFEST ${TORVA_PACKAGE_MANIFEST})
 
 # The installer and the zip hold the same files, the ones the manifest lists.

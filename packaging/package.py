@@ -27,6 +27,9 @@ SAMPLE_MENU_ATTRIBUTES = 0x100 | 0x10 | 0x80
 # Custom action types wixl gets wrong: the immediate one runs as the caller; the undo of the written
 # menu is a rollback action (0x100 | 0x400) with the installer's rights (0x800) whose result is ignored.
 CUSTOM_ACTION_TYPES = {"PrepareMenuFile": 0x1, "UndoMenuFile": 0x1 | 0x40 | 0x100 | 0x400 | 0x800}
+# The products an install replaces: older versions and the same version (migrate features, maximum
+# version included).
+UPGRADE_ATTRIBUTES = 0x1 | 0x200
 # The old product goes right after InstallValidate, before anything of the new one is installed.
 REMOVE_EXISTING_SEQUENCE = 1401
 # Where the WiX attributes that may hold Japanese land: wixl cannot store non-ASCII text, so such
@@ -194,11 +197,18 @@ def finish_msi(msi, texts, work):
         f"UPDATE `InstallExecuteSequence` SET `Sequence` = {REMOVE_EXISTING_SEQUENCE} "
         "WHERE `Action` = 'RemoveExistingProducts'",
     ]
+    # A rebuild of the same version (a new product code) replaces the installed one as well, instead
+    # of landing beside it in the same folder.
+    # (The attributes are part of the row's key: the row is replaced.)
+    properties = dict(line.split("\t", 1) for line in run(["msiinfo", "export", msi, "Property"]).splitlines()[3:])
+    queries.append("DELETE FROM `Upgrade` WHERE `ActionProperty` = 'WIX_UPGRADE_DETECTED'")
+    queries.append("INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES "
+                   f"({sql_text(properties['UpgradeCode'])}, {sql_text(properties['ProductVersion'])}, "
+                   f"{UPGRADE_ATTRIBUTES}, 'WIX_UPGRADE_DETECTED')")
     for action, kind in CUSTOM_ACTION_TYPES.items():
         queries.append(f"UPDATE `CustomAction` SET `Type` = {kind} WHERE `Action` = '{action}'")
-    secure = [line.split("\t", 1)[1] for line in run(["msiinfo", "export", msi, "Property"]).splitlines()
-              if line.startswith("SecureCustomProperties\t")]
-    secure_value = ";".join(([secure[0]] if secure else []) + ["MENUFILE"])
+    secure = [properties["SecureCustomProperties"]] if "SecureCustomProperties" in properties else []
+    secure_value = ";".join(secure + ["MENUFILE"])
     queries.append(f"UPDATE `Property` SET `Value` = {sql_text(secure_value)} "
                    "WHERE `Property` = 'SecureCustomProperties'" if secure else
                    f"INSERT INTO `Property` (`Property`, `Value`) VALUES ('SecureCustomProperties', 'MENUFILE')")

@@ -2,7 +2,8 @@
 // installed menu starting, upgrade and uninstall around the administrator's TORVA.TVX, and MENUFILE.
 //
 // Arguments after GoogleTest's own: --msi=PATH --next-msi=PATH (the same one patch version up)
-// --manifest=PATH (the files the packages hold, one relative path a line).
+// --rebuilt-msi=PATH (a rebuild of the first: same version, another product code) --manifest=PATH (the files
+// the packages hold, one relative path a line).
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -23,6 +24,7 @@ namespace {
 struct Packages {
     std::string msi;
     std::string nextMsi;
+    std::string rebuiltMsi;
     std::vector<std::string> manifest;  // "help/index.html" style
 } packages;
 
@@ -246,6 +248,23 @@ TEST_F(Installer, UpgradeAndUninstallKeepTheAdministratorsMenu) {
     EXPECT_EQ(ReadBytes(Installed("TORVA.TVX")), menu);
 }
 
+TEST_F(Installer, AnOlderVersionIsRefusedAndARebuildReplacesTheSameVersion) {
+    InstallOrFail(packages.nextMsi);
+    const MsiexecRun older = Install(packages.msi);
+    EXPECT_EQ(older.exitCode, std::optional<DWORD>(ERROR_INSTALL_FAILURE));
+    auto products = RelatedProducts(upgradeCode_);
+    ASSERT_EQ(products.size(), 1u);
+    EXPECT_EQ(products[0].version, nextVersion_);
+    ASSERT_EQ(Uninstall(packages.nextMsi).exitCode, std::optional<DWORD>(0));
+
+    InstallOrFail(packages.msi);
+    InstallOrFail(packages.rebuiltMsi);
+    products = RelatedProducts(upgradeCode_);
+    ASSERT_EQ(products.size(), 1u) << "the rebuild was installed beside the first build";
+    EXPECT_EQ(products[0].productCode, PackageProperty(packages.rebuiltMsi, "ProductCode"));
+    EXPECT_EQ(products[0].version, version_);
+}
+
 // The sample program by a bare name: only the installed program folder resolves it.
 std::string DeployedMenu() {
     return Utf8ToCp932(
@@ -304,6 +323,7 @@ int main(int argc, char** argv) {
         };
         take("--msi=", torva::e2e::packages.msi);
         take("--next-msi=", torva::e2e::packages.nextMsi);
+        take("--rebuilt-msi=", torva::e2e::packages.rebuiltMsi);
         take("--manifest=", manifest);
     }
     std::ifstream list(manifest);
