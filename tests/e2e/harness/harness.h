@@ -10,6 +10,7 @@
 //   message_box.h   find the message boxes of a process, read title, text, icon kind and buttons,
 //                   and answer them by button id
 //   capture.h       capture a window's pixels (screen copy or PrintWindow), inspect, save as BMP
+//   png_image.h     read a PNG file into a capture
 //   test_support.h  scratch folders, file and registry helpers with clean-up
 //   wait.h          the bounded polling used by every wait
 //
@@ -19,6 +20,7 @@
 #include "tests/e2e/harness/capture.h"
 #include "tests/e2e/harness/input.h"
 #include "tests/e2e/harness/message_box.h"
+#include "tests/e2e/harness/png_image.h"
 #include "tests/e2e/harness/process.h"
 #include "tests/e2e/harness/test_support.h"
 #include "tests/e2e/harness/wait.h"

@@ -8,6 +8,7 @@
 #include "common/cp932.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
+#include "tests/e2e/harness/png_image.h"
 #include "tests/e2e/harness/process.h"
 #include "tests/e2e/harness/test_support.h"
 
@@ -247,6 +248,47 @@ TEST_F(TvtoolTest, JapaneseFileNamesPassThroughTheCommandLine) {
     const std::string copy = folder_.File("写し.TVX");
     ASSERT_EQ(Run("format " + Quote(path) + " " + Quote(copy)).exitCode, 0u);
     EXPECT_EQ(ReadBytes(copy).value_or(""), Utf8ToCp932(kSample));
+}
+
+TEST_F(TvtoolTest, RenderWritesOnePngPerDefinedPageOfTheSampleInEveryMode) {
+    const std::string sample = ProgramPath("TORVA.TVX");
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    for (int mode = 1; mode <= 9; ++mode) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const std::string out = folder_.File("mode" + std::to_string(mode));
+        const ToolRun run =
+            Run("render --mode " + std::to_string(mode) + " --out " + Quote(out) + " " + Quote(sample));
+        ASSERT_EQ(run.exitCode, 0u) << run.err;
+        EXPECT_EQ(run.out, out + "\\1.png\n" + out + "\\2.png\n" + out + "\\3.png\n");
+        for (const char* page : {"1", "2", "3"}) {
+            const Capture image = LoadPng(out + "\\" + page + ".png");
+            ASSERT_FALSE(image.Empty()) << page;
+            if (mode == 1) {
+                // The designed client area, 8955 x 5745 twips.
+                EXPECT_EQ(image.Width(), 597);
+                EXPECT_EQ(image.Height(), 383);
+            } else if (mode == 4) {
+                EXPECT_EQ(image.Width(), screenWidth);
+                EXPECT_EQ(image.Height(), screenHeight);
+            } else {
+                EXPECT_LT(image.Width(), screenWidth);
+                EXPECT_GT(image.Height(), 0);
+            }
+        }
+        EXPECT_FALSE(ReadBytes(out + "\\4.png")) << "only defined pages are drawn";
+    }
+}
+
+TEST_F(TvtoolTest, RenderRefusesUndefinedPagesAndUnknownModes) {
+    const std::string sample = ProgramPath("TORVA.TVX");
+    const std::string out = Quote(folder_.File("refused"));
+    for (const std::string args : {"--page 4", "--page 0", "--mode 10", "--mode x", "--page 1 --all"}) {
+        const ToolRun run = Run("render " + args + " --out " + out + " " + Quote(sample));
+        EXPECT_EQ(run.exitCode, 2u) << args;
+        EXPECT_FALSE(run.err.empty()) << args;
+    }
+    EXPECT_EQ(Run("render --out " + out + " " + Quote(folder_.File("MISSING.TVX"))).exitCode, 2u);
 }
 
 TEST_F(TvtoolTest, UsageErrorsExitWith2) {
