@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/files.h"
 #include "definition/definition_reader.h"
 #include "definition/menu_definition.h"
 #include "definition/path_check.h"
+#include "platform/files.h"
 
 namespace torva::definition {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "common/error_state.h"
-#include "platform/files.h"
 #include "definition/menu_definition.h"
 #include "definition/path_check.h"
 #include "definition/rules.h"
+#include "platform/files.h"
 
 namespace torva::definition {
 
@@ -40,6 +40,15 @@ struct ReaderPolicy {
     bool keepsComments = false;
     // The common bar title is detected at the end of the file.
     bool detectsCommonBackground = false;
+    // Program entries and run commands may name web addresses.
+    bool addressesAllowed = true;
+    // A field number beyond 16 bits is the run-time error "overflow"; otherwise it is clamped far
+    // outside every range, so that it fails its rule and the reading goes on.
+    bool clampsNumbers = false;
+    // Opening a page clears the location number (page lines have none of their own).
+    bool pageClearsLocation = true;
+    // An icon file of a kind that holds no icon is kept besides being reported.
+    bool storesIconOfOtherKind = true;
     // The location number the error state holds before the first page and after an unexpected failure.
     int16_t location = 999;
 

@@ -3,6 +3,7 @@
 #include "common/fatal_report.h"
 #include "common/run_error.h"
 #include "definition/definition_reader.h"
+#include "definition/line_reader.h"
 
 namespace torva::definition {
 
@@ -39,28 +40,21 @@ std::string ReadResult::ReportText() const {
 ReadResult readDefinitionFile(MenuDefinition& def, const ReaderContext& context) {
     const std::string& path = context.definitionPath;
     if (!context.files.Exists(path) || context.files.IsFolder(path)) {
+        if (context.policy.kind != ReaderKind::Runtime) {
+            return FileErrorResult(def, context.policy.location, kErrFileNotFound);
+        }
         clearDefinition(def);
         ReadResult result;
         result.stopped = true;
-        if (context.policy.kind == ReaderKind::Runtime) {
-            RuleFailure failure{kRuleMissingFile, RuleMessageText(kRuleMissingFile, ReaderKind::Runtime),
-                                path, false};
-            result.error.SetRule(kRuleMissingFile, failure.message, failure.detail);
-            result.failures.push_back(std::move(failure));
-        } else {
-            result.error.code = context.policy.location;
-            result.runErrorNumber = kErrFileNotFound;
-        }
+        RuleFailure failure{kRuleMissingFile, RuleMessageText(kRuleMissingFile, ReaderKind::Runtime), path,
+                            false};
+        result.error.SetRule(kRuleMissingFile, failure.message, failure.detail);
+        result.failures.push_back(std::move(failure));
         return result;
     }
     std::string bytes;
     if (!context.files.ReadFile(path, bytes)) {
-        clearDefinition(def);
-        ReadResult result;
-        result.stopped = true;
-        result.error.code = context.policy.location;
-        result.runErrorNumber = kErrPathFileAccess;
-        return result;
+        return FileErrorResult(def, context.policy.location, kErrPathFileAccess);
     }
     return readDefinitionBytes(bytes, def, context);
 }

@@ -1,0 +1,453 @@
+#include "definition/line_reader.h"
+
+#include "common/number.h"
+#include "common/path.h"
+#include "common/run_error.h"
+#include "common/utf8.h"
+#include "definition/colour_codes.h"
+#include "definition/common_background.h"
+#include "definition/option_flags.h"
+#include "definition/text_helpers.h"
+
+namespace torva::definition {
+
+namespace {
+
+constexpr std::string_view kFailedProgram = "(ERR)";
+constexpr std::string_view kDefaultFontName = "ＭＳ 明朝";
+constexpr std::string_view kDefaultFontStyle = "Regular";
+constexpr uint8_t kTitleFontSize = 16;
+constexpr uint8_t kButtonFontSize = 10;
+constexpr std::size_t kCommentLimit = 32767;
+constexpr std::size_t kOpenedPagesLimit = 2 * kPageCount;
+// Far outside every range the rules check: a clamped number still fails its rule.
+constexpr double kClampLimit = 1e9;
+
+// The font of a title or button: nothing when name, style and size are all missing, else each missing
+// part by its default.
+template <class Target>
+void SetFont(Target& target, const std::string& name, const std::string& style, int size,
+             uint8_t defaultSize) {
+    if (size < 0) size = 0;  // a negative size cannot stand for anything but "not given"
+    if (name.empty() && style.empty() && size == 0) {
+        target.fontName.clear();
+        target.fontStyle.clear();
+        target.fontSize = 0;
+        return;
+    }
+    target.fontName = name.empty() ? std::string(kDefaultFontName) : name;
+    target.fontStyle = style.empty() ? std::string(kDefaultFontStyle) : style;
+    target.fontSize = static_cast<uint8_t>(size == 0 ? defaultSize : (size > 255 ? 255 : size));
+}
+
+bool IsIconExtension(const std::string& ext) {
+    return ext == "CUR" || ext == "ICO" || ext == "EXE" || ext == "DLL" || ext == "OCX";
+}
+
+}  // namespace
+
+// --- fields ----------------------------------------------------------------------------------------
+
+const std::string& LineFields::operator[](int f) const {
+    static const std::string kEmpty;
+    if (f < 1 || f > kCount || fields_[static_cast<std::size_t>(f)] == nullptr) return kEmpty;
+    return *fields_[static_cast<std::size_t>(f)];
+}
+
+void LineFields::Set(int f, const std::string& text) {
+    if (f >= 1 && f <= kCount) fields_[static_cast<std::size_t>(f)] = &text;
+}
+
+void LineFields::Take(const ParsedLine& line, int f, std::size_t position) {
+    if (position != 0) Set(f, line.Field(position));
+}
+
+// --- the loop and failures -------------------------------------------------------------------------
+
+LineReader::LineReader(MenuDefinition& def, const ReaderPolicy& policy, const SearchFolders& folders,
+                       const platform::FileSystem& files, ReadResult& result)
+    : def_(def), policy_(policy), result_(result), folders_(folders), files_(files) {}
+
+void LineReader::Run(std::string_view text) {
+    result_.error.code = policy_.location;
+    for (std::string_view line : SplitLines(text)) {
+        if (line.empty()) continue;  // blank lines of hand-edited files carry nothing
+        ReadLine(ParseLine(line));
+        if (result_.stopped) return;
+    }
+    Finish();
+}
+
+void LineReader::Finish() {
+    if (policy_.detectsCommonBackground) DetectCommonBackground(def_, result_.openedPages);
+}
+
+int LineReader::Number(std::string_view text) const {
+    if (!policy_.clampsNumbers) return LeadingInt16(text);
+    const double value = LeadingNumber(text);
+    if (value > kClampLimit) return static_cast<int>(kClampLimit);
+    if (value < -kClampLimit) return static_cast<int>(-kClampLimit);
+    return static_cast<int>(value);
+}
+
+uint8_t LineReader::WaitMode(std::string_view text, int limit) const {
+    const int value = Number(text);
+    return static_cast<uint8_t>(value < 0 || value > limit ? 0 : value);
+}
+
+bool LineReader::Fail(int rule, std::string detail) {
+    RuleFailure failure;
+    failure.rule = rule;
+    failure.message = RuleMessageText(rule, policy_.kind);
+    failure.detail = std::move(detail);
+    const bool alwaysStops = rule == kRuleNotBeforePage || rule == kRuleOldVersion ||
+                             rule == kRuleNotOldVersion ||
+                             (rule == kRuleFirstPageNotOne && policy_.stopsOnFailure);
+    failure.passedOver = policy_.stopsOnFailure && def_.options.noCheck && !alwaysStops;
+    result_.error.SetRule(static_cast<int16_t>(rule), failure.message, failure.detail);
+    result_.failures.push_back(failure);
+    if (alwaysStops || (policy_.stopsOnFailure && !failure.passedOver)) result_.stopped = true;
+    return result_.stopped;
+}
+
+bool LineReader::Fail(int rule, int page, int number, std::string_view text) {
+    return Fail(rule, RuleDetailText(rule, page, number, text));
+}
+
+// --- lines -----------------------------------------------------------------------------------------
+
+void LineReader::ReadLine(const ParsedLine& line) {
+    if (line.isComment) {
+        ReadComment(line);
+        return;
+    }
+    const std::string& key = line.key;
+    if (!firstLineSeen_) {
+        firstLineSeen_ = true;
+        if (ReadVersionLine(key)) return;
+    }
+    if (key.starts_with("[PAGE")) {
+        OpenPage(key);
+        return;
+    }
+    if (skipping_) return;
+    if (ReadKeyword(key)) return;
+    if (key.starts_with("STR") || key.starts_with("END")) {
+        ReadStartEnd(line, key.starts_with("STR"));
+        return;
+    }
+    if (ReadFormatLine(line)) return;
+    if (page_ == 0) {
+        Fail(kRuleNotBeforePage, key);
+        return;
+    }
+    if (policy_.kind == ReaderKind::Runtime) result_.error.code = 0;
+    ReadPageLine(line);
+}
+
+void LineReader::ReadComment(const ParsedLine& line) {
+    if (!policy_.keepsComments) return;
+    if (def_.comments.size() >= kCommentLimit) throw RunError(kErrOverflow, "too many comments");
+    def_.comments.push_back(line.comment);
+}
+
+// Option lines, "[STREND]" and "[MODE" n "]"; false for any other key.
+bool LineReader::ReadKeyword(const std::string& key) {
+    if (SetOptionFlag(def_.options, key)) return true;
+    if (key == "[STREND]") return true;
+    if (key.starts_with("[MODE")) {
+        const int mode = Number(MidChars(key, 6));
+        if (mode < 1 || mode > kDisplayModeCount) {
+            Fail(kRuleModeRange, key);
+        } else {
+            def_.displayMode = mode;
+            def_.buttonsPerPage = ButtonsForMode(mode);
+        }
+        return true;
+    }
+    return false;
+}
+
+void LineReader::OpenPage(const std::string& key) {
+    const int n = Number(MidChars(key, 6));
+    const bool first = !anyPageLine_;
+    anyPageLine_ = true;
+    if (policy_.firstPageMustBeOne && first && n != 1) {
+        page_ = 0;
+        Fail(kRuleFirstPageNotOne, key);
+        return;
+    }
+    const int lowest = (policy_.firstPageMustBeOne && !first) ? 2 : 1;
+    if (n < lowest || n > kPageCount) {
+        page_ = 0;
+        skipping_ = true;
+        Fail(kRulePageRange, key);
+        return;
+    }
+    page_ = n;
+    skipping_ = false;
+    def_.Page(n).defined = true;
+    if (policy_.pageClearsLocation) result_.error.code = 0;
+    if (result_.openedPages.size() < kOpenedPagesLimit) result_.openedPages.push_back(n);
+}
+
+// --- paths -----------------------------------------------------------------------------------------
+
+PathCheck LineReader::Check(std::string_view text, bool allowAddress) const {
+    return checkPath(text, allowAddress, folders_, files_);
+}
+
+void LineReader::StorePath(const PathCheck& check, std::string_view text, std::string& stored,
+                           uint8_t& base) const {
+    base = kBaseAbsolute;
+    switch (check.status) {
+        case PathStatus::Absolute:
+        case PathStatus::Address:
+            stored = std::string(text);
+            break;
+        case PathStatus::Relative:
+            if (policy_.storeFolderPrefix) {
+                stored = JoinPath(check.folder, text);
+            } else {
+                stored = std::string(text);
+                base = check.base;
+            }
+            break;
+        case PathStatus::NotFound:
+        case PathStatus::NotAllowed:
+            // The editor keeps what the file says, so that saving does not erase it.
+            if (policy_.keepsFailedPaths) {
+                stored = std::string(text);
+            } else {
+                stored.clear();
+            }
+            break;
+        case PathStatus::Empty:
+            stored.clear();
+            break;
+    }
+}
+
+PathStatus LineReader::ReadProgramEntry(const ParsedLine& line, ProgramEntry& entry) {
+    const std::string text = TrimBlanks(line.Field(1));
+    const ProgramText split = splitProgramText(text);
+    entry.arguments = split.arguments;
+    entry.waitMode = WaitMode(line.Field(2), kMaxEntryWaitMode);
+    const PathCheck check = Check(split.program, policy_.addressesAllowed);
+    StorePath(check, split.program, entry.program, entry.pathBase);
+    return check.status;
+}
+
+void LineReader::ReadStartEnd(const ParsedLine& line, bool start) {
+    const int n = Number(MidChars(line.key, 4));
+    if (n < 1 || n > kEntryCount) {
+        Fail(start ? kRuleStartRange : kRuleEndRange, line.key);
+        return;
+    }
+    ProgramEntry& entry = start ? def_.StartProgram(n) : def_.EndProgram(n);
+    const PathStatus status = ReadProgramEntry(line, entry);
+    const std::string text = TrimBlanks(line.Field(1));
+    if (status == PathStatus::NotFound) {
+        Fail(start ? kRuleStartNotFound : kRuleEndNotFound, 0, n, text);
+    } else if (status == PathStatus::NotAllowed) {
+        Fail(start ? kRuleStartNotAllowed : kRuleEndNotAllowed, 0, n, text);
+    }
+}
+
+// --- page lines ------------------------------------------------------------------------------------
+
+void LineReader::ReadPageLine(const ParsedLine& line) {
+    const std::string& key = line.key;
+    if (key == "VARTITLE") {
+        ReadBarTitle(line);
+    } else if (key == "TITLE1" || key == "TITLE2") {
+        ReadTitle(line, key == "TITLE1" ? 1 : 2);
+    } else if (key.starts_with("CMD")) {
+        ReadButton(line);
+    } else if (!ReadFormatPageLine(line) && policy_.unknownPageKeyFails) {
+        Fail(kRuleUnknownFormat, 0, 0, key);
+    }
+}
+
+void LineReader::ReadBarTitle(const ParsedLine& line) {
+    MenuPage& page = def_.Page(page_);
+    BarTitle& bar = page.barTitle;
+    bar.text = line.Field(1);
+    page.pageWaitMode = WaitMode(line.Field(3), kMaxButtonWaitMode);
+    std::string code = line.Field(2);
+    ColourContext context = ColourContext::BarBack;
+    bar.backColour = colourFromCode(code, context);
+    bar.picture.clear();
+    bar.pathBase = kBaseAbsolute;
+    if (context != ColourContext::Picture) return;
+    const std::string picture = TrimBlanks(std::string_view(code).substr(kPicturePrefix.size()));
+    const PathCheck check = Check(picture, false);
+    StorePath(check, picture, bar.picture, bar.pathBase);
+    if (check.status == PathStatus::NotFound) {
+        Fail(kRulePictureNotFound, page_, 0, code);
+    } else if (check.status == PathStatus::NotAllowed) {
+        Fail(kRulePictureNotAllowed, page_, 0, code);
+    }
+}
+
+void LineReader::ReadTitle(const ParsedLine& line, int n) {
+    const LineFields fields = TitleFields(line);
+    PageTitle& title = def_.Page(page_).Title(n);
+    title.text = fields[1];
+    SetFont(title, fields[2], fields[3], Number(fields[4]), kTitleFontSize);
+    title.foreColour = colourFromCode(fields[5], ColourContext::TitleText);
+    title.backColour = colourFromCode(fields[6], ColourContext::TitleBack);
+}
+
+void LineReader::ReadButton(const ParsedLine& line) {
+    const int n = Number(MidChars(line.key, 4));
+    if (n < 1 || n > ButtonLimit()) {
+        Fail(kRuleButtonRange, page_, 0, line.key);
+        return;
+    }
+    const LineFields fields = ButtonFields(line);
+    // Built aside: a runtime that drops the line keeps the button as it was.
+    MenuButton button;
+    if (ReadIcon(fields[1], n, button)) return;
+    button.pfKey = UpperLetters(TrimBlanks(fields[2])) == "ON";
+    button.caption = fields[3];
+    SetFont(button, fields[4], fields[5], Number(fields[6]), kButtonFontSize);
+    button.foreColour = colourFromCode(fields[7], ColourContext::ButtonCaption);
+    button.backColour = colourFromCode(fields[8], ColourContext::ButtonBack);
+    button.comment = fields[9];
+    button.password = fields[13];
+    button.guide = fields[14];
+    const int option = Number(fields[12]);
+    bool keep = true;
+    if (ReadCommand(line, fields, n, option, button, keep)) return;
+    if (keep) def_.Page(page_).Button(n) = std::move(button);
+}
+
+// Field 1 of a button line. True when the reading stops.
+bool LineReader::ReadIcon(const std::string& field, int n, MenuButton& button) {
+    const std::string source = TrimBlanks(field);
+    if (source.empty()) return false;
+    const std::size_t bar = source.find('|');
+    const PathCheck check = Check(source.substr(0, bar), false);
+    if (check.status == PathStatus::Empty) return false;
+    const bool iconKind = IsIconExtension(fileExtension(source));
+    // Of another kind: the runtime keeps the file when failures are passed over.
+    if (iconKind || policy_.storesIconOfOtherKind) StorePath(check, source, button.icon, button.iconBase);
+    if (check.status == PathStatus::NotFound) return Fail(kRuleIconNotFound, page_, n, source);
+    if (check.status == PathStatus::NotAllowed) return Fail(kRuleIconNotAllowed, page_, n, source);
+    if (iconKind) return false;
+    return Fail(kRuleIconNotAllowed, page_, n, source);
+}
+
+// Fields 10, 11 and 12. True when the reading stops; keep is false when the line is dropped.
+bool LineReader::ReadCommand(const ParsedLine& line, const LineFields& fields, int n, int option,
+                             MenuButton& button, bool& keep) {
+    const std::string& field = fields[11];
+    const CommandText command = ClassifyCommand(field);
+    const std::string commandText = TrimBlanks(field);
+    switch (command.form) {
+        case CommandForm::Simple: {
+            int action = static_cast<int>(command.simpleAction);
+            if (action >= static_cast<int>(ButtonAction::Logoff) && option == 1) action += 4;
+            button.action = static_cast<ButtonAction>(action);
+            return false;
+        }
+        case CommandForm::Page: {
+            const int target = Number(MidChars(UpperLetters(commandText), 5));
+            if (target < 1 || target > kPageCount) return Fail(kRulePageTarget, page_, n, commandText);
+            button.action = ButtonAction::Page;
+            button.targetPage = static_cast<uint8_t>(target);
+            return false;
+        }
+        case CommandForm::Run:
+            return ReadRunCommand(fields, n, option, command.rest, button);
+        case CommandForm::RemoteShutdown:
+        case CommandForm::RemoteReboot:
+        case CommandForm::RemoteMessage: {
+            const RemoteText remote = splitRemoteText(command.rest);
+            button.program = remote.computer;
+            button.arguments = remote.message;
+            if (command.form == CommandForm::RemoteMessage) {
+                button.action = ButtonAction::RemoteMessage;
+            } else {
+                const bool shutdown = command.form == CommandForm::RemoteShutdown;
+                const bool confirm = option == 1;
+                button.action =
+                    shutdown ? (confirm ? ButtonAction::ConfirmRemoteShutdown : ButtonAction::RemoteShutdown)
+                             : (confirm ? ButtonAction::ConfirmRemoteReboot : ButtonAction::RemoteReboot);
+            }
+            return false;
+        }
+        case CommandForm::RemoteControl:
+            return ReadRemoteControl(n, command.rest, commandText, button);
+        case CommandForm::Unknown:
+            break;
+    }
+    keep = !policy_.dropsUnknownCommand;
+    return Fail(kRuleUnknownFormat, page_, n, line.key);
+}
+
+bool LineReader::ReadRunCommand(const LineFields& fields, int n, int option, const std::string& rest,
+                                MenuButton& button) {
+    const ProgramText split = splitProgramText(rest);
+    button.arguments = split.arguments;
+    const PathCheck check = Check(split.program, policy_.addressesAllowed);
+    StorePath(check, split.program, button.program, button.programBase);
+    const auto runOption = static_cast<uint8_t>(option < 0 || option > kMaxButtonWaitMode ? 0 : option);
+    if (!button.program.empty()) {
+        button.action = ButtonAction::Run;
+        button.runOption = runOption;
+    }
+    if (check.failed()) {
+        // The runtime keeps the button, which reports its failure only when pressed.
+        if (policy_.storeFolderPrefix) {
+            button.program = kFailedProgram;
+            button.action = ButtonAction::Run;
+            button.runOption = runOption;
+        }
+        const int rule = check.status == PathStatus::NotFound ? kRuleCommandNotFound : kRuleCommandNotAllowed;
+        if (Fail(rule, page_, n, TrimBlanks(rest))) return true;
+    }
+    const std::string folder = TrimBlanks(fields[10]);
+    if (CharCount(folder) > 1) {
+        if (files_.IsFolder(folder)) {
+            button.workFolder = folder;
+        } else {
+            if (policy_.keepsFailedPaths) button.workFolder = folder;
+            if (Fail(kRuleWorkFolder, page_, n, folder)) return true;
+        }
+    }
+    return false;
+}
+
+bool LineReader::ReadRemoteControl(int n, const std::string& rest, const std::string& commandText,
+                                   MenuButton& button) {
+    const RemoteControlText remote = splitRemoteControlText(rest);
+    if (policy_.remoteControlNeedsAllParts && !remote.complete()) return false;
+    const int page = Number(remote.pageText);
+    const int target = Number(remote.buttonText);
+    button.action = ButtonAction::RemoteControl;
+    button.program = remote.computer;
+    const bool pageGood = page >= 1 && page <= kPageCount;
+    const bool buttonGood = target >= 1 && target <= kRemoteButtonLimit;
+    if (pageGood) button.targetPage = static_cast<uint8_t>(page);
+    if (buttonGood) button.runOption = static_cast<uint8_t>(target);
+    if (pageGood && buttonGood) return false;
+    if (policy_.remoteControlNeedsAllParts) {
+        button.action = ButtonAction::None;
+        button.targetPage = 0;
+        button.runOption = 0;
+    }
+    return Fail(kRuleRemoteTarget, page_, n, commandText);
+}
+
+ReadResult FileErrorResult(MenuDefinition& def, int16_t location, int runErrorNumber) {
+    clearDefinition(def);
+    ReadResult result;
+    result.stopped = true;
+    result.error.code = location;
+    result.runErrorNumber = runErrorNumber;
+    return result;
+}
+
+}  // namespace torva::definition

@@ -1,0 +1,133 @@
+#pragma once
+// The grammar every definition file shares, whatever its version: the line loop, failures and when they
+// stop the reading, comments, option and mode lines, pages, paths, start and end programs, the bar
+// title, titles and buttons. A format says how its version line reads, which lines it adds, and where
+// the fields of its title and button lines stand.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "common/cp932.h"
+#include "common/run_error.h"
+#include "definition/command_text.h"
+#include "definition/definition_reader.h"
+#include "definition/field_tokenizer.h"
+
+namespace torva::definition {
+
+// The fields of a title or button line numbered as the current format numbers them (button: 1 icon ..
+// 14 guide; title: 1 text, 2..4 font, 5 text colour, 6 back colour). Fields a format lacks read empty.
+class LineFields {
+  public:
+    static constexpr int kCount = 14;
+
+    const std::string& operator[](int f) const;
+    void Set(int f, const std::string& text);
+    // Field f of the model is field position of the line (1-based); 0 leaves it empty.
+    void Take(const ParsedLine& line, int f, std::size_t position);
+
+  private:
+    std::array<const std::string*, kCount + 1> fields_{};
+};
+
+class LineReader {
+  public:
+    LineReader(MenuDefinition& def, const ReaderPolicy& policy, const SearchFolders& folders,
+               const platform::FileSystem& files, ReadResult& result);
+    virtual ~LineReader() = default;
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // Reads the lines of the decoded text, then ends the file as the format says.
+    void Run(std::string_view text);
+
+  protected:
+    // The first line that is no comment. True when it was the version line (nothing more to read in
+    // it); false reads it as any other line.
+    virtual bool ReadVersionLine(const std::string& key) = 0;
+    // Lines outside the pages that only this format knows; true when the line was one of them.
+    virtual bool ReadFormatLine(const ParsedLine&) { return false; }
+    // Page lines that only this format knows; true when the line was one of them.
+    virtual bool ReadFormatPageLine(const ParsedLine&) { return false; }
+    virtual LineFields TitleFields(const ParsedLine& line) const = 0;
+    virtual LineFields ButtonFields(const ParsedLine& line) const = 0;
+    virtual int ButtonLimit() const { return def_.buttonsPerPage; }
+    // The command forms this format knows; any other is Unknown.
+    virtual CommandText ClassifyCommand(std::string_view text) const { return classifyCommand(text); }
+    // After the last line: the common bar title when the policy asks for it.
+    virtual void Finish();
+
+    // Number of a field: its leading decimal number, checked to 16 bits or clamped as the policy says.
+    int Number(std::string_view text) const;
+    uint8_t WaitMode(std::string_view text, int limit) const;
+
+    // Records a failure; true when the reading stops because of it.
+    bool Fail(int rule, std::string detail);
+    bool Fail(int rule, int page, int number, std::string_view text);
+
+    PathCheck Check(std::string_view text, bool allowAddress) const;
+    // Stores a checked path into text and base as the policy says; the caller reports failures.
+    void StorePath(const PathCheck& check, std::string_view text, std::string& stored, uint8_t& base) const;
+    // A program entry (start, end, page start): split, checked, stored. Returns the check's status.
+    PathStatus ReadProgramEntry(const ParsedLine& line, ProgramEntry& entry);
+
+    MenuDefinition& def_;
+    const ReaderPolicy& policy_;
+    ReadResult& result_;
+    int page_ = 0;  // the open page, 0 = none
+
+  private:
+    void ReadLine(const ParsedLine& line);
+    void ReadComment(const ParsedLine& line);
+    bool ReadKeyword(const std::string& key);
+    void OpenPage(const std::string& key);
+    void ReadStartEnd(const ParsedLine& line, bool start);
+    void ReadPageLine(const ParsedLine& line);
+    void ReadBarTitle(const ParsedLine& line);
+    void ReadTitle(const ParsedLine& line, int n);
+    void ReadButton(const ParsedLine& line);
+    bool ReadIcon(const std::string& field, int n, MenuButton& button);
+    bool ReadCommand(const ParsedLine& line, const LineFields& fields, int n, int option, MenuButton& button,
+                     bool& keep);
+    bool ReadRunCommand(const LineFields& fields, int n, int option, const std::string& rest,
+                        MenuButton& button);
+    bool ReadRemoteControl(int n, const std::string& rest, const std::string& commandText,
+                           MenuButton& button);
+
+    const SearchFolders& folders_;
+    const platform::FileSystem& files_;
+    bool firstLineSeen_ = false;
+    bool anyPageLine_ = false;
+    bool skipping_ = false;
+};
+
+// Decodes the bytes of a file (Shift-JIS) into a cleared model with the reader of a format, built as
+// Format(def, policy, context, result).
+template <class Format, class Context>
+ReadResult ReadWith(std::string_view bytes, MenuDefinition& def, const ReaderPolicy& policy,
+                    const Context& context) {
+    ReadResult result;
+    clearDefinition(def);
+    const Cp932Decoded decoded = DecodeCp932(bytes);
+    result.invalidBytes = decoded.invalid;
+    try {
+        Format format(def, policy, context, result);
+        format.Run(decoded.text);
+    } catch (const RunError& error) {
+        // Whatever rule state was left from an earlier line does not explain this failure: report the
+        // reading's own location with the run-time error number.
+        result.stopped = true;
+        result.runErrorNumber = error.number();
+        result.error.code = policy.location;
+        result.error.message.clear();
+        result.error.detail.clear();
+    }
+    return result;
+}
+
+// A file that could not be read at all: the model cleared, the run-time error at the location.
+ReadResult FileErrorResult(MenuDefinition& def, int16_t location, int runErrorNumber);
+
+}  // namespace torva::definition
