@@ -18,6 +18,7 @@ namespace {
 
 struct World {
     World() {
+        files.current = "C:\\TORVA";
         processes.files = &files;
         def->displayMode = 9;
         def->buttonsPerPage = 24;
@@ -35,16 +36,16 @@ struct World {
     }
     std::unique_ptr<definition::MenuDefinition> def = std::make_unique<definition::MenuDefinition>();
     ActivationState state;
-    testing::FakeProcesses processes;
-    testing::FakeFiles files;
-    testing::FakeRegistry registry;
-    testing::FakePower power;
-    testing::FakeMailslots mailslots;
-    testing::FakeSystem system;
+    activation::testing::FakeProcesses processes;
+    activation::testing::FakeFileSystem files;
+    activation::testing::FakeRegistry registry;
+    activation::testing::FakePower power;
+    activation::testing::FakeMailslots mailslots;
+    activation::testing::FakeSystem system;
     ErrorState error;
     ActivationServices services{processes, files, registry,    power, mailslots,
                                 system,    error, "C:\\TORVA", true};
-    testing::FakeWindow window;
+    activation::testing::FakeWindow window;
     ButtonActivation handler{*def, state, services, window};
 };
 
@@ -62,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (!world.mailslots.sent.empty() || !world.power.calls.empty()) std::abort();
     // Keep the fake's record small across a long run.
     if (world.processes.started.size() > 1000) world.processes.started.clear();
+    if (world.files.folderChanges.size() > 1000) world.files.folderChanges.clear();
     if (world.state.running.IsFull()) world.state.running.Clear();
     return 0;
 }

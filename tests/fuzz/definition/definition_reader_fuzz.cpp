@@ -9,7 +9,7 @@
 #include "common/cp932.h"
 #include "definition/definition_reader.h"
 #include "definition/definition_writer.h"
-#include "tests/unit/definition/fake_file_system.h"
+#include "tests/support/fake_file_system.h"
 
 namespace {
 

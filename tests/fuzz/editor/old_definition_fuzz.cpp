@@ -10,29 +10,22 @@
 #include "definition/convert_definition.h"
 #include "definition/definition_listing.h"
 #include "definition/definition_writer.h"
+#include "tests/support/fake_file_system.h"
 
 namespace {
 
 // A machine where only a few files and folders exist, so that every path rule can pass and fail.
-class Files : public torva::platform::FileSystem {
-  public:
-    std::optional<uint32_t> Attributes(const std::string& path) const override {
-        if (path == "C:\\T" || path == "C:\\D") return kAttributeDirectory;
-        if (path == "C:\\T\\a.exe" || path == "C:\\T\\i.ico" || path == "C:\\D\\r.exe") return 0x20u;
-        return std::nullopt;
-    }
-    bool ReadFile(const std::string&, std::string&) const override { return false; }
-    bool WriteFile(const std::string&, const std::string&) override { return false; }
-    bool ReplaceFile(const std::string&, const std::string&) override { return false; }
-    bool DeleteFile(const std::string&) override { return false; }
-    bool SetCurrentFolder(const std::string&) override { return false; }
-    std::string CurrentFolder() const override { return "C:\\"; }
-};
+torva::testing::FakeFileSystem MakeFiles() {
+    torva::testing::FakeFileSystem files;
+    for (const char* folder : {"C:\\T", "C:\\D"}) files.AddFolder(folder);
+    for (const char* file : {"C:\\T\\a.exe", "C:\\T\\i.ico", "C:\\D\\r.exe"}) files.AddFile(file);
+    return files;
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    static const Files files;
+    static const torva::testing::FakeFileSystem files = MakeFiles();
     static const auto def = std::make_unique<torva::definition::MenuDefinition>();
     const torva::definition::ConvertContext context{
         {"C:\\D", "C:\\P", "C:\\W", "C:\\W\\S"}, files, "C:\\D\\OLD.TVX"};

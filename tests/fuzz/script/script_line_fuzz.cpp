@@ -63,7 +63,7 @@ void ParseOneLine(const std::string& raw) {
 // Stops scripts that loop for ever (a BACK: to a label above it) after a bounded number of lines.
 struct LineBudgetSpent {};
 
-class BoundedHost : public testing::FakeScriptHost {
+class BoundedHost : public script::testing::FakeScriptHost {
   public:
     void PumpEvents() override {
         if (++pumps > 100 + 400) throw LineBudgetSpent{};
@@ -72,8 +72,9 @@ class BoundedHost : public testing::FakeScriptHost {
 
 void RunAsScript(std::string_view bytes) {
     BoundedHost host;
-    host.files["C:\\S\\F.TVS"] = std::string(bytes);
-    host.existing = {"C:\\S\\F.TVS", "C:\\TORVA\\A.EXE", "C:\\S\\B.TXT"};
+    host.files.AddFile("C:\\S\\F.TVS", std::string(bytes));
+    host.files.AddFile("C:\\TORVA\\A.EXE");
+    host.files.AddFile("C:\\S\\B.TXT");
     host.answers = {BoxAnswer::No, BoxAnswer::Yes, BoxAnswer::No};
     ScriptState state;
     ScriptRunner runner(host, state);

@@ -13,6 +13,7 @@ namespace torva::activation::testing {
 class ActivationTest : public ::testing::Test {
   protected:
     ActivationTest() {
+        files.current = "C:\\TORVA";
         processes.files = &files;
         def->Page(1).defined = true;
         def->Page(3).defined = true;
@@ -37,7 +38,7 @@ class ActivationTest : public ::testing::Test {
     std::unique_ptr<definition::MenuDefinition> def = std::make_unique<definition::MenuDefinition>();
     ActivationState state;
     FakeProcesses processes;
-    FakeFiles files;
+    FakeFileSystem files;
     FakeRegistry registry;
     FakePower power;
     FakeMailslots mailslots;

@@ -172,7 +172,7 @@ TEST_F(ActivationTest, DocumentAlwaysLocksUntilTheOpenerEnds) {
     Click(2);
     ASSERT_EQ(processes.started.size(), 1u);
     EXPECT_EQ(processes.started[0].commandLine, "C:\\TORVA\\Tvshell.exe <C:\\Docs>C:\\Docs\\a.txt");
-    EXPECT_TRUE(files.changes.empty());  // the opener changes folder itself
+    EXPECT_TRUE(files.folderChanges.empty());  // the opener changes folder itself
     EXPECT_EQ(window.events, (Events{"lock", "timer2 on"}));
     EXPECT_EQ(state.lastDocumentProcess, 100u);
     EXPECT_EQ(state.running.Count(), 0u);
@@ -186,12 +186,12 @@ TEST_F(ActivationTest, WorkFolderIsCurrentDuringTheStartOnly) {
     ASSERT_EQ(processes.started.size(), 2u);
     EXPECT_EQ(processes.started[0].currentFolder, "D:\\Work");
     EXPECT_EQ(files.current, "C:\\TORVA");
-    EXPECT_EQ(files.changes, (Events{"D:\\Work", "C:\\TORVA"}));
+    EXPECT_EQ(files.folderChanges, (Events{"D:\\Work", "C:\\TORVA"}));
 }
 
 TEST_F(ActivationTest, MissingWorkFolderIsReportedAndNothingStarts) {
     RunButton(1, 1, "C:\\a.exe", 3).workFolder = "D:\\Gone";
-    files.missingFolders.insert("D:\\Gone");
+    files.MakeUnreachable("D:\\Gone");
     Click(1);
     EXPECT_TRUE(processes.started.empty());
     ASSERT_EQ(window.reports.size(), 1u);
@@ -253,10 +253,10 @@ TEST_F(ActivationTest, EndRunsTheEndProgramsThenCloses) {
 TEST_F(ActivationTest, ScreenSaverFromThePerUserValue) {
     Button(1, 1).action = ButtonAction::ScreenSaver;
     Click(1);  // no key: nothing
-    registry.currentUser["Control Panel\\Desktop"]["SCRNSAVE.EXE"] = "";
+    registry.Put("hkcu\\Control Panel\\Desktop", "", "SCRNSAVE.EXE");
     Click(1);  // empty value: nothing
     EXPECT_TRUE(processes.started.empty());
-    registry.currentUser["Control Panel\\Desktop"]["SCRNSAVE.EXE"] = "C:\\WINDOWS\\system32\\スクリーン.scr";
+    registry.Put("hkcu\\Control Panel\\Desktop", "C:\\WINDOWS\\system32\\スクリーン.scr", "SCRNSAVE.EXE");
     Click(1);
     ASSERT_EQ(processes.started.size(), 1u);
     EXPECT_EQ(processes.started[0].commandLine, "\"C:\\WINDOWS\\system32\\スクリーン.scr\" /S");
@@ -340,9 +340,9 @@ TEST_F(ActivationTest, RemoteShutdownsWithAndWithoutMessageAndConfirmation) {
     EXPECT_EQ(window.confirmTexts[1],
               "ｺﾝﾋﾟｭｰﾀ名：PC02\rのリモートシャットダウンが選択されました。\r実行しますか？");
     // Each request enables the remote privilege first.
-    EXPECT_EQ(power.calls, (Events{"remote privilege", "remote PC02 [停止します] 30 force", "remote privilege",
-                                   "remote PC02 [] 0 force reboot", "remote privilege",
-                                   "remote PC02 [] 0 force"}));
+    EXPECT_EQ(power.calls,
+              (Events{"remote privilege", "remote PC02 [停止します] 30 force", "remote privilege",
+                      "remote PC02 [] 0 force reboot", "remote privilege", "remote PC02 [] 0 force"}));
     EXPECT_TRUE(window.events.empty());  // the menu goes on
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Recording fakes of the platform interfaces and of the menu window used by the activation tests.
+// Recording fakes of the platform interfaces and of the menu window used by the activation tests; the
+// file system, registry and processes are the shared ones.
 
 #include <map>
 #include <memory>
@@ -8,106 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
 #include "platform/mailslot.h"
-#include "platform/processes.h"
-#include "platform/registry.h"
 #include "platform/system.h"
 #include "runtime/activation/menu_window_host.h"
+#include "tests/support/fake_file_system.h"
+#include "tests/support/fake_processes.h"
+#include "tests/support/fake_registry.h"
 
 namespace torva::activation::testing {
 
-class FakeProcesses : public platform::Processes {
-  public:
-    struct Started {
-        std::string commandLine;
-        std::string currentFolder;
-    };
-    std::vector<Started> started;
-    std::vector<std::optional<uint32_t>> results;  // consumed in order; empty: ids from 100 up
-    std::set<uint32_t> withWindow;                 // processes that still own a window
-    std::map<uint32_t, platform::WindowId> visibleWindow;
-    std::map<uint32_t, platform::WindowId> torvaWindow;
-    const platform::FileSystem* files = nullptr;  // to record the current folder at each start
-    uint32_t nextId = 100;
-
-    std::optional<uint32_t> Start(const std::string& commandLine, const std::string& = {}) override {
-        started.push_back({commandLine, files ? files->CurrentFolder() : std::string()});
-        if (!results.empty()) {
-            auto r = results.front();
-            results.erase(results.begin());
-            return r;
-        }
-        return nextId++;
-    }
-    std::optional<uint32_t> WaitForExit(uint32_t) override { return 0; }
-    platform::WindowSearch FindVisibleWindow(uint32_t pid) const override {
-        platform::WindowSearch s;
-        s.found = withWindow.count(pid) != 0;
-        if (s.found && visibleWindow.count(pid)) s.window = visibleWindow.at(pid);
-        return s;
-    }
-    platform::WindowSearch FindTorvaTitleWindow(uint32_t pid) const override {
-        platform::WindowSearch s;
-        s.found = withWindow.count(pid) != 0;
-        if (s.found && torvaWindow.count(pid)) {
-            s.titled = true;
-            s.window = torvaWindow.at(pid);
-        }
-        return s;
-    }
-    uint32_t CurrentProcessId() const override { return 1; }
-};
-
-class FakeFiles : public platform::FileSystem {
-  public:
-    std::string current = "C:\\TORVA";
-    std::set<std::string> missingFolders;
-    std::vector<std::string> changes;
-
-    std::optional<uint32_t> Attributes(const std::string&) const override { return std::nullopt; }
-    bool ReadFile(const std::string&, std::string&) const override { return false; }
-    bool WriteFile(const std::string&, const std::string&) override { return false; }
-    bool ReplaceFile(const std::string&, const std::string&) override { return false; }
-    bool DeleteFile(const std::string&) override { return false; }
-    bool SetCurrentFolder(const std::string& path) override {
-        changes.push_back(path);
-        if (missingFolders.count(path)) return false;
-        current = path;
-        return true;
-    }
-    std::string CurrentFolder() const override { return current; }
-};
-
-class FakeKey : public platform::RegistryKey {
-  public:
-    std::map<std::string, std::string> values;
-    bool SetString(const std::string& name, const std::string& value) override {
-        values[name] = value;
-        return true;
-    }
-    std::optional<std::string> GetString(const std::string& name) const override {
-        auto it = values.find(name);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    }
-};
-
-class FakeRegistry : public platform::Registry {
-  public:
-    // Current-user keys by path.
-    std::map<std::string, std::map<std::string, std::string>> currentUser;
-    platform::CreatedKey Create(platform::RegistryRoot, const std::string&) override { return {}; }
-    std::unique_ptr<platform::RegistryKey> Open(platform::RegistryRoot root, const std::string& path,
-                                                bool) override {
-        if (root != platform::RegistryRoot::CurrentUser) return nullptr;
-        auto it = currentUser.find(path);
-        if (it == currentUser.end()) return nullptr;
-        auto key = std::make_unique<FakeKey>();
-        key->values = it->second;
-        return key;
-    }
-};
+using torva::testing::FakeFileSystem;
+using torva::testing::FakeProcesses;
+using torva::testing::FakeRegistry;
 
 class FakePower : public platform::Power {
   public:

@@ -8,7 +8,7 @@
 #include "definition/field_tokenizer.h"
 #include "definition/path_check.h"
 #include "definition/text_helpers.h"
-#include "tests/unit/definition/fake_file_system.h"
+#include "tests/support/fake_file_system.h"
 
 namespace torva::definition {
 namespace {

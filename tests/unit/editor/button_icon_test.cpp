@@ -8,7 +8,7 @@ namespace torva::editor {
 namespace {
 
 TEST(ButtonIcon, SourceToFileAndNumber) {
-    testing::FakeFiles files;
+    testing::FakeFileSystem files;
     testing::FakeIcons icons;
     const definition::SearchFolders folders{"C:\\DEF", "C:\\PROG", "C:\\WIN", "C:\\WIN\\SYS"};
     for (const char* f :

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "common/cp932.h"
-#include "fakes.h"
 #include "definition/rules.h"
+#include "fakes.h"
 
 namespace torva::editor {
 namespace {
@@ -38,7 +38,7 @@ class ConvertTest : public ::testing::Test {
 
     const definition::MenuButton& Button(int page, int n) const { return def->Page(page).Button(n); }
 
-    testing::FakeFiles files;
+    testing::FakeFileSystem files;
     std::unique_ptr<MenuDefinition> def;
 };
 

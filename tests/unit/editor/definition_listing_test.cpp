@@ -139,7 +139,7 @@ TEST(DefinitionListing, RichDefinitionMatchesTheExpectedFileByteForByte) {
 }
 
 TEST(DefinitionListing, WrittenFileIsShiftJisWithCrLf) {
-    testing::FakeFiles files;
+    testing::FakeFileSystem files;
     const auto def = RichDefinition();
     const auto result = writeListing(files, "C:\\OUT\\LIST.TXT", *def, kFolders);
     ASSERT_TRUE(result.ok);

@@ -35,17 +35,17 @@ class DropTest : public ::testing::Test {
         icons.Set("C:\\Office\\word.exe", 5);
         files.AddFile("C:\\Icons\\doc.ico");
         icons.Set("C:\\Icons\\doc.ico", 1);
-        registry.SetDefault(".TXT", "txtfile");
-        registry.SetDefault("txtfile\\DefaultIcon", "%SystemRoot%\\system32\\shell32.dll,-152");
-        registry.SetDefault(".DOC", "Word.Document");
-        registry.SetDefault("Word.Document\\DefaultIcon", "\"C:\\Office\\word.exe\",12");
-        registry.SetDefault("Directory\\DefaultIcon", "shell32.dll,3");
-        registry.SetDefault(".XYZ", "xyzfile");  // a class without an icon entry
+        registry.Put(".TXT", "txtfile");
+        registry.Put("txtfile\\DefaultIcon", "%SystemRoot%\\system32\\shell32.dll,-152");
+        registry.Put(".DOC", "Word.Document");
+        registry.Put("Word.Document\\DefaultIcon", "\"C:\\Office\\word.exe\",12");
+        registry.Put("Directory\\DefaultIcon", "shell32.dll,3");
+        registry.Put(".XYZ", "xyzfile");  // a class without an icon entry
     }
 
     IconLookup env() { return IconLookup{files, registry, icons, "C:\\WINDOWS", "C:\\WINDOWS\\system32"}; }
 
-    testing::FakeFiles files;
+    testing::FakeFileSystem files;
     testing::FakeRegistry registry;
     testing::FakeIcons icons;
 };
@@ -92,12 +92,12 @@ TEST_F(DropTest, RegistryIconTexts) {
 }
 
 TEST_F(DropTest, RegistryTextThatNamesAMissingFileFallsBack) {
-    registry.SetDefault(".ABC", "abcfile");
-    registry.SetDefault("abcfile\\DefaultIcon", "C:\\gone\\x.dll,1");
+    registry.Put(".ABC", "abcfile");
+    registry.Put("abcfile\\DefaultIcon", "C:\\gone\\x.dll,1");
     EXPECT_EQ(IconSourceForExtension("ABC", "C:\\d.abc", env()), "");
-    registry.SetDefault("abcfile\\DefaultIcon", "C:\\Tools,1");  // a folder is no icon file
+    registry.Put("abcfile\\DefaultIcon", "C:\\Tools,1");  // a folder is no icon file
     EXPECT_EQ(IconSourceForExtension("ABC", "C:\\d.abc", env()), "");
-    registry.AddEmptyKey(".ABC");
+    registry.AddKey(".ABC");
     EXPECT_EQ(IconSourceForExtension("ABC", "C:\\d.abc", env()), "");
 }
 
@@ -165,8 +165,8 @@ TEST_F(DropTest, ShortcutsTakeTheirOwnIconThenTheirTarget) {
     // With a class registered for shortcuts, links that say nothing usable take its icon.
     files.AddFile("C:\\Icons\\link.ico");
     icons.Set("C:\\Icons\\link.ico", 1);
-    registry.SetDefault(".LNK", "lnkfile");
-    registry.SetDefault("lnkfile\\DefaultIcon", "C:\\Icons\\link.ico");
+    registry.Put(".LNK", "lnkfile");
+    registry.Put("lnkfile\\DefaultIcon", "C:\\Icons\\link.ico");
     EXPECT_EQ(DroppedIconSource("C:\\L\\noinfo.lnk", env()), "C:\\Icons\\link.ico|0");
     EXPECT_EQ(DroppedIconSource("C:\\L\\broken.lnk", env()), "C:\\Icons\\link.ico|0");
 }

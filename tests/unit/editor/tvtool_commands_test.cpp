@@ -27,7 +27,7 @@ class TvtoolCommands : public ::testing::Test {
         return files.ReadFile(path, bytes) ? Cp932ToUtf8(bytes) : std::string("(none)");
     }
 
-    testing::FakeFiles files;
+    testing::FakeFileSystem files;
     std::ostringstream out, err;
 };
 

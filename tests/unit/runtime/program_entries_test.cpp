@@ -3,10 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
-#include "platform/processes.h"
+#include "tests/support/fake_processes.h"
 
 namespace torva::runtime {
 namespace {
@@ -22,7 +21,7 @@ struct LaunchCase {
     int failureCode;
 };
 
-class EntryLaunches : public testing::TestWithParam<LaunchCase> {};
+class EntryLaunches : public ::testing::TestWithParam<LaunchCase> {};
 
 TEST_P(EntryLaunches, FollowTheExtensionRule) {
     const auto& c = GetParam();
@@ -37,7 +36,7 @@ TEST_P(EntryLaunches, FollowTheExtensionRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, EntryLaunches,
-    testing::Values(
+    ::testing::Values(
         LaunchCase{EntryKind::Start, "C:\\A\\x.exe", "-q", LaunchForm::Program, "\"C:\\A\\x.exe\" -q", 30},
         LaunchCase{EntryKind::Start, "C:\\A\\x.exe", "", LaunchForm::Program, "\"C:\\A\\x.exe\" ", 30},
         LaunchCase{EntryKind::Start, "C:\\A\\x.com", "", LaunchForm::Program, "\"C:\\A\\x.com\" ", 30},
@@ -59,36 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{EntryKind::PageStart, "C:\\A\\s.tvs", "", LaunchForm::Script,
                    "C:\\TV\\Tvscript.exe |TORVA|00000000|C:\\A\\s.tvs", 40}));
 
-class FakeProcesses : public platform::Processes {
-  public:
-    std::optional<uint32_t> Start(const std::string& commandLine, const std::string&) override {
-        started.push_back(commandLine);
-        if (commandLine.find("fail") != std::string::npos) return std::nullopt;
-        const uint32_t pid = nextPid++;
-        windowChecksLeft[pid] = commandLine.find("slow") != std::string::npos ? 3 : 0;
-        return pid;
-    }
-    std::optional<uint32_t> WaitForExit(uint32_t) override { return 0; }
-    platform::WindowSearch FindVisibleWindow(uint32_t pid) const override {
-        return FindTorvaTitleWindow(pid);
-    }
-    platform::WindowSearch FindTorvaTitleWindow(uint32_t pid) const override {
-        platform::WindowSearch s;
-        auto it = windowChecksLeft.find(pid);
-        if (it != windowChecksLeft.end() && it->second > 0) {
-            --it->second;
-            s.found = true;
-        }
-        ++checks;
-        return s;
-    }
-    uint32_t CurrentProcessId() const override { return 1; }
-
-    std::vector<std::string> started;
-    mutable std::map<uint32_t, int> windowChecksLeft;
-    mutable int checks = 0;
-    uint32_t nextPid = 100;
-};
+using torva::testing::FakeProcesses;
 
 std::array<ProgramEntry, 2> Entries(const char* a, uint8_t waitA, const char* b, uint8_t waitB) {
     std::array<ProgramEntry, 2> e{};
@@ -101,6 +71,7 @@ std::array<ProgramEntry, 2> Entries(const char* a, uint8_t waitA, const char* b,
 
 TEST(EntryRunner, WaitsForAWaitedProgramUntilItsWindowsAreGone) {
     FakeProcesses p;
+    p.windowForChecks[100] = 3;  // the first program started shows a window for three checks
     int pauses = 0;
     std::vector<uint32_t> settled;
     EntryRunnerHooks hooks;
@@ -111,13 +82,14 @@ TEST(EntryRunner, WaitsForAWaitedProgramUntilItsWindowsAreGone) {
     };
     RunProgramEntries(EntryKind::Start, Entries("C:\\slow.exe", 1, "C:\\b.exe", 0), "C:\\TV", p, hooks);
     ASSERT_EQ(p.started.size(), 2u);
-    EXPECT_EQ(p.started[0], "\"C:\\slow.exe\" ");
-    EXPECT_EQ(pauses, 3);                              // three checks found a window; the fourth found none
-    EXPECT_THAT(settled, testing::ElementsAre(100u));  // only the waited-for entry
+    EXPECT_EQ(p.started[0].commandLine, "\"C:\\slow.exe\" ");
+    EXPECT_EQ(pauses, 3);                                // three checks found a window; the fourth found none
+    EXPECT_THAT(settled, ::testing::ElementsAre(100u));  // only the waited-for entry
 }
 
 TEST(EntryRunner, DoesNotWaitWithoutTheFlag) {
     FakeProcesses p;
+    p.windowForChecks[100] = 3;
     int pauses = 0;
     EntryRunnerHooks hooks;
     hooks.betweenChecks = [&] { ++pauses; };
@@ -130,6 +102,7 @@ TEST(EntryRunner, DoesNotWaitWithoutTheFlag) {
 
 TEST(EntryRunner, FailureIsReportedAndTheNextEntryStillRuns) {
     FakeProcesses p;
+    p.results = {std::nullopt, std::nullopt};  // neither starts
     std::vector<int16_t> codes;
     std::vector<std::string> messages;
     EntryRunnerHooks hooks;
@@ -139,8 +112,8 @@ TEST(EntryRunner, FailureIsReportedAndTheNextEntryStillRuns) {
     };
     RunProgramEntries(EntryKind::End, Entries("C:\\fail.exe", 1, "C:\\fail.txt", 0), "C:\\TV", p, hooks);
     EXPECT_EQ(p.started.size(), 2u);
-    EXPECT_THAT(codes, testing::ElementsAre(20, 30));
-    EXPECT_THAT(messages, testing::Each(std::string("コマンドの起動に失敗しました。")));
+    EXPECT_THAT(codes, ::testing::ElementsAre(20, 30));
+    EXPECT_THAT(messages, ::testing::Each(std::string("コマンドの起動に失敗しました。")));
     EXPECT_EQ(p.checks, 0);  // a failed start is never waited for
 }
 

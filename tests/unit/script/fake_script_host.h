@@ -1,6 +1,6 @@
 #pragma once
-// A scripted stand-in for the system: files and folders that exist, exit codes of programs, answers
-// to boxes; everything the runner asks for is recorded in order.
+// A scripted stand-in for the system: the shared fake file system, exit codes of programs, answers to
+// boxes; everything the runner asks for is recorded in order.
 
 #include <deque>
 #include <map>
@@ -11,6 +11,7 @@
 
 #include "common/cp932.h"
 #include "script/script_host.h"
+#include "tests/support/fake_file_system.h"
 
 namespace torva::script::testing {
 
@@ -25,10 +26,9 @@ class FakeScriptHost : public ScriptHost {
     static constexpr const char* kWindows = "C:\\WINDOWS";
     static constexpr const char* kSystem = "C:\\WINDOWS\\SYSTEM32";
 
-    // The script, stored in Shift-JIS like a real file, also marked as existing.
+    // The script, stored in Shift-JIS like a real file.
     void AddScript(const std::string& path, const std::string& utf8Text) {
-        files[path] = Utf8ToCp932(utf8Text);
-        existing.insert(path);
+        files.AddFile(path, Utf8ToCp932(utf8Text));
     }
 
     void PumpEvents() override { ++pumps; }
@@ -38,13 +38,10 @@ class FakeScriptHost : public ScriptHost {
     std::string ComputerName() const override { return computerName; }
     bool IsNtPlatform() const override { return nt; }
 
-    bool Exists(const std::string& path) const override { return existing.count(path) != 0; }
+    bool Exists(const std::string& path) const override { return files.Exists(path); }
     bool ReadFile(const std::string& path, std::string& bytes) const override {
         ++reads;
-        const auto it = files.find(path);
-        if (it == files.end()) return false;
-        bytes = it->second;
-        return true;
+        return files.ReadFile(path, bytes);
     }
 
     std::optional<uint32_t> StartProcess(const std::string& commandLine) override {
@@ -114,8 +111,7 @@ class FakeScriptHost : public ScriptHost {
         return out;
     }
 
-    std::map<std::string, std::string> files;
-    std::set<std::string> existing;
+    torva::testing::FakeFileSystem files;
     std::map<std::string, uint32_t> exitCodes;  // by command line
     std::deque<uint32_t> exitSequence;          // when set, taken in turn before exitCodes
     std::set<std::string> failStarts;

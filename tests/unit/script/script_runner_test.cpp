@@ -52,7 +52,7 @@ TEST_F(RunnerTest, MalformedCallerWindowIsFatalBeforeAnythingStarts) {
 }
 
 TEST_F(RunnerTest, UnreadableScriptIsFatal) {
-    host.existing.insert(kScript);  // exists, but cannot be read (a folder, a locked file)
+    host.files.AddFolder(kScript);  // exists, but cannot be read (a folder, a locked file)
     EXPECT_EQ(Run(kScript), 999);
     EXPECT_EQ(BoxTexts(), Strings{FatalBox("999:75")});
 }
@@ -101,7 +101,7 @@ TEST_F(RunnerTest, WaitBranchesOnTheExitCode) {
     // The sample scenario: OK after a normal end, NG after exit code 9.
     for (const auto& [exitCode, expected] : {std::pair{0u, "OK"}, std::pair{9u, "NG"}}) {
         FakeScriptHost fresh;
-        fresh.existing.insert("C:\\TORVA\\SMPTVS.EXE");
+        fresh.files.AddFile("C:\\TORVA\\SMPTVS.EXE");
         fresh.exitCodes["\"C:\\TORVA\\SMPTVS.EXE\" "] = exitCode;
         fresh.AddScript(kScript, "WAIT: SMPTVS.EXE\r\nCODE=9:ERR\r\nMSG: OK\r\nEND:\r\n:ERR\r\nMSG: NG\r\n");
         ScriptState s;
@@ -115,7 +115,7 @@ TEST_F(RunnerTest, WaitBranchesOnTheExitCode) {
 }
 
 TEST_F(RunnerTest, ProgramLineStartsQuotedWithParameters) {
-    host.existing.insert("C:\\PROGRAM FILES\\TOOLS\\BACKUP.EXE");
+    host.files.AddFile("C:\\PROGRAM FILES\\TOOLS\\BACKUP.EXE");
     host.exitCodes["\"C:\\PROGRAM FILES\\TOOLS\\BACKUP.EXE\" /Q"] = 3;
     EXPECT_EQ(RunScript({"wait: <c:\\program files\\tools\\backup.exe> /q", "CODE>=3:END", "MSG: NOT SHOWN"}),
               0);
@@ -124,8 +124,8 @@ TEST_F(RunnerTest, ProgramLineStartsQuotedWithParameters) {
 }
 
 TEST_F(RunnerTest, NowaitNeverWaitsAndResetsTheExitCode) {
-    host.existing.insert("D:\\JOBS\\A.EXE");
-    host.existing.insert("D:\\JOBS\\B.EXE");
+    host.files.AddFile("D:\\JOBS\\A.EXE");
+    host.files.AddFile("D:\\JOBS\\B.EXE");
     host.exitCodes["\"D:\\JOBS\\A.EXE\" "] = 5;
     host.exitCodes["\"D:\\JOBS\\B.EXE\" X"] = 7;
     EXPECT_EQ(RunScript({"WAIT: A.EXE", "NOWAIT: B.EXE X", "CODE<>0:L", "MSG: NO JUMP", ":L"}), 0);
@@ -135,8 +135,8 @@ TEST_F(RunnerTest, NowaitNeverWaitsAndResetsTheExitCode) {
 }
 
 TEST_F(RunnerTest, DocumentsOpenInTheRunnerFolderWithoutParametersOrWaiting) {
-    host.existing.insert("D:\\JOBS\\README.TXT");
-    host.existing.insert("D:\\JOBS\\SUB.TVS");
+    host.files.AddFile("D:\\JOBS\\README.TXT");
+    host.files.AddFile("D:\\JOBS\\SUB.TVS");
     EXPECT_EQ(RunScript({"WAIT: README.TXT IGNORED", "WAIT: SUB.TVS", "CODE=0:END", "MSG: NOT SHOWN"}), 0);
     EXPECT_EQ(host.Actions(),
               (Strings{"open D:\\JOBS\\README.TXT in C:\\TORVA", "open D:\\JOBS\\SUB.TVS in C:\\TORVA"}));
@@ -170,7 +170,8 @@ TEST_F(RunnerTest, ProgramErrors) {
     };
     for (const auto& c : cases) {
         FakeScriptHost fresh;
-        fresh.existing = {"C:\\TORVA\\FAILS.EXE", "C:\\TORVA\\HANGS.EXE", "C:\\TORVA\\DOC.XYZ"};
+        for (const char* path : {"C:\\TORVA\\FAILS.EXE", "C:\\TORVA\\HANGS.EXE", "C:\\TORVA\\DOC.XYZ"})
+            fresh.files.AddFile(path);
         fresh.failStarts.insert("\"C:\\TORVA\\FAILS.EXE\" A");
         fresh.failWaits = c.lines[0].find("HANGS") != std::string::npos;
         fresh.shellResult = 31;
@@ -193,7 +194,7 @@ TEST_F(RunnerTest, StepCodeMovesTo981AtTheFirstExtension) {
     EXPECT_EQ(LastBox(), FatalBox("999:6"));
 
     FakeScriptHost fresh;
-    fresh.existing.insert("C:\\TORVA\\A.TXT");
+    fresh.files.AddFile("C:\\TORVA\\A.TXT");
     fresh.AddScript(kScript, "NOWAIT: A.TXT\r\nSLEEP: 40\r\n");
     ScriptState s;
     ScriptRunner runner(fresh, s);
@@ -202,7 +203,7 @@ TEST_F(RunnerTest, StepCodeMovesTo981AtTheFirstExtension) {
 }
 
 TEST_F(RunnerTest, ScriptErrorsStillShowTheirOwnNumberAfterTheExtension) {
-    host.existing.insert("C:\\TORVA\\A.TXT");
+    host.files.AddFile("C:\\TORVA\\A.TXT");
     EXPECT_EQ(RunScript({"NOWAIT: A.TXT", "BOGUS"}), 1);
     EXPECT_EQ(LastBox(), ErrorBox(kCommandError, "BOGUS", "1:0"));
 }
@@ -282,7 +283,7 @@ TEST_F(RunnerTest, BackWithNoLabelAfterItFailsAtTheEnd) {
 
 TEST_F(RunnerTest, BackClearsItsLimitWhenFound) {
     // Second pass: a forward jump past the old BACK: line must not trip over the spent limit.
-    host.existing.insert("C:\\TORVA\\A.EXE");
+    host.files.AddFile("C:\\TORVA\\A.EXE");
     host.exitSequence = {1, 0};
     EXPECT_EQ(RunScript({":TOP", "WAIT: A.EXE", "CODE=0:OUT", "BACK: TOP", ":MID", ":OUT", "MSG: OUT"}), 0);
     EXPECT_EQ(BoxTexts(), Strings{"OUT"});

@@ -140,7 +140,7 @@ TEST_F(RunnerTest, PressNumberTooLargeIsFatal) {
 }
 
 TEST_F(RunnerTest, SystemAndRemoteLinesLeaveTheExitCodeAlone) {
-    host.existing.insert("C:\\TORVA\\SMPTVS.EXE");
+    host.files.AddFile("C:\\TORVA\\SMPTVS.EXE");
     host.exitCodes["\"C:\\TORVA\\SMPTVS.EXE\" "] = 9;
     EXPECT_EQ(RunScript({"WAIT: SMPTVS.EXE", "RMSG: PC01 HI", "RCTL: PC01 1 2", "CEND:", "RSDWN: PC02",
                          "SLEEP: 0", "MSG: X", "CODE=9:ERR", "END:", ":ERR", "MSG: NG"},

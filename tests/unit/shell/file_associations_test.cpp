@@ -2,126 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
+#include <string>
 #include <vector>
 
 #include "common/run_error.h"
+#include "tests/support/fake_file_system.h"
+#include "tests/support/fake_registry.h"
 
 namespace torva::shell {
 namespace {
 
-using platform::RegistryRoot;
-
-// An in-memory registry: keys by path (case-insensitive, as the registry); keys of the classes root
-// are named by their path alone, keys of the current user begin with "hkcu\\". Every successful
-// write is logged. With machineReadOnly the classes root refuses creating and writing, as it does
-// for a user without administrator rights, but can still be read.
-class FakeRegistry : public platform::Registry {
-  public:
-    struct Key {
-        std::map<std::string, std::string> values;
-    };
-
-    std::map<std::string, Key> keys;
-    std::vector<std::string> writes;      // "path=value" for each write, in order
-    std::set<std::string> failingWrites;  // paths whose SetString fails
-    std::set<std::string> failingOpens;   // paths that cannot be opened or created
-    std::string throwOnCreate;            // path whose create raises an unexpected failure
-    bool machineReadOnly = false;
-
-    static std::string Fold(RegistryRoot root, const std::string& path) {
-        return Fold((root == RegistryRoot::CurrentUser ? "hkcu\\" : "") + path);
-    }
-    static std::string Fold(std::string s) {
-        for (char& c : s)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        return s;
-    }
-
-    void Put(const std::string& path, const std::string& value) {
-        AddWithParents(path);
-        keys[Fold(path)].values[""] = value;
-    }
-    std::string Default(const std::string& path) const {
-        const auto k = keys.find(Fold(path));
-        if (k == keys.end()) return "<no key>";
-        const auto v = k->second.values.find("");
-        return v == k->second.values.end() ? "<no value>" : v->second;
-    }
-    bool Has(const std::string& path) const { return keys.count(Fold(path)) != 0; }
-
-    platform::CreatedKey Create(RegistryRoot root, const std::string& path) override {
-        const std::string key = Fold(root, path);
-        EXPECT_NE(root, RegistryRoot::LocalMachine);
-        if (key == Fold(throwOnCreate)) throw RunError(kErrPermissionDenied);
-        if (failingOpens.count(key) || Denied(root)) return {};
-        const bool created = !Has(key);
-        AddWithParents(key);
-        return {std::make_unique<FakeKey>(*this, key), created};
-    }
-    std::unique_ptr<platform::RegistryKey> Open(RegistryRoot root, const std::string& path,
-                                                bool write) override {
-        const std::string key = Fold(root, path);
-        if (!Has(key) || failingOpens.count(key) || (write && Denied(root))) return nullptr;
-        return std::make_unique<FakeKey>(*this, key);
-    }
-
-  private:
-    bool Denied(RegistryRoot root) const { return machineReadOnly && root == RegistryRoot::ClassesRoot; }
-
-    class FakeKey : public platform::RegistryKey {
-      public:
-        FakeKey(FakeRegistry& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
-        bool SetString(const std::string& name, const std::string& value) override {
-            if (owner_.failingWrites.count(path_)) return false;
-            owner_.keys[path_].values[name] = value;
-            owner_.writes.push_back(path_ + (name.empty() ? "" : "\\" + name) + "=" + value);
-            return true;
-        }
-        std::optional<std::string> GetString(const std::string& name) const override {
-            const auto& values = owner_.keys[path_].values;
-            const auto v = values.find(name);
-            if (v == values.end()) return std::nullopt;
-            return v->second;
-        }
-
-      private:
-        FakeRegistry& owner_;
-        std::string path_;
-    };
-
-    void AddWithParents(const std::string& path) {
-        const std::string folded = Fold(path);
-        for (std::size_t p = folded.find('\\'); p != std::string::npos; p = folded.find('\\', p + 1))
-            keys[folded.substr(0, p)];
-        keys[folded];
-    }
-};
-
-class FakeFiles : public platform::FileSystem {
-  public:
-    std::set<std::string> existing;
-    std::optional<uint32_t> Attributes(const std::string& path) const override {
-        if (existing.count(path)) return 0x20u;
-        return std::nullopt;
-    }
-    bool ReadFile(const std::string&, std::string&) const override { return false; }
-    bool WriteFile(const std::string&, const std::string&) override { return false; }
-    bool ReplaceFile(const std::string&, const std::string&) override { return false; }
-    bool DeleteFile(const std::string&) override { return false; }
-    bool SetCurrentFolder(const std::string&) override { return false; }
-    std::string CurrentFolder() const override { return {}; }
-};
+using torva::testing::FakeFileSystem;
+using torva::testing::FakeRegistry;
 
 constexpr const char* kOwn = "C:\\Program Files\\Torva";
 
-class FileAssociations : public testing::Test {
+class FileAssociations : public ::testing::Test {
   protected:
+    // Registration is per user and never needs administrator rights: nothing is ever created under
+    // the local machine.
+    void TearDown() override { EXPECT_FALSE(registry.Has("hklm")); }
+
     FakeRegistry registry;
-    FakeFiles files;
+    FakeFileSystem files;
     void Register() { RegisterFileAssociations(registry, files, kOwn); }
-    void InstallEditor() { files.existing.insert(std::string(kOwn) + "\\TVSETUP.EXE"); }
+    void InstallEditor() { files.AddFile(std::string(kOwn) + "\\TVSETUP.EXE"); }
 };
 
 TEST_F(FileAssociations, FreshRegistryGetsBothTypesExactlyAsTabled) {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "common/cp932.h"
-#include "tests/unit/definition/fake_file_system.h"
+#include "tests/support/fake_file_system.h"
 
 namespace torva::tools {
 namespace {
