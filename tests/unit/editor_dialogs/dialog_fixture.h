@@ -29,7 +29,7 @@ struct DialogMachine {
     }
 
     definition::SearchFolders folders{"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32"};
-    editor::testing::FakeFiles files;
+    editor::testing::FakeFileSystem files;
     editor::testing::FakeIcons icons;
 };
 
