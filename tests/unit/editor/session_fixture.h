@@ -13,7 +13,7 @@
 #include "common/cp932.h"
 #include "definition/definition_store.h"
 #include "editor/editor_session.h"
-#include "tests/unit/definition/fake_file_system.h"
+#include "tests/support/fake_file_system.h"
 
 namespace torva::editor::testing {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "common/cp932.h"
-#include "tests/unit/definition/fake_file_system.h"
+#include "tests/support/fake_file_system.h"
 #include "tools/tool_commands.h"
 
 namespace torva::tools {
