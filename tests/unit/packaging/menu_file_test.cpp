@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp932.h"
-#include "tests/unit/definition/fake_file_system.h"
+#include "tests/support/fake_file_system.h"
 
 namespace torva::packaging {
 namespace {
