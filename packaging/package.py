@@ -237,7 +237,10 @@ def build_msi(args, helps, work):
     wxs = os.path.join(work, "torva.wxs")
     with open(wxs, "w", encoding="utf-8") as f:
         f.write(body)
-    partial = args.msi + ".partial"
+    # Built in the work folder, where a failed step leaves its temporary files, and moved out whole.
+    partial = os.path.join(work, "package.msi")
+    if os.path.exists(partial):
+        os.remove(partial)
     run(["wixl", "-a", "x64", "-o", os.path.abspath(partial), os.path.abspath(wxs)], cwd="/")
     finish_msi(partial, texts, work)
     check_no_tokens(partial, texts)
