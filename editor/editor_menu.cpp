@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "editor/location_codes.h"
+
 namespace torva::editor {
 namespace {
 
@@ -246,6 +248,68 @@ bool HiddenInContextMenu(MenuId id, ContextMenu menu) {
             return false;
     }
     return false;
+}
+
+int CommandLocation(MenuId id) {
+    if (ModeOfItem(id) != 0) return location::kDisplayMode;
+    switch (id) {
+        case MenuId::FileNew:
+            return location::kNew;
+        case MenuId::FileOpen:
+            return location::kOpen;
+        case MenuId::FileUpdate:
+            return location::kSave;
+        case MenuId::FileAdd:
+            return location::kSaveAs;
+        case MenuId::FileConv:
+            return location::kConvert;
+        case MenuId::FileText:
+            return location::kTextOutput;
+        case MenuId::FileExit:
+            return location::kExit;
+        case MenuId::FileReturn:
+            return location::kReturnToRuntime;
+        case MenuId::EditCut:
+            return location::kCut;
+        case MenuId::EditCopy:
+            return location::kCopy;
+        case MenuId::EditPaste:
+            return location::kPaste;
+        case MenuId::EditDel:
+            return location::kDelete;
+        case MenuId::EditVar:
+            return location::kBarTitleDialog;
+        case MenuId::EditStend:
+            return location::kStartEndDialog;
+        case MenuId::EditTime:
+            return location::kTimedStartDialog;
+        case MenuId::EditPstr:
+            return location::kPageStartDialog;
+        case MenuId::DispTop:
+            return location::kFirstPage;
+        case MenuId::DispBefore:
+            return location::kPreviousPage;
+        case MenuId::DispNext:
+            return location::kNextPage;
+        case MenuId::DispEnd:
+            return location::kLastPage;
+        case MenuId::DispPosition:
+            return location::kPositionItem;
+        case MenuId::DispFrame:
+            return location::kFrameItem;
+        case MenuId::DispFunction:
+            return location::kFunctionKeyItem;
+        case MenuId::HelpTopic:
+            return location::kHelp;
+        case MenuId::HelpVersion:
+            return location::kVersion;
+        default:
+            break;
+    }
+    if (id >= MenuId::OptionDupCheck && id <= MenuId::OptionRCtrl) {
+        return location::kFirstOptionItem + (static_cast<int>(id) - static_cast<int>(MenuId::OptionDupCheck));
+    }
+    return 0;
 }
 
 std::string WindowCaption(const std::string& currentPath) {

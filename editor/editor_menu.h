@@ -127,6 +127,9 @@ bool IsOptionItem(MenuId id);
 bool OptionChecked(MenuId id, const definition::DefinitionOptions& options);
 void ToggleOptionItem(MenuId id, definition::DefinitionOptions& options);
 
+// The location number a command's handler reports an unexpected failure with; 0 for none.
+int CommandLocation(MenuId id);
+
 // Caption of the main window.
 inline constexpr std::string_view kUntitledCaption = "ＴＯＲＶＡ command definition create tool";
 std::string WindowCaption(const std::string& currentPath);

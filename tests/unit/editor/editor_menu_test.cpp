@@ -119,3 +119,24 @@ TEST(EditorMenu, ChecksFollowTheModel) {
 
 }  // namespace
 }  // namespace torva::editor
+
+namespace torva::editor {
+namespace {
+
+TEST(EditorMenu, CommandsReportTheirOwnLocation) {
+    EXPECT_EQ(CommandLocation(MenuId::FileNew), 700);
+    EXPECT_EQ(CommandLocation(MenuId::FileReturn), 707);
+    EXPECT_EQ(CommandLocation(MenuId::EditDel), 713);
+    EXPECT_EQ(CommandLocation(MenuId::EditPstr), 717);
+    EXPECT_EQ(CommandLocation(MenuId::DispEnd), 723);
+    EXPECT_EQ(CommandLocation(ModeItem(3)), 724);
+    EXPECT_EQ(CommandLocation(MenuId::DispFunction), 727);
+    EXPECT_EQ(CommandLocation(MenuId::OptionDupCheck), 730);
+    EXPECT_EQ(CommandLocation(MenuId::OptionTaskTray), 735);
+    EXPECT_EQ(CommandLocation(MenuId::OptionRCtrl), 736);
+    EXPECT_EQ(CommandLocation(MenuId::HelpVersion), 741);
+    EXPECT_EQ(CommandLocation(MenuId::FileDummy3), 0);
+}
+
+}  // namespace
+}  // namespace torva::editor
