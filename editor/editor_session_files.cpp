@@ -8,6 +8,16 @@
 
 namespace torva::editor {
 
+namespace {
+
+// After a file dialog the editor works from its program folder again; when that folder is gone there
+// is no better one to be in, so a failure changes nothing.
+void ReturnToFolder(platform::FileSystem& files, const std::string& folder) {
+    static_cast<void>(files.SetCurrentFolder(folder));
+}
+
+}  // namespace
+
 bool EditorSession::ConfirmDiscard(DiscardReason reason) {
     if (!state_.dirty) return true;
     switch (host_.AskSaveChanges()) {
@@ -110,7 +120,7 @@ void EditorSession::Open() {
         ReadCurrentPath();
         state_.menuFileFolder = FolderPart(*chosen);
     }
-    files_.SetCurrentFolder(state_.programFolder);
+    ReturnToFolder(files_, state_.programFolder);
     view_.selection = true;
 }
 
@@ -121,7 +131,7 @@ bool EditorSession::Save() {
 
 void EditorSession::SaveAs() {
     SaveAsFlow();
-    files_.SetCurrentFolder(state_.programFolder);
+    ReturnToFolder(files_, state_.programFolder);
     view_.selection = true;
 }
 
@@ -148,7 +158,7 @@ void EditorSession::Convert() {
         if (writeFailed) state_.dirty = true;
         state_.menuFileFolder = FolderPart(*target);
     }
-    files_.SetCurrentFolder(state_.programFolder);
+    ReturnToFolder(files_, state_.programFolder);
     view_.selection = true;
 }
 
@@ -163,7 +173,7 @@ void EditorSession::TextOutput() {
         if (!result.ok) host_.ShowError(store_.showStoreError(0, 0, {}, result.runErrorNumber));
         state_.textFileFolder = FolderPart(*chosen);
     }
-    files_.SetCurrentFolder(state_.programFolder);
+    ReturnToFolder(files_, state_.programFolder);
     view_.selection = true;
 }
 
