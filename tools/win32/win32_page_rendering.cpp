@@ -1,6 +1,9 @@
 #include "tools/win32/win32_page_rendering.h"
 
+// clang-format off
 #include <windows.h>
+#include <objbase.h>
+// clang-format on
 
 #include "common/path.h"
 #include "menuview/menu_layout.h"
@@ -45,6 +48,17 @@ std::string Join(const std::string& folder, const std::string& name) {
     return folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
 
+// Pictures load through OLE, which wants COM started on this thread.
+struct ComScope {
+    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComScope() = default;
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+    ~ComScope() {
+        if (SUCCEEDED(hr)) CoUninitialize();
+    }
+};
+
 }  // namespace
 
 bool Win32PageRendering::Render(const RenderJob& job, std::vector<std::string>& written,
@@ -58,6 +72,7 @@ bool Win32PageRendering::Render(const RenderJob& job, std::vector<std::string>& 
         problem = "cannot create the folder \"" + job.outFolder + "\"";
         return false;
     }
+    const ComScope com;
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const menuview::MenuLayout layout = menuview::ComputeLayout(menuview::WindowKind::Runtime, job.mode,
