@@ -2,6 +2,7 @@
 // Unexpected failures travel as this exception from the point of failure to the nearest event
 // handler or entry, which shows the program's fatal-error report with the carried number.
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -36,5 +37,10 @@ class RunError : public std::runtime_error {
   private:
     int number_;
 };
+
+// The run-time error number an unexpected failure is reported with: a RunError's own number, out of
+// memory for a failed allocation, and an invalid call for anything else (also for a throw of a
+// non-exception type, so every failure caught at a boundary has a number to show).
+int RunErrorNumberOf(const std::exception_ptr& failure) noexcept;
 
 }  // namespace torva

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
+#include "common/twips.h"
+
 namespace torva::sample {
 
-struct TwipsRect {
-    int left, top, width, height;
-};
+using torva::TwipsRect;
 
 inline constexpr std::string_view kCaption = "Sample for Tvscript Running";
 inline constexpr std::string_view kCommand1Caption = "正常終了";

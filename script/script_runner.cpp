@@ -48,12 +48,8 @@ int ScriptRunner::Run(std::string_view commandLine) {
         return 0;
     } catch (const ScriptFailure&) {
         ShowErrorBox(0);
-    } catch (const RunError& e) {
-        ShowErrorBox(e.number());
-    } catch (const std::bad_alloc&) {
-        ShowErrorBox(kErrOutOfMemory);
-    } catch (const std::exception&) {
-        ShowErrorBox(kErrInvalidCall);
+    } catch (...) {
+        ShowErrorBox(RunErrorNumberOf(std::current_exception()));
     }
     return state_.stepCode;
 }

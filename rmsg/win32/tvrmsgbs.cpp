@@ -2,16 +2,13 @@
 // ends. Any failure on the way shows the viewer's error box instead.
 #include <windows.h>
 
-#include <new>
-
-#include "common/fatal_report.h"
-#include "common/run_error.h"
-#include "platform/win32/message_box.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
 #include "rmsg/remote_message.h"
 #include "rmsg/win32/tvrmsgfm.h"
 #include "shell/program_arguments.h"
+#include "ui/win32/fatal_box.h"
+#include "ui/win32/message_pump.h"
 
 namespace torva::rmsg {
 namespace TVRMSGBS {
@@ -20,28 +17,17 @@ namespace TVRMSGBS {
 constexpr int kExitShown = 0;
 constexpr int kExitFailed = 1;
 
-void ShowFailure(int runErrorNumber) {
-    const std::string text = ComposeSmallProgramText(kFailureMessage, kStartErrorCode, runErrorNumber);
-    win32::ShowErrorBox(nullptr, text, "TVRMSG");
-}
-
-int Main(HINSTANCE instance, const std::string& arguments) {
+int Main(const std::string& arguments) {
+    ui::win32::SmallProgramReport report(std::string(kFailureMessage), kStartErrorCode, "TVRMSG",
+                                         kExitFailed);
     try {
         const RemoteMessage message = ParseRemoteMessage(arguments);
-        TVRMSGFM form(instance, message);
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (form.Window() && IsDialogMessageW(form.Window(), &msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        TVRMSGFM form(report);
+        form.Open(message);
+        ui::win32::RunMessageLoop();
         return kExitShown;
-    } catch (const RunError& e) {
-        ShowFailure(e.number());
-    } catch (const std::bad_alloc&) {
-        ShowFailure(kErrOutOfMemory);
-    } catch (const std::exception&) {
-        ShowFailure(kErrInvalidCall);
+    } catch (...) {
+        report.Show(RunErrorNumberOf(std::current_exception()));
     }
     return kExitFailed;
 }
@@ -49,9 +35,9 @@ int Main(HINSTANCE instance, const std::string& arguments) {
 }  // namespace TVRMSGBS
 }  // namespace torva::rmsg
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The runtime writes the viewer's path unquoted; see ArgumentText.
     const std::string commandLine = torva::win32::Narrow(GetCommandLineW());
     const std::string arguments(torva::shell::ArgumentText(commandLine, torva::win32::ModulePath()));
-    return torva::rmsg::TVRMSGBS::Main(instance, arguments);
+    return torva::rmsg::TVRMSGBS::Main(arguments);
 }

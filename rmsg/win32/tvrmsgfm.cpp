@@ -1,112 +1,75 @@
 #include "rmsg/win32/tvrmsgfm.h"
 
 #include "common/run_error.h"
-#include "platform/win32/twips.h"
 #include "platform/win32/wide.h"
 #include "rmsg/layout.h"
+#include "ui/win32/controls.h"
 
 namespace torva::rmsg {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TVRMSGFM";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-HFONT MakeFont(int hundredthsOfPoint, int dpi) {
-    LOGFONTW lf{};
-    lf.lfHeight = FontHeightPixels(hundredthsOfPoint, dpi);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(lf.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
-    return CreateFontIndirectW(&lf);
-}
-
-HWND AddControl(HWND parent, const wchar_t* cls, const std::wstring& text, DWORD style,
-                const TwipsRect& twips, int id, int dpi, HGDIOBJ font) {
-    const PixelRect r = ToPixels(twips, dpi);
-    HWND control =
-        CreateWindowExW(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.width, r.height,
-                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-    if (!control) throw RunError(kErrOutOfMemory, "control not created");
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
+constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
 
 }  // namespace
 
-TVRMSGFM::TVRMSGFM(HINSTANCE instance, const RemoteMessage& message) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(nullptr, IDI_INFORMATION);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);  // a second instance in this process finds it registered already
+void TVRMSGFM::Open(const RemoteMessage& message) {
+    using namespace ui::win32;
+    // The design is drawn at one resolution for both directions: the vertical one scales it.
+    const int dpi = ScreenDpi::Read().y;
+    const ScreenDpi screen{dpi, dpi};
+    msgFont_ = MakeFont(kFontFace, kMsgFontHundredths, dpi);
+    controlFont_ = MakeFont(kFontFace, 900, dpi);
 
-    const int dpi = win32::ScreenDpiY();
-    msgFont_.reset(MakeFont(kMsgFontHundredths, dpi));
-    controlFont_.reset(MakeFont(900, dpi));
-
-    RECT outer{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
-    AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    const int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width);
-    const int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height);
-    window_.reset(CreateWindowExW(kExStyle, kClassName, win32::Wide(message.caption).c_str(), kStyle, x, y,
-                                  width, height, nullptr, nullptr, instance, this));
-    if (!window_) throw RunError(kErrOutOfMemory, "window not created");
+    const SIZE outer =
+        OuterSize(kStyle, kExStyle, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi));
+    const int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), outer.cx);
+    const int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), outer.cy);
+    const WindowClass windowClass{L"TVRMSGFM", LoadIconW(nullptr, IDI_INFORMATION), nullptr, nullptr,
+                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+    if (!Create(windowClass, kExStyle, win32::Wide(message.caption), kStyle, x, y, outer.cx, outer.cy))
+        throw RunError(kErrOutOfMemory, "window not created");
 
     // MSG comes first so that it lies above the frame drawn around it.
-    AddControl(window_.get(), L"STATIC", win32::Wide(message.text), SS_LEFT | SS_NOPREFIX, MsgInClient(),
-               kIdMsg, dpi, msgFont_.get());
-    AddControl(window_.get(), L"BUTTON", L"", BS_GROUPBOX, kFrame1, kIdFrame1, dpi, controlFont_.get());
-    HWND ok = AddControl(window_.get(), L"BUTTON", L"ＯＫ", BS_DEFPUSHBUTTON | WS_TABSTOP, kOk, kIdOk, dpi,
-                         controlFont_.get());
+    const ControlMaker controls(Handle(), screen);
+    controls.Add(L"STATIC", win32::Wide(message.text), SS_LEFT | SS_NOPREFIX, kIdMsg, MsgInClient(),
+                 msgFont_.get());
+    controls.Add(L"BUTTON", L"", BS_GROUPBOX, kIdFrame1, kFrame1, controlFont_.get());
+    HWND ok = controls.Add(L"BUTTON", L"ＯＫ", BS_DEFPUSHBUTTON | WS_TABSTOP, kIdOk, kOk, controlFont_.get());
+    WantDialogKeys();
 
-    ShowWindow(window_.get(), SW_SHOWNORMAL);
-    SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    UpdateWindow(window_.get());
-    SetForegroundWindow(window_.get());
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UpdateWindow(Handle());
+    SetForegroundWindow(Handle());
     SetFocus(ok);
 }
 
 void TVRMSGFM::OK_Click() {
-    DestroyWindow(window_.release());
+    DestroyWindow(Handle());
 }
 
-LRESULT CALLBACK TVRMSGFM::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TVRMSGFM*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+LRESULT TVRMSGFM::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_COMMAND:
             // Enter presses OK; Escape and the close box end the viewer the same way.
-            if (self && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-                self->OK_Click();
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                OK_Click();
                 return 0;
             }
             break;
         case WM_CLOSE:
-            if (self) {
-                self->OK_Click();
-                return 0;
-            }
-            break;
+            OK_Click();
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
         default:
             break;
     }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    return Default(msg, wParam, lParam);
 }
 
 }  // namespace torva::rmsg

@@ -5,6 +5,7 @@
 
 #include "platform/win32/unique_handle.h"
 #include "rmsg/remote_message.h"
+#include "ui/win32/window.h"
 
 namespace torva::rmsg {
 
@@ -13,23 +14,22 @@ inline constexpr int kIdFrame1 = 101;
 inline constexpr int kIdMsg = 102;
 inline constexpr int kIdOk = IDOK;
 
-class TVRMSGFM {
+class TVRMSGFM : public ui::win32::Window {
   public:
-    // Builds the window centred on the screen and shows it topmost. Raises RunError when the
-    // window cannot be made.
-    TVRMSGFM(HINSTANCE instance, const RemoteMessage& message);
-    TVRMSGFM(const TVRMSGFM&) = delete;
-    TVRMSGFM& operator=(const TVRMSGFM&) = delete;
+    explicit TVRMSGFM(ui::win32::FatalReport& report) : Window(report) {}
 
-    HWND Window() const { return window_.get(); }
+    // Builds the window centred on the screen and shows it topmost. Raises RunError when the
+    // window cannot be made. Closing it posts the quit message.
+    void Open(const RemoteMessage& message);
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void OK_Click();
 
     win32::UniqueGdiObject msgFont_;
     win32::UniqueGdiObject controlFont_;
-    win32::UniqueWindow window_;
 };
 
 }  // namespace torva::rmsg

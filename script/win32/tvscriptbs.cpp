@@ -14,11 +14,6 @@
 
 namespace torva::script::win32 {
 
-ScriptState& ProgramState() {
-    static ScriptState state;
-    return state;
-}
-
 int RunTvscript(const std::string& commandLine) {
     torva::win32::Win32FileSystem files;
     torva::win32::Win32Processes processes;
@@ -27,7 +22,8 @@ int RunTvscript(const std::string& commandLine) {
     torva::win32::Win32Power power;
     torva::win32::Win32Mailslots mailslots;
     Win32ScriptHost host(PlatformServices{files, processes, shell, system, power, mailslots});
-    ScriptRunner runner(host, ProgramState());
+    ScriptState state;  // the runner's program state, for this one run
+    ScriptRunner runner(host, state);
     return runner.Run(commandLine);
 }
 

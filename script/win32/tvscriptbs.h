@@ -1,14 +1,9 @@
 #pragma once
-// TVSCRIPTBS: the script runner's entry procedure and its program-wide state.
+// TVSCRIPTBS: the script runner's entry procedure; it owns the program state of the run.
 
 #include <string>
 
-#include "script/script_state.h"
-
 namespace torva::script::win32 {
-
-// The one ScriptState of this process.
-ScriptState& ProgramState();
 
 // Runs the runner for the text after the program name; returns the process exit status.
 int RunTvscript(const std::string& commandLine);

@@ -5,6 +5,7 @@
 #include "platform/win32/message_box.h"
 #include "platform/win32/wide.h"
 #include "script/script_state.h"
+#include "ui/win32/message_pump.h"
 
 namespace torva::script::win32 {
 
@@ -19,12 +20,7 @@ constexpr UINT kHungWindowTimeoutMs = 10000;
 }  // namespace
 
 void Win32ScriptHost::PumpEvents() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    (void)ui::win32::PumpPending();
 }
 
 bool Win32ScriptHost::IsNtPlatform() const {

@@ -2,13 +2,10 @@
 
 #include <windows.h>
 
-#include <new>
-
-#include "common/fatal_report.h"
 #include "common/run_error.h"
-#include "platform/win32/message_box.h"
 #include "shell/file_associations.h"
 #include "shell/opener_command.h"
+#include "ui/win32/fatal_box.h"
 
 namespace torva::shell::TVSHELLBS {
 
@@ -18,8 +15,7 @@ namespace {
 constexpr int kRefusedOpen = 0;
 
 void ShowFailure(int failureNumber) {
-    const std::string text = ComposeSmallProgramText(kOpenFailedMessage, kStepCode, failureNumber);
-    win32::ShowErrorBox(nullptr, text, kBoxTitle);
+    ui::win32::SmallProgramReport(kOpenFailedMessage, kStepCode, kBoxTitle, kExitFailed).Show(failureNumber);
 }
 
 }  // namespace
@@ -33,12 +29,8 @@ int Main(const std::string& arguments, Services& services) {
         }
         if (services.shell.Open(request.document, request.workFolder) >= 32) return kExitDone;
         ShowFailure(kRefusedOpen);
-    } catch (const RunError& e) {
-        ShowFailure(e.number());
-    } catch (const std::bad_alloc&) {
-        ShowFailure(kErrOutOfMemory);
-    } catch (const std::exception&) {
-        ShowFailure(kErrInvalidCall);
+    } catch (...) {
+        ShowFailure(RunErrorNumberOf(std::current_exception()));
     }
     return kExitFailed;
 }
