@@ -9,10 +9,9 @@
 
 #include <fstream>
 #include <map>
-#include <set>
-#include <sstream>
 
 #include "common/cp932.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 #include "shell/file_associations.h"
 #include "tests/e2e/harness/harness.h"
@@ -214,6 +213,30 @@ TEST_F(Installer, InstalledMenuStartsOnTheSampleMenu) {
     EXPECT_TRUE(FindMessageBoxes(menu.Id()).empty()) << "the menu reported an error";
     PostMessageW(*window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(menu.WaitForExit(Millis(15000)).has_value());
+}
+
+TEST_F(Installer, OpeningADefinitionStartsTheInstalledMenuOnIt) {
+    InstallOrFail(packages.msi);
+    // The registered command runs a program below "Program Files", whose path holds a blank.
+    const std::wstring definition = win32::Wide(WriteScratch("OFFICE.TVX", SampleMenu()));
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_NOCLOSEPROCESS;
+    request.lpFile = definition.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    ASSERT_TRUE(ShellExecuteExW(&request)) << GetLastError();
+    ASSERT_NE(request.hProcess, nullptr);
+    win32::UniqueKernelHandle menu(request.hProcess);
+    wchar_t image[MAX_PATH];
+    DWORD length = MAX_PATH;
+    ASSERT_TRUE(QueryFullProcessImageNameW(menu.get(), 0, image, &length));
+    EXPECT_EQ(win32::Narrow(std::wstring(image, length)), Installed("Torva.exe"));
+    const auto window =
+        WaitForWindow(WindowQuery().OfProcess(GetProcessId(menu.get())).OfClass("TORVAFM"), Millis(30000));
+    ASSERT_TRUE(window.has_value()) << "no menu window";
+    EXPECT_EQ(WindowText(*window), "Torva 見本メニュー");
+    PostMessageW(*window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(menu.get(), 15000), WAIT_OBJECT_0);
 }
 
 TEST_F(Installer, UninstallRemovesEverythingButTheMenu) {
