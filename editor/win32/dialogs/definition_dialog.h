@@ -1,0 +1,77 @@
+#pragma once
+// The common frame of the editor's definition dialogs: shown modeless over the disabled main window,
+// closing by enabling it again and bringing it forward, the store question of failed checks, the
+// browse dialogs, and the text boxes' shared behaviour (whole text selected on entry, double quotes
+// refused where the file quotes the text).
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editor/dialogs/browse_filters.h"
+#include "editor/dialogs/dialog_host.h"
+#include "platform/win32/unique_handle.h"
+#include "ui/win32/dialog.h"
+
+namespace torva::editor::win32 {
+
+class DefinitionDialog : public ui::win32::Dialog {
+  public:
+    DefinitionDialog(dialogs::DialogHost& host, ui::win32::FatalReport& report);
+
+    // Disables the owner and shows the dialog; false (owner enabled again) when it could not be shown.
+    virtual bool Open(HWND owner) = 0;
+
+  protected:
+    bool OpenWith(HWND owner, std::string_view caption, int clientWidthTwips, int clientHeightTwips);
+    // Closes the dialog: the owner is enabled before the dialog goes, so that it, not another
+    // program, becomes active.
+    void Close(bool stored, bool redraw);
+    void OnClosed() override;
+    POINT Placement(HWND owner, SIZE outer) const override;
+    void OnCommand(int id, int notification) override;
+
+    // The Yes/No box of a failed check ("TVSETUP", warning icon, No the default) with the question
+    // text of dialogs::StoreQuestion: true for Yes.
+    bool ConfirmStore(const std::string& question);
+    // The open-file dialog of a browse button; the chosen path, and pickFolder then holds the folder
+    // it was chosen in. The current directory is the program folder again afterwards.
+    std::optional<std::string> Browse(const dialogs::BrowseSpec& spec, std::string& pickFolder);
+
+    // Controls are made through these so that every control, on any tab page, is found by its id.
+    HWND Add(const ui::win32::ControlMaker& maker, const wchar_t* windowClass, std::string_view text,
+             DWORD style, int id, const TwipsRect& at, DWORD exStyle = 0);
+    HWND Label(const ui::win32::ControlMaker& maker, std::string_view text, int id, const TwipsRect& at);
+    HWND Edit(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at, bool refuseQuotes = false);
+    HWND Control(int id) const;
+    std::string Text(int id) const;
+    void SetText(int id, std::string_view text);
+    bool Checked(int id) const;
+    void SetChecked(int id, bool checked);
+    void Enable(int id, bool enabled);
+    void Show(int id, bool shown);
+    void FocusControl(int id);
+
+    // EN_SETFOCUS of a text box: its whole text is selected.
+    bool SelectAllOnEntry(int id, int notification);
+
+    HGDIOBJ DialogFont() const { return font_.get(); }
+    dialogs::DialogHost& Host() { return host_; }
+    HWND Owner() const { return owner_; }
+
+  private:
+    static LRESULT CALLBACK QuoteFilter(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR);
+
+    dialogs::DialogHost& host_;
+    HWND owner_ = nullptr;
+    bool stored_ = false;
+    bool redraw_ = false;
+    torva::win32::UniqueGdiObject font_;
+    std::map<int, HWND> controls_;
+};
+
+}  // namespace torva::editor::win32

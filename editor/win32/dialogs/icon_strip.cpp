@@ -1,0 +1,196 @@
+#include "editor/win32/dialogs/icon_strip.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "common/run_error.h"
+#include "platform/win32/wide.h"
+
+namespace torva::editor::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TorvaIconStrip";
+constexpr int kCellTwips = 540;  // a 32-pixel icon at (2, 2) with room around it at 96 dpi
+constexpr int kGapTwips = 30;
+constexpr int kScrollTwips = 255;
+// An id no dialog uses, so that the scroll bar is never taken for a control of the dialog.
+constexpr int kScrollBarId = 0x7F01;
+constexpr COLORREF kChosenBlue = RGB(0, 0, 255);
+
+void EnsureClass() {
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (GetClassInfoExW(module, kClassName, &wc)) return;
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = module;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassExW(&wc)) throw RunError(kErrOutOfMemory, "icon strip class");
+}
+
+}  // namespace
+
+void IconStrip::Create(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at) {
+    EnsureClass();
+    id_ = id;
+    dpi_ = maker.Dpi().x;
+    // A control parent, so that Tab reaches the scroll bar inside it.
+    hwnd_ = maker.Add(kClassName, L"", 0, id, at, WS_EX_CONTROLPARENT);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&IconStrip::Procedure));
+    const ui::win32::ControlMaker inside(hwnd_, maker.Dpi());
+    const int width = dialogs::kIconCells * (kCellTwips + kGapTwips) - kGapTwips;
+    scroll_ = inside.Add(L"SCROLLBAR", L"", WS_TABSTOP | SBS_HORZ, kScrollBarId,
+                         {0, kCellTwips + 60, width, kScrollTwips});
+    Refresh();
+}
+
+RECT IconStrip::CellRect(int k) const {
+    const int left = k * (kCellTwips + kGapTwips);
+    return RECT{TwipsToPixels(left, dpi_), 0, TwipsToPixels(left + kCellTwips, dpi_),
+                TwipsToPixels(kCellTwips, dpi_)};
+}
+
+void IconStrip::Release() {
+    images_.clear();
+}
+
+void IconStrip::Apply(const dialogs::IconLoad& load) {
+    if (load.changed) {
+        Release();
+        if (load.count > 0) {
+            std::vector<HICON> large(static_cast<std::size_t>(load.count), nullptr);
+            ExtractIconExW(torva::win32::Wide(load.path).c_str(), 0, large.data(), nullptr,
+                           static_cast<UINT>(load.count));
+            images_.reserve(large.size());
+            for (HICON icon : large) images_.emplace_back(icon);
+        }
+    }
+    Refresh();
+}
+
+void IconStrip::Refresh() {
+    if (!scroll_) return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = picker_.ScrollMax();
+    info.nPage = 0;
+    info.nPos = picker_.cursor();
+    SetScrollInfo(scroll_, SB_CTL, &info, TRUE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void IconStrip::OnScroll(int request) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(scroll_, SB_CTL, &info);
+    int pos = info.nPos;
+    switch (request) {
+        case SB_LINELEFT:
+            pos -= 1;
+            break;
+        case SB_LINERIGHT:
+            pos += 1;
+            break;
+        case SB_PAGELEFT:
+            pos -= dialogs::kIconCells;
+            break;
+        case SB_PAGERIGHT:
+            pos += dialogs::kIconCells;
+            break;
+        case SB_LEFT:
+            pos = info.nMin;
+            break;
+        case SB_RIGHT:
+            pos = info.nMax;
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            pos = info.nTrackPos;
+            break;
+        default:
+            return;
+    }
+    if (pos < 0) pos = 0;
+    if (pos > picker_.ScrollMax()) pos = picker_.ScrollMax();
+    if (picker_.Scroll(pos)) {
+        Refresh();
+        SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(id_, kChanged),
+                     reinterpret_cast<LPARAM>(hwnd_));
+    }
+}
+
+LRESULT CALLBACK IconStrip::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<IconStrip*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT IconStrip::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_HSCROLL:
+            OnScroll(LOWORD(wParam));
+            return 0;
+        case WM_LBUTTONDOWN: {
+            const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            for (int k = 0; k < dialogs::kIconCells; ++k) {
+                const RECT r = CellRect(k);
+                if (PtInRect(&r, p) && picker_.Click(k)) {
+                    Refresh();
+                    SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(id_, kChanged),
+                                 reinterpret_cast<LPARAM>(hwnd_));
+                    break;
+                }
+            }
+            SetFocus(scroll_);
+            return 0;
+        }
+        case WM_SETFOCUS:
+            SetFocus(scroll_);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd_, &ps);
+            Paint(dc);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        case WM_DESTROY:
+            Release();
+            return 0;
+        default:
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+void IconStrip::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const auto cells = picker_.Cells();
+    for (int k = 0; k < dialogs::kIconCells; ++k) {
+        RECT r = CellRect(k);
+        const dialogs::IconCell& cell = cells[static_cast<std::size_t>(k)];
+        if (cell.selected) {
+            HBRUSH blue = CreateSolidBrush(kChosenBlue);
+            FillRect(dc, &r, blue);
+            DeleteObject(blue);
+        }
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+        if (cell.index >= 0 && static_cast<std::size_t>(cell.index) < images_.size()) {
+            if (HICON icon = images_[static_cast<std::size_t>(cell.index)].get()) {
+                DrawIconEx(dc, r.left + 2, r.top + 2, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+            }
+        }
+    }
+}
+
+}  // namespace torva::editor::win32
