@@ -106,8 +106,8 @@ void ButtonDialogWindow::OnInit() {
 
 void ButtonDialogWindow::MakeGeneralPage() {
     const ui::win32::ControlMaker page = tabs_.Controls(dialogs::kButtonGeneralTab);
-    Label(page, "ボタン名称", kCaptionLabel, {120, 150, 1500, 270});
-    Edit(page, kCaption, {1680, 120, 3300, 330});
+    Label(page, "ボタン名称", kCaptionLabel, {120, 150, 1800, 270});
+    Edit(page, kCaption, {1980, 120, 3000, 330});
     Add(page, L"BUTTON", "ﾌｫﾝﾄ指定", WS_TABSTOP, kFontButton, {5100, 105, 1250, 360});
     Add(page, L"BUTTON", "消去", WS_TABSTOP, kFontClearButton, {6420, 105, 1100, 360});
     Add(page, L"BUTTON", "ＰＦキー", WS_TABSTOP | BS_AUTOCHECKBOX, kPfKey, {120, 540, 1800, 300});
@@ -119,19 +119,19 @@ void ButtonDialogWindow::MakeGeneralPage() {
             {120 + column * 2520, 900 + row * 300, 2460, 270});
     }
     Add(page, L"STATIC", "実行ファイル名", SS_LEFT | SS_NOPREFIX | WS_GROUP, kProgramLabel,
-        {120, 2850, 1500, 270});
-    Edit(page, kProgram, {1680, 2820, 4900, 330});
+        {120, 2850, 1800, 270});
+    Edit(page, kProgram, {1980, 2820, 4600, 330});
     Add(page, L"BUTTON", "参照", WS_TABSTOP, kProgramBrowseButton, {6660, 2805, 860, 360});
-    Label(page, "コマンドライン              (ﾘﾓｰﾄﾒｯｾｰｼﾞ)", kArgumentsLabel, {120, 3210, 1500, 450});
-    Edit(page, kArguments, {1680, 3240, 5840, 330});
-    Label(page, "作業フォルダ", kWorkFolderLabel, {120, 3750, 1500, 270});
-    Edit(page, kWorkFolder, {1680, 3720, 5840, 330});
+    Label(page, "コマンドライン              (ﾘﾓｰﾄﾒｯｾｰｼﾞ)", kArgumentsLabel, {120, 3240, 1800, 450});
+    Edit(page, kArguments, {1980, 3240, 5540, 330});
+    Label(page, "作業フォルダ", kWorkFolderLabel, {120, 3750, 1800, 270});
+    Edit(page, kWorkFolder, {1980, 3720, 5540, 330});
     for (int m = 0; m <= definition::kMaxButtonWaitMode; ++m) {
         const int column = m / 3;
         const int row = m % 3;
         const DWORD style = BS_AUTORADIOBUTTON | (m == 0 ? WS_GROUP | WS_TABSTOP : 0);
         Add(page, L"BUTTON", dialogs::kWaitModeCaptions[static_cast<std::size_t>(m)], style, kWaitFirst + m,
-            {1680 + column * 2940, 4140 + row * 270, 2900, 270});
+            {1980 + column * 2780, 4140 + row * 270, 2740, 270});
     }
     Add(page, L"STATIC", "ﾍﾟｰｼﾞ番号", SS_LEFT | SS_NOPREFIX | WS_GROUP, kPageLabel, {120, 5070, 1000, 270});
     Edit(page, kPage, {1140, 5040, 700, 330});
@@ -139,8 +139,8 @@ void ButtonDialogWindow::MakeGeneralPage() {
     Edit(page, kButtonNumber, {2960, 5040, 600, 330});
     Label(page, "ﾘﾓｰﾄｺﾝﾋﾟｭｰﾀ名", kRemoteLabel, {3760, 5070, 1450, 270});
     Edit(page, kRemote, {5220, 5040, 2300, 330});
-    Label(page, "コメント", kCommentLabel, {120, 5490, 1500, 270});
-    Edit(page, kComment, {1680, 5460, 5840, 330}, true);
+    Label(page, "コメント", kCommentLabel, {120, 5490, 1800, 270});
+    Edit(page, kComment, {1980, 5460, 5540, 330}, true);
 }
 
 void ButtonDialogWindow::MakeIconPage() {

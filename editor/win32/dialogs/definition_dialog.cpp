@@ -27,7 +27,6 @@ bool DefinitionDialog::OpenWith(HWND owner, std::string_view caption, int client
                                 int clientHeightTwips) {
     owner_ = owner;
     if (owner_) EnableWindow(owner_, FALSE);
-    font_ = Font(kDialogFace, kDialogPointHundredths);
     if (ShowModeless(owner, torva::win32::Wide(caption), clientWidthTwips, clientHeightTwips)) return true;
     if (owner_) EnableWindow(owner_, TRUE);
     return false;
@@ -98,7 +97,7 @@ std::optional<std::string> DefinitionDialog::Browse(const dialogs::BrowseSpec& s
 
 HWND DefinitionDialog::Add(const ui::win32::ControlMaker& maker, const wchar_t* windowClass,
                            std::string_view text, DWORD style, int id, const TwipsRect& at, DWORD exStyle) {
-    HWND control = maker.Add(windowClass, torva::win32::Wide(text), style, id, at, font_.get(), exStyle);
+    HWND control = maker.Add(windowClass, torva::win32::Wide(text), style, id, at, DialogFont(), exStyle);
     if (id != 0 && id != -1) controls_[id] = control;
     return control;
 }
@@ -143,6 +142,12 @@ LRESULT CALLBACK DefinitionDialog::QuoteFilter(HWND edit, UINT message, WPARAM w
             break;
     }
     return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+HGDIOBJ DefinitionDialog::DialogFont() {
+    // Made once the dialog knows the screen's resolution, which it reads as it is created.
+    if (!font_) font_ = Font(kDialogFace, kDialogPointHundredths);
+    return font_.get();
 }
 
 HWND DefinitionDialog::Control(int id) const {

@@ -58,7 +58,7 @@ class DefinitionDialog : public ui::win32::Dialog {
     // EN_SETFOCUS of a text box: its whole text is selected.
     bool SelectAllOnEntry(int id, int notification);
 
-    HGDIOBJ DialogFont() const { return font_.get(); }
+    HGDIOBJ DialogFont();
     dialogs::DialogHost& Host() { return host_; }
     HWND Owner() const { return owner_; }
 

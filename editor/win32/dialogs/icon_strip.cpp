@@ -62,11 +62,14 @@ void IconStrip::Apply(const dialogs::IconLoad& load) {
     if (load.changed) {
         Release();
         if (load.count > 0) {
-            std::vector<HICON> large(static_cast<std::size_t>(load.count), nullptr);
-            ExtractIconExW(torva::win32::Wide(load.path).c_str(), 0, large.data(), nullptr,
-                           static_cast<UINT>(load.count));
-            images_.reserve(large.size());
-            for (HICON icon : large) images_.emplace_back(icon);
+            // One at a time: asked for many at once, some systems fill only the first.
+            const std::wstring path = torva::win32::Wide(load.path);
+            images_.reserve(static_cast<std::size_t>(load.count));
+            for (int index = 0; index < load.count; ++index) {
+                HICON large = nullptr;
+                ExtractIconExW(path.c_str(), index, &large, nullptr, 1);
+                images_.emplace_back(large);
+            }
         }
     }
     Refresh();
@@ -74,14 +77,11 @@ void IconStrip::Apply(const dialogs::IconLoad& load) {
 
 void IconStrip::Refresh() {
     if (!scroll_) return;
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE | SIF_DISABLENOSCROLL;
-    info.nMin = 0;
-    info.nMax = picker_.ScrollMax();
-    info.nPage = 0;
-    info.nPos = picker_.cursor();
-    SetScrollInfo(scroll_, SB_CTL, &info, TRUE);
+    // Range first, then the position inside it: a position set together with a new range can be
+    // clamped to the old one.
+    SetScrollRange(scroll_, SB_CTL, 0, picker_.ScrollMax(), FALSE);
+    SetScrollPos(scroll_, SB_CTL, picker_.cursor(), TRUE);
+    EnableWindow(scroll_, picker_.ScrollMax() > 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -159,16 +159,16 @@ void BarTitleDialogWindow::OnInit() {
     Label(general, "バータイトル名称", kTextLabel, {120, 150, 2400, 270});
     Edit(general, kText, {120, 450, 7400, 330});
     Add(general, L"BUTTON", "ページ単位ﾌﾟﾛｸﾞﾗﾑ同期指定", BS_GROUPBOX | WS_GROUP, kWaitHeading,
-        {120, 930, 5100, 1230});
+        {120, 930, 7400, 1230});
     for (int m = 0; m <= definition::kMaxButtonWaitMode; ++m) {
         const int column = m / 3;
         const int row = m % 3;
         const DWORD style = BS_AUTORADIOBUTTON | (m == 0 ? WS_GROUP | WS_TABSTOP : 0);
         Add(general, L"BUTTON", dialogs::kWaitModeCaptions[static_cast<std::size_t>(m)], style,
-            kWaitFirst + m, {300 + column * 2460, 1200 + row * 300, 2400, 270});
+            kWaitFirst + m, {300 + column * 3600, 1200 + row * 300, 3500, 270});
     }
     Add(general, L"BUTTON", "ページ共通指定", WS_TABSTOP | BS_AUTOCHECKBOX | WS_GROUP, kCommon,
-        {5400, 1200, 2100, 300});
+        {120, 2340, 3000, 300});
 
     const ui::win32::ControlMaker colour = tabs_.Controls(dialogs::kBarColourTab);
     Label(colour, "メニュー背景カラー", kHeading, {120, 150, 4000, 270});

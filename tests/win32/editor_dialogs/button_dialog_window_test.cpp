@@ -21,6 +21,8 @@ int CellX(int cell) {
 int CellY(int cell) {
     return cell < 48 ? (cell / 12) * 405 + 170 : 4 * 405 + 120 + 170;
 }
+// The scroll bar under the icon cells.
+constexpr int kIconScrollBar = 0x7F01;
 // Icon cells: 540 wide at a pitch of 570.
 int IconCellX(int k) {
     return k * 570 + 270;
@@ -108,6 +110,7 @@ TEST_F(ButtonDialogWindowTest, EveryTabFilledInAndStored) {
     EXPECT_EQ(SendMessageW(Find(dialog, button::kActionFirst + 1), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(Find(dialog, button::kWaitFirst + 3), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(TextOf(dialog, button::kIconFile), "shell32.dll");
+    EXPECT_EQ(GetScrollPos(Find(dialog, kIconScrollBar), SB_CTL), 5);  // the chosen icon under the bar
     EXPECT_EQ(TextOf(dialog, button::kPassword), "secret");
     Click(dialog, IDCANCEL);
     EXPECT_EQ(editor.closings, 2);
