@@ -24,6 +24,19 @@ FontRequest PrepareFontRequest(const DialogFont& font, int pixelsPerInch) {
     return request;
 }
 
+std::string FontSummary(const DialogFont& font) {
+    std::string summary;
+    auto add = [&summary](const std::string& part) {
+        if (part.empty()) return;
+        if (!summary.empty()) summary += "  ";
+        summary += part;
+    };
+    add(font.name);
+    add(font.style);
+    if (font.size != 0) add(std::to_string(font.size) + "pt");
+    return summary;
+}
+
 std::optional<DialogFont> ApplyFontAnswer(const FontAnswer& answer, int defaultSize) {
     if (!answer.faceSelected && !answer.styleSelected && !answer.sizeSelected) return std::nullopt;
     DialogFont font;

@@ -25,6 +25,10 @@ struct DialogFont {
     bool operator==(const DialogFont&) const = default;
 };
 
+// The working font as the dialogs show it beside their font buttons ("ＭＳ 明朝  Bold  12pt"); empty
+// when no font is set, so that the button's own default shows.
+std::string FontSummary(const DialogFont& font);
+
 // How the system font dialog starts: screen fonts only, initialised from these values, no script
 // choice; without a style also no style selection.
 struct FontRequest {

@@ -111,6 +111,7 @@ void ButtonDialogWindow::MakeGeneralPage() {
     Add(page, L"BUTTON", "ﾌｫﾝﾄ指定", WS_TABSTOP, kFontButton, {5100, 105, 1250, 360});
     Add(page, L"BUTTON", "消去", WS_TABSTOP, kFontClearButton, {6420, 105, 1100, 360});
     Add(page, L"BUTTON", "ＰＦキー", WS_TABSTOP | BS_AUTOCHECKBOX, kPfKey, {120, 540, 1800, 300});
+    Label(page, "", kFontSummary, {5100, 555, 2420, 270});
     for (int n = 1; n < definition::kActionCount; ++n) {
         const int column = (n - 1) / 6;
         const int row = (n - 1) % 6;
@@ -204,6 +205,7 @@ void ButtonDialogWindow::ShowActionStates() {
 
 void ButtonDialogWindow::ShowFontButtons() {
     Enable(kFontClearButton, model_.font.IsSet());
+    SetText(kFontSummary, dialogs::FontSummary(model_.font));
 }
 
 void ButtonDialogWindow::ReadFields() {
@@ -284,7 +286,7 @@ void ButtonDialogWindow::ChooseFont() {
     if (!answer) return;
     if (const auto font = dialogs::ApplyFontAnswer(*answer, dialogs::kButtonDefaultSize)) {
         model_.font = *font;
-        Enable(kFontClearButton, true);
+        ShowFontButtons();
     }
 }
 
@@ -292,7 +294,7 @@ void ButtonDialogWindow::ClearFont() {
     ErrorLocation location(Host().Error(), kFontClear);
     model_.font.Clear();
     FocusControl(kFontButton);
-    Enable(kFontClearButton, false);
+    ShowFontButtons();
 }
 
 void ButtonDialogWindow::BrowseProgram() {

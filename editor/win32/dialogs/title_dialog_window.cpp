@@ -50,6 +50,7 @@ void TitleDialogWindow::OnInit() {
     Edit(general, kText, {120, 450, 7400, 330});
     Add(general, L"BUTTON", "ﾌｫﾝﾄ指定", WS_TABSTOP, kFontButton, {120, 960, 1250, 360});
     Add(general, L"BUTTON", "消去", WS_TABSTOP, kFontClearButton, {1440, 960, 1100, 360});
+    Label(general, "", kFontSummary, {2700, 1005, 4820, 270});
     for (int tab : {dialogs::kTitleTextColourTab, dialogs::kTitleBackColourTab}) {
         const ui::win32::ControlMaker page = tabs_.Controls(tab);
         Label(page, model_.ColourHeading(tab), kHeading + tab, {120, 150, 4000, 270});
@@ -61,9 +62,14 @@ void TitleDialogWindow::OnInit() {
     Add(Controls(), L"BUTTON", "ﾍﾙﾌﾟ(&H)", WS_TABSTOP, kHelp, {6600, 3930, 1380, 420});
     SendMessageW(Handle(), DM_SETDEFID, IDOK, 0);
     SetText(kText, model_.text);
-    Enable(kFontClearButton, model_.font.IsSet());
+    ShowFontButtons();
     ShowTab(dialogs::kTitleGeneralTab);
     FocusControl(kText);
+}
+
+void TitleDialogWindow::ShowFontButtons() {
+    Enable(kFontClearButton, model_.font.IsSet());
+    SetText(kFontSummary, dialogs::FontSummary(model_.font));
 }
 
 void TitleDialogWindow::ShowTab(int tab) {
@@ -79,7 +85,7 @@ void TitleDialogWindow::ChooseFont() {
     if (!answer) return;
     if (const auto font = dialogs::ApplyFontAnswer(*answer, dialogs::kTitleDefaultSize)) {
         model_.font = *font;
-        Enable(kFontClearButton, true);
+        ShowFontButtons();
     }
 }
 
@@ -87,7 +93,7 @@ void TitleDialogWindow::ClearFont() {
     ErrorLocation location(Host().Error(), kTitleFontClear);
     model_.font.Clear();
     FocusControl(kFontButton);
-    Enable(kFontClearButton, false);
+    ShowFontButtons();
 }
 
 void TitleDialogWindow::OnCommand(int id, int notification) {

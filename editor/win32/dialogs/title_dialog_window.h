@@ -26,6 +26,7 @@ class TitleDialogWindow : public DefinitionDialog {
 
   private:
     void ShowTab(int tab);
+    void ShowFontButtons();
     void ChooseFont();
     void ClearFont();
 

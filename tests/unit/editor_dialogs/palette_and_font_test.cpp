@@ -127,6 +127,13 @@ TEST(FontChoice, AnswerRules) {
     EXPECT_FALSE(ApplyFontAnswer({false, "", false, 700, true, false, 120}, kTitleDefaultSize).has_value());
 }
 
+TEST(FontChoice, Summary) {
+    EXPECT_EQ(FontSummary({}), "");
+    EXPECT_EQ(FontSummary({"ＭＳ 明朝", "Bold", 12}), "ＭＳ 明朝  Bold  12pt");
+    EXPECT_EQ(FontSummary({"", "", 20}), "20pt");
+    EXPECT_EQ(FontSummary({"Arial", "", 0}), "Arial");
+}
+
 TEST(TitleDialog, OpensWithItsFontAndStoresEverything) {
     definition::PageTitle title;
     title.text = "Office";
