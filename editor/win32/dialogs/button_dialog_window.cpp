@@ -24,7 +24,7 @@ constexpr int kHelpContext = 6;
 constexpr UINT kReadIcons = WM_APP + 1;
 
 // Location numbers of the handlers.
-constexpr int16_t kOpening = 970, kActionChoice = 971, kProgramBrowse = 972, kIconLeft = 973,
+constexpr int16_t kClosing = 989, kOpening = 970, kActionChoice = 971, kProgramBrowse = 972, kIconLeft = 973,
                   kIconBrowse = 974, kColourClick = 977, kOkLocation = 978, kCancelLocation = 979,
                   kTabChange = 870, kFontLocation = 871, kFontClear = 872, kHelpLocation = 779;
 
@@ -74,7 +74,7 @@ ButtonField FieldOf(int id) {
 
 ButtonDialogWindow::ButtonDialogWindow(dialogs::DialogHost& host, ui::win32::FatalReport& report, int page,
                                        int slot)
-    : DefinitionDialog(host, report),
+    : DefinitionDialog(host, report, kClosing),
       page_(page),
       slot_(slot),
       model_(host.Model().Page(page).Button(slot)),

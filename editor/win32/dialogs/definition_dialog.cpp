@@ -20,8 +20,9 @@ constexpr UINT_PTR kQuoteFilterId = 0x5146;
 
 }  // namespace
 
-DefinitionDialog::DefinitionDialog(dialogs::DialogHost& host, ui::win32::FatalReport& report)
-    : Dialog(report), host_(host) {}
+DefinitionDialog::DefinitionDialog(dialogs::DialogHost& host, ui::win32::FatalReport& report,
+                                   int16_t closingLocation)
+    : Dialog(report), host_(host), closingLocation_(closingLocation) {}
 
 bool DefinitionDialog::OpenWith(HWND owner, std::string_view caption, int clientWidthTwips,
                                 int clientHeightTwips) {
@@ -40,6 +41,7 @@ void DefinitionDialog::Close(bool stored, bool redraw) {
 }
 
 void DefinitionDialog::OnClosed() {
+    if (closingLocation_ != 0) host_.Error().code = closingLocation_;
     if (owner_) {
         EnableWindow(owner_, TRUE);
         SetForegroundWindow(owner_);

@@ -20,7 +20,8 @@ namespace torva::editor::win32 {
 
 class DefinitionDialog : public ui::win32::Dialog {
   public:
-    DefinitionDialog(dialogs::DialogHost& host, ui::win32::FatalReport& report);
+    // closingLocation: the location number the closing runs under in the error report (0: none).
+    DefinitionDialog(dialogs::DialogHost& host, ui::win32::FatalReport& report, int16_t closingLocation = 0);
 
     // Disables the owner and shows the dialog; false (owner enabled again) when it could not be shown.
     virtual bool Open(HWND owner) = 0;
@@ -67,6 +68,7 @@ class DefinitionDialog : public ui::win32::Dialog {
                                         DWORD_PTR);
 
     dialogs::DialogHost& host_;
+    int16_t closingLocation_;
     HWND owner_ = nullptr;
     bool stored_ = false;
     bool redraw_ = false;

@@ -25,6 +25,8 @@ HWND DefinitionDialogs::OpenDialog() const {
 }
 
 bool DefinitionDialogs::Show(std::unique_ptr<DefinitionDialog> dialog, HWND owner) {
+    // The dialog before stays until the next one: it may be telling that it closed right now.
+    retired_ = std::move(current_);
     current_ = std::move(dialog);
     return current_->Open(owner);
 }

@@ -55,9 +55,11 @@ class DefinitionDialogs {
 
     dialogs::DialogHost& host_;
     ui::win32::FatalReport& report_;
-    // The last dialog shown; a closed one stays until the next is opened, as its window procedure may
-    // still be on the stack when it tells that it closed.
+    // The last dialog shown, and the one before it: a closed dialog is only destroyed when a second
+    // one has been opened after it, as its window procedure may still be on the stack when it tells
+    // that it closed (and the main window may open the next dialog from that call).
     std::unique_ptr<DefinitionDialog> current_;
+    std::unique_ptr<DefinitionDialog> retired_;
 };
 
 }  // namespace torva::editor::win32

@@ -32,7 +32,8 @@ bool Split(int id, int& base, int& tab, int& entry) {
 
 ProgramDialogWindow::ProgramDialogWindow(dialogs::DialogHost& host, ui::win32::FatalReport& report,
                                          dialogs::ProgramDialogKind kind, int page)
-    : DefinitionDialog(host, report), model_(kind, host.Model(), page) {}
+    : DefinitionDialog(host, report, dialogs::TraitsOf(kind).closeLocation),
+      model_(kind, host.Model(), page) {}
 
 bool ProgramDialogWindow::Open(HWND owner) {
     return OpenWith(owner, dialogs::TraitsOf(model_.kind()).caption, kWidth, kHeight);
