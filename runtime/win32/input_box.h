@@ -6,13 +6,15 @@
 #include <optional>
 #include <string>
 
-#include "runtime/win32/pixel_dialog.h"
+#include "platform/win32/unique_handle.h"
+#include "ui/win32/dialog.h"
 
 namespace torva::runtime::win32 {
 
-class InputBox : public PixelDialog {
+class InputBox : public ui::win32::Dialog {
   public:
-    explicit InputBox(std::string prompt) : prompt_(std::move(prompt)) {}
+    InputBox(ui::win32::FatalReport& report, std::string prompt)
+        : Dialog(report), prompt_(std::move(prompt)) {}
 
     // The text entered (UTF-8) when OK was pressed, nothing when cancelled or closed.
     std::optional<std::string> Ask(HWND owner, const std::string& title);

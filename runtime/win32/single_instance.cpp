@@ -6,6 +6,7 @@
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
 #include "runtime/win32/win_api.h"
+#include "ui/win32/tray.h"
 
 namespace torva::runtime::win32 {
 
@@ -31,8 +32,9 @@ BOOL CALLBACK FindMenuOf(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
-bool BringRunningInstanceForward(const platform::Settings& settings, const platform::Processes& processes) {
-    ErrorLocation here(Torva().error, 910);
+bool BringRunningInstanceForward(ErrorState& error, const platform::Settings& settings,
+                                 const platform::Processes& processes) {
+    ErrorLocation here(error, 910);
     const auto recorded =
         RecordedInstance(settings.Get(kSettingsApp, kSettingsSection, kSettingsInstanceKey, "0"),
                          processes.CurrentProcessId());
@@ -52,7 +54,7 @@ bool BringRunningInstanceForward(const platform::Settings& settings, const platf
     } else {
         // The running menu is hidden in the tray: the tray's own left click brings it out.
         AllowSetForegroundWindow(pid);
-        PostMessageW(menu.menu, WM_SYSCOMMAND, 1100, WM_LBUTTONDOWN);
+        PostMessageW(menu.menu, WM_SYSCOMMAND, ui::win32::kTrayIconId, WM_LBUTTONDOWN);
     }
     return true;
 }

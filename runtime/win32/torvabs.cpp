@@ -4,6 +4,7 @@
 #include "common/fatal_report.h"
 #include "common/number.h"
 #include "common/run_error.h"
+#include "definition/definition_reader.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/ini_file.h"
 #include "platform/win32/message_box.h"
@@ -13,41 +14,34 @@
 #include "platform/win32/system_info.h"
 #include "platform/win32/wide.h"
 #include "runtime/command_line.h"
-#include "definition/definition_reader.h"
 #include "runtime/program_entries.h"
-#include "runtime/win32/fatal_guard.h"
+#include "runtime/win32/activation_runtime.h"
 #include "runtime/win32/settle.h"
 #include "runtime/win32/single_instance.h"
 #include "runtime/win32/torvafm.h"
-#include "runtime/win32/tvverfm.h"
 #include "runtime/win32/win_api.h"
+#include "ui/win32/message_pump.h"
+#include "ui/win32/tray.h"
 
 namespace torva::runtime::win32 {
 
-TorvaRuntime& Torva() {
-    static TorvaRuntime runtime;
-    return runtime;
+void TorvaRuntime::ShowErrorReport(int runErrorNumber, HWND owner) const {
+    torva::win32::ShowErrorBox(owner, ComposeFatalText(error, runErrorNumber), "TORVA");
 }
 
-void ShowErrorReport(int runErrorNumber, HWND owner) {
-    torva::win32::ShowErrorBox(owner, ComposeFatalText(Torva().error, runErrorNumber), "TORVA");
+void TorvaRuntime::ReportLaunchFailure(int16_t code, const std::string& message, const std::string& detail) {
+    error.SetRule(code, message, detail);
+    ShowErrorReport(0, menuWindow);
 }
 
-void ReportLaunchFailure(int16_t code, const std::string& message, const std::string& detail) {
-    Torva().error.SetRule(code, message, detail);
-    ShowErrorReport(0, TORVAFM().Handle());
-}
-
-[[noreturn]] void FatalEnd(int runErrorNumber) {
-    ShowErrorReport(runErrorNumber, nullptr);
-    // The tray entry must not outlive the process.
-    if (TORVAFM().Handle() && Torva().options().trayIcon) {
-        NOTIFYICONDATAW data{};
-        data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-        data.hWnd = TORVAFM().Handle();
-        data.uID = 1100;
-        Shell_NotifyIconW(NIM_DELETE, &data);
+void TorvaRuntime::ReportFatal(int runErrorNumber) noexcept {
+    try {
+        ShowErrorReport(runErrorNumber, nullptr);
+    } catch (...) {
+        // Not even the box could be built: ending is all that is left.
     }
+    // The tray entry must not outlive the process.
+    if (menuWindow && options().trayIcon) ui::win32::RemoveTrayIcon(menuWindow);
     ExitProcess(1);
 }
 
@@ -56,26 +50,17 @@ namespace {
 void PumpSevenTimes() {
     // End programs: seven rounds of pending messages 100 ms apart between two checks.
     for (int i = 0; i < 7; ++i) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(msg.wParam));
-                break;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        (void)ui::win32::PumpPending();
         Sleep(100);
     }
 }
 
-void RunStartPrograms() {
-    TorvaRuntime& rt = Torva();
+void RunStartPrograms(TorvaRuntime& rt) {
     ErrorLocation here(rt.error, 700);
     EntryRunnerHooks hooks;
-    hooks.reportFailure = [](int16_t code, const std::string& message, const std::string& detail) {
-        Torva().error.SetRule(code, message, detail);
-        ShowErrorReport(0, nullptr);
+    hooks.reportFailure = [&rt](int16_t code, const std::string& message, const std::string& detail) {
+        rt.error.SetRule(code, message, detail);
+        rt.ShowErrorReport(0, nullptr);
     };
     hooks.betweenChecks = [] { Sleep(1000); };
     hooks.settle = WaitUntilStarted;
@@ -99,8 +84,7 @@ std::string ArgumentText() {
     return text;
 }
 
-void LoadOwnIcons() {
-    TorvaRuntime& rt = Torva();
+void LoadOwnIcons(TorvaRuntime& rt) {
     const std::wstring self = torva::win32::Wide(rt.executablePath);
     if (!rt.options().noFunctionKeys) {
         // One at a time: the marks are 12 from index 2 (F1..F12) and 12 from index 16 (Shift).
@@ -120,19 +104,7 @@ void LoadOwnIcons() {
     }
 }
 
-int MessageLoop() {
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND version = VersionDialogWindow();
-        if (version && IsDialogMessageW(version, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
-int Run(HINSTANCE instance) {
-    TorvaRuntime& rt = Torva();
+int Run(TorvaRuntime& rt, HINSTANCE instance) {
     rt.instance = instance;
     rt.os.files = std::make_unique<torva::win32::Win32FileSystem>();
     rt.os.processes = std::make_unique<torva::win32::Win32Processes>();
@@ -158,7 +130,7 @@ int Run(HINSTANCE instance) {
     rt.definition->buttonsPerPage = definition::kButtonsNormal;
     if (!rt.os.files->Exists(rt.definitionPath)) {
         rt.error.SetRule(99, "メニュー定義ファイルが存在しません。", rt.definitionPath);
-        ShowErrorReport(0);
+        rt.ShowErrorReport(0);
         return 0;
     }
     definition::ReaderContext context{
@@ -175,7 +147,7 @@ int Run(HINSTANCE instance) {
     rt.error.code = 999;
 
     // 6. Single instance.
-    if (BringRunningInstanceForward(*rt.os.settings, *rt.os.processes)) return 0;
+    if (BringRunningInstanceForward(rt.error, *rt.os.settings, *rt.os.processes)) return 0;
 
     // 7..9. Saved position and own icons.
     if (rt.options().positionSave) {
@@ -183,26 +155,31 @@ int Run(HINSTANCE instance) {
         rt.savedLeft = rt.os.ini->GetInt(ini, kIniSection, "Xpos", -1);
         rt.savedTop = rt.os.ini->GetInt(ini, kIniSection, "Ypos", -1);
     }
-    LoadOwnIcons();
+    LoadOwnIcons(rt);
 
     // 10. Start programs, before any window exists.
-    RunStartPrograms();
+    RunStartPrograms(rt);
 
     // 11, 12. The window.
-    MenuWindow& window = TORVAFM();
+    // 11, 12. The window, and button activation behind it (which drives the window, so it is made
+    // after it and gone before it).
+    MenuWindow window(rt);
+    ActivationRuntime activation(rt, window);
+    window.Attach(activation);
     if (!window.Create(instance)) throw RunError(kErrOutOfMemory, "menu window");
     if (rt.options().trayIcon) window.AddTrayIcon();
     window.Show();
-    return MessageLoop();
+    return ui::win32::RunMessageLoop();
 }
 
 }  // namespace
 
-void RunEndPrograms() {
-    TorvaRuntime& rt = Torva();
+void RunEndPrograms(TorvaRuntime& rt) {
     ErrorLocation here(rt.error, 701);
     EntryRunnerHooks hooks;
-    hooks.reportFailure = ReportLaunchFailure;
+    hooks.reportFailure = [&rt](int16_t code, const std::string& message, const std::string& detail) {
+        rt.ReportLaunchFailure(code, message, detail);
+    };
     hooks.betweenChecks = PumpSevenTimes;
     hooks.settle = WaitUntilStarted;
     RunProgramEntries(EntryKind::End, rt.definition->endPrograms, rt.programFolder, *rt.os.processes, hooks);
@@ -215,7 +192,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     const HRESULT ole = OleInitialize(nullptr);
-    const int code = GuardedHandler([&] { return Run(instance); });
+    // The program's one state, made here and passed to everything that needs it.
+    TorvaRuntime runtime;
+    const int code = torva::ui::win32::Guarded(runtime, 0, [&] { return Run(runtime, instance); });
     if (SUCCEEDED(ole)) OleUninitialize();
     return code;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // TORVABS: the runtime's program-wide state and its shared procedures (start-up, the fatal-error
-// report, start and end programs). One instance per process, reached through Torva().
+// report, start and end programs). One instance per process, made by the entry and passed on.
 
 #include <windows.h>
 
@@ -10,13 +10,14 @@
 #include <string>
 
 #include "common/error_state.h"
+#include "definition/menu_definition.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/win32/unique_handle.h"
 #include "runtime/close_logic.h"
-#include "definition/menu_definition.h"
+#include "ui/win32/fatal_guard.h"
 
 namespace torva::runtime::win32 {
 
@@ -33,7 +34,7 @@ inline constexpr int kKeyMarkCount = 24;
 inline constexpr int kTrayIconShown = 0;
 inline constexpr int kTrayIconHidden = 1;
 
-struct TorvaRuntime {
+struct TorvaRuntime final : ui::win32::FatalReport {
     PlatformServices os;
     // The definition in use; large, so it lives on the heap for the whole run.
     std::unique_ptr<definition::MenuDefinition> definition = std::make_unique<definition::MenuDefinition>();
@@ -52,23 +53,22 @@ struct TorvaRuntime {
     std::array<torva::win32::UniqueIcon, 2> trayIcons;
     CloseReason closeReason = CloseReason::User;
     HINSTANCE instance = nullptr;
-    // The version dialog while it is open, and the menu window it locks.
-    HWND versionDialog = nullptr;
-    HWND versionOwner = nullptr;
+    // The menu window once it exists: the owner of the reports, and the tray entry to remove.
+    HWND menuWindow = nullptr;
 
     const definition::DefinitionOptions& options() const { return definition->options; }
+
+    // The fatal-error report: below 500 the message and detail of the error state, otherwise the
+    // generic lines; then "ErrorNo = code : number". Critical icon, title "TORVA".
+    void ShowErrorReport(int runErrorNumber, HWND owner = nullptr) const;
+    // A launch failure: sets the code and texts, shows the report, and the program goes on.
+    void ReportLaunchFailure(int16_t code, const std::string& message, const std::string& detail);
+    // An unexpected failure: the report, then the program ends.
+    void ReportFatal(int runErrorNumber) noexcept override;
 };
 
-TorvaRuntime& Torva();
-
-// The fatal-error report: below 500 the message and detail of the error state, otherwise the
-// generic lines; then "ErrorNo = code : number". Critical icon, title "TORVA".
-void ShowErrorReport(int runErrorNumber, HWND owner = nullptr);
-// A launch failure: sets the code and texts, shows the report, and the program goes on.
-void ReportLaunchFailure(int16_t code, const std::string& message, const std::string& detail);
-
 // Runs the end programs (error code 701), waiting for waited ones while pumping messages.
-void RunEndPrograms();
+void RunEndPrograms(TorvaRuntime& rt);
 
 // Values of the position store and of the instance record.
 inline constexpr const char* kIniFileName = "\\Torva.ini";

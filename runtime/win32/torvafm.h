@@ -28,6 +28,9 @@
 #include "menuview/win32/icon_images.h"
 #include "menuview/win32/page_renderer.h"
 #include "runtime/close_logic.h"
+#include "runtime/win32/torvafm_cmd_click.h"
+#include "runtime/win32/tvverfm.h"
+#include "ui/win32/window.h"
 
 namespace torva::runtime::win32 {
 
@@ -48,14 +51,27 @@ inline constexpr int kTitleControlIdBase = 1100;   // Label1(i) has id 1100 + i
 inline constexpr int kTitleTipControlId = 1200;    // LabelDUMMY (mode 7)
 inline constexpr wchar_t kMenuWindowClass[] = L"TORVAFM";
 
-class MenuWindow {
+struct TorvaRuntime;
+
+// The hidden owner of the menu window: without the app-window bit the menu has no taskbar button.
+class MenuOwner : public ui::win32::Window {
   public:
+    using Window::Window;
+    bool Open();
+};
+
+class MenuWindow : public ui::win32::Window {
+  public:
+    explicit MenuWindow(TorvaRuntime& rt);
+    ~MenuWindow() override;
+
+    // Button activation, the timed starts and the mailslot behind the window; before Create.
+    void Attach(MenuEvents& events) { events_ = &events; }
     // Window initialisation and load: layout, placement (draws page 1), system menu, the
     // activation part's load step. The window is created hidden; Show() shows it.
     bool Create(HINSTANCE instance);
     void Show();
 
-    HWND Handle() const { return hwnd_; }
     int CurrentPage() const { return currentPage_; }
     void ShowPage(int page);
     void Redraw() { DrawPage(); }
@@ -83,9 +99,9 @@ class MenuWindow {
 
     const MenuLayout& Layout() const { return layout_; }
 
-    // Window procedures (also used by the control class).
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     struct ButtonState {
@@ -100,9 +116,6 @@ class MenuWindow {
         HWND hwnd = nullptr;
         Canvas image;
     };
-
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Layout (torvafm_layout.cpp)
     void ApplyLayout();
@@ -138,8 +151,10 @@ class MenuWindow {
     // Closing (torvafm_window.cpp)
     bool OnClose();
 
-    HWND hwnd_ = nullptr;
-    HWND owner_ = nullptr;  // hidden owner: without the app-window bit the menu has no taskbar button
+    TorvaRuntime& rt_;
+    MenuEvents* events_ = nullptr;
+    MenuOwner owner_;
+    VersionBox versionBox_;
     HWND tooltip_ = nullptr;
     HINSTANCE instance_ = nullptr;
     MenuLayout layout_;
@@ -163,8 +178,5 @@ class MenuWindow {
     Canvas window_;  // its background with the button frames, selection and pressed edges: what is painted
     std::map<UINT_PTR, std::function<void()>> timers_;
 };
-
-// The one menu window of the process.
-MenuWindow& TORVAFM();
 
 }  // namespace torva::runtime::win32

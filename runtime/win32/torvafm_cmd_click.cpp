@@ -25,77 +25,70 @@ UINT_PTR TimerId(activation::TimedKind kind, int n) {
            static_cast<UINT_PTR>(n);
 }
 
+}  // namespace
+
+ActivationRuntime::ActivationRuntime(TorvaRuntime& rt, MenuWindow& window)
+    : rt_(rt),
+      window_(window),
+      host_(rt, window, state_),
+      services_{*rt.os.processes, *rt.os.files, registry_,        power_, mailslots_,
+                *rt.os.system,    rt.error,     rt.programFolder, true},
+      handler_(*rt.definition, state_, services_, host_) {}
+
 // ATimer (902) and TTimer (903): one tick of entry n.
-void TimedStartTick(activation::TimedKind kind, int n) {
-    ErrorLocation location(Torva().error, kind == activation::TimedKind::Elapsed
-                                              ? activation::kElapsedTimerErrorCode
-                                              : activation::kClockTimerErrorCode);
-    ActivationRuntime& act = Activation();
-    const auto fire = act.timedStarts.Tick(kind, n);
+void ActivationRuntime::TimedStartTick(activation::TimedKind kind, int n) {
+    ErrorLocation location(rt_.error, kind == activation::TimedKind::Elapsed
+                                          ? activation::kElapsedTimerErrorCode
+                                          : activation::kClockTimerErrorCode);
+    const auto fire = timedStarts_.Tick(kind, n);
     if (!fire) return;
     // Off before the press: a password prompt runs a modal loop in which this timer would tick on.
-    TORVAFM().KillTimer(TimerId(kind, n));
-    act.state.remotePress.Set(fire->page);
+    window_.KillTimer(TimerId(kind, n));
+    state_.remotePress.Set(fire->page);
     TORVAFM_CMD_Click(fire->button);
 }
 
 // Timer3 (904): at most one message per tick; the others wait in the slot.
-void MailslotTick() {
-    ErrorLocation location(Torva().error, activation::kMailslotPollErrorCode);
-    ActivationRuntime& act = Activation();
-    if (!act.mailslot) return;
-    const auto message = activation::ReadNextMailslotMessage(*act.mailslot);
+void ActivationRuntime::MailslotTick() {
+    ErrorLocation location(rt_.error, activation::kMailslotPollErrorCode);
+    if (!mailslot_) return;
+    const auto message = activation::ReadNextMailslotMessage(*mailslot_);
     if (!message) return;
-    activation::HandleMailslotMessage(*message, act.state, *Torva().os.processes, Torva().programFolder,
-                                      [](int button) { TORVAFM_CMD_Click(button); });
+    activation::HandleMailslotMessage(*message, state_, *rt_.os.processes, rt_.programFolder,
+                                      [this](int button) { TORVAFM_CMD_Click(button); });
 }
 
-}  // namespace
-
-ActivationRuntime::ActivationRuntime()
-    : host(TORVAFM(), state),
-      services{*Torva().os.processes, *Torva().os.files,     registry, power, mailslots, *Torva().os.system,
-               Torva().error,         Torva().programFolder, true},
-      handler(*Torva().definition, state, services, host) {}
-
-ActivationRuntime& Activation() {
-    static ActivationRuntime runtime;
-    return runtime;
+void ActivationRuntime::TORVAFM_CMD_Click(int index) {
+    handler_.Activate(index);
 }
 
-void TORVAFM_CMD_Click(int index) {
-    Activation().handler.Activate(index);
-}
+void ActivationRuntime::TORVAFM_OnLoad() {
+    state_.running.Clear();
 
-void TORVAFM_OnLoad() {
-    ActivationRuntime& act = Activation();
-    MenuWindow& window = TORVAFM();
-    act.state.running.Clear();
-
-    act.timedStarts.Arm(*Torva().definition, MinutesNow());
+    timedStarts_.Arm(*rt_.definition, MinutesNow());
     for (const auto kind : {activation::TimedKind::Elapsed, activation::TimedKind::Clock}) {
         for (int n = 1; n <= 2; ++n) {
-            if (!act.timedStarts.Armed(kind, n)) continue;
-            window.SetTimer(TimerId(kind, n), activation::kTimedStartIntervalMs,
-                            [kind, n] { TimedStartTick(kind, n); });
+            if (!timedStarts_.Armed(kind, n)) continue;
+            window_.SetTimer(TimerId(kind, n), activation::kTimedStartIntervalMs,
+                             [this, kind, n] { TimedStartTick(kind, n); });
         }
     }
 
-    if (Torva().options().remoteControl) {
+    if (rt_.options().remoteControl) {
         // Another menu on this machine may own the name: remote control is then silently off.
-        platform::MailslotOpen open = act.mailslots.Create(std::string(activation::kMailslotName));
-        act.mailslot = std::move(open.receiver);
-        if (act.mailslot)
-            window.SetTimer(kMailslotTimerId, activation::kMailslotPollIntervalMs, MailslotTick);
+        platform::MailslotOpen open = mailslots_.Create(std::string(activation::kMailslotName));
+        mailslot_ = std::move(open.receiver);
+        if (mailslot_)
+            window_.SetTimer(kMailslotTimerId, activation::kMailslotPollIntervalMs,
+                             [this] { MailslotTick(); });
     }
 }
 
-void TORVAFM_OnClosing() {
-    ActivationRuntime& act = Activation();
-    if (!act.mailslot) return;
+void ActivationRuntime::TORVAFM_OnClosing() {
+    if (!mailslot_) return;
     // Also when the close is then refused: the slot is not opened again.
-    TORVAFM().KillTimer(kMailslotTimerId);
-    act.mailslot.reset();
+    window_.KillTimer(kMailslotTimerId);
+    mailslot_.reset();
 }
 
 }  // namespace torva::runtime::win32

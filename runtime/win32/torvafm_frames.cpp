@@ -9,18 +9,18 @@ namespace torva::runtime::win32 {
 
 void MenuWindow::ComposeButton(int n) {
     if (n < 1 || n > layout_.buttonCount) return;
-    ErrorLocation here(Torva().error, 986);
+    ErrorLocation here(rt_.error, 986);
     ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
     const menuview::win32::SlotImage& slot = page_.slots[static_cast<std::size_t>(n - 1)];
     if (!slot.face) return;
     // The caption's dotted rectangle shows on the focused button (caption modes only).
-    const bool focused = n == lastFocused_ && (GetFocus() == b.hwnd || !IsWindowEnabled(hwnd_));
+    const bool focused = n == lastFocused_ && (GetFocus() == b.hwnd || !IsWindowEnabled(Handle()));
     menuview::win32::ComposeSlot(slot, b.pressed, focused, b.image);
     InvalidateRect(b.hwnd, nullptr, FALSE);
 }
 
 void MenuWindow::ComposeWindow() {
-    ErrorLocation here(Torva().error, 987);
+    ErrorLocation here(rt_.error, 987);
     menuview::win32::PageLook look;
     look.selectedButton = lastFocused_;
     for (int n = 1; n <= layout_.buttonCount; ++n) {
@@ -31,7 +31,7 @@ void MenuWindow::ComposeWindow() {
         look.pressed[static_cast<std::size_t>(n - 1)] = b.pressed;
     }
     menuview::win32::ComposeWindow(page_, layout_, look, window_);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
     if (titleTip_) InvalidateRect(titleTip_, nullptr, FALSE);
 }
 

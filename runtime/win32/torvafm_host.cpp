@@ -26,7 +26,7 @@ void TorvaWindowHost::SetClickState(int button, menuview::ClickState state) {
 }
 
 bool TorvaWindowHost::AskPassword(const std::string& password, const std::string& guide) {
-    return AskButtonPassword(window_.Handle(), password, guide);
+    return AskButtonPassword(rt_, window_.Handle(), password, guide);
 }
 
 bool TorvaWindowHost::Confirm(const std::string& text) {
@@ -35,7 +35,7 @@ bool TorvaWindowHost::Confirm(const std::string& text) {
 }
 
 std::optional<std::string> TorvaWindowHost::AskText(const std::string& prompt) {
-    return AskInputText(window_.Handle(), prompt);
+    return AskInputText(rt_, window_.Handle(), prompt);
 }
 
 void TorvaWindowHost::ShowCritical(const std::string& text) {
@@ -43,7 +43,7 @@ void TorvaWindowHost::ShowCritical(const std::string& text) {
 }
 
 void TorvaWindowHost::ReportFailure(int16_t code, const std::string& message, const std::string& detail) {
-    ReportLaunchFailure(code, message, detail);
+    rt_.ReportLaunchFailure(code, message, detail);
 }
 
 void TorvaWindowHost::LockMenu() {
@@ -67,7 +67,7 @@ bool TorvaWindowHost::IsForeground() const {
 
 void TorvaWindowHost::StartRunningTimer() {
     window_.SetTimer(kRunningTimerId, activation::kRunningPollIntervalMs, [this] {
-        TorvaRuntime& rt = Torva();
+        TorvaRuntime& rt = rt_;
         ErrorLocation here(rt.error, activation::kRunningPollErrorCode);
         activation::PollRunningList(*rt.definition, state_, *rt.os.processes, *this);
     });
@@ -78,7 +78,7 @@ void TorvaWindowHost::StopRunningTimer() {
 
 void TorvaWindowHost::StartDocumentTimer() {
     window_.SetTimer(kDocumentTimerId, activation::kDocumentPollIntervalMs, [this] {
-        TorvaRuntime& rt = Torva();
+        TorvaRuntime& rt = rt_;
         ErrorLocation here(rt.error, activation::kDocumentPollErrorCode);
         activation::PollDocumentWait(*rt.definition, state_, *rt.os.processes, *this);
     });
@@ -95,7 +95,7 @@ void TorvaWindowHost::BringForward(platform::WindowId window) {
 }
 
 void TorvaWindowHost::RunEndPrograms() {
-    win32::RunEndPrograms();
+    win32::RunEndPrograms(rt_);
 }
 void TorvaWindowHost::CloseAfterAction() {
     window_.Close(CloseReason::EndProgramsRun);

@@ -9,14 +9,15 @@
 namespace torva::runtime::win32 {
 
 class MenuWindow;
+struct TorvaRuntime;
 
 inline constexpr UINT_PTR kRunningTimerId = 1;   // Timer1
 inline constexpr UINT_PTR kDocumentTimerId = 2;  // Timer2
 
 class TorvaWindowHost : public activation::MenuWindowHost {
   public:
-    TorvaWindowHost(MenuWindow& window, activation::ActivationState& state)
-        : window_(window), state_(state) {}
+    TorvaWindowHost(TorvaRuntime& rt, MenuWindow& window, activation::ActivationState& state)
+        : rt_(rt), window_(window), state_(state) {}
 
     std::uint64_t WindowHandle() const override;
     int CurrentPage() const override;
@@ -43,6 +44,7 @@ class TorvaWindowHost : public activation::MenuWindowHost {
     void StartScreenSaverCommand() override;
 
   private:
+    TorvaRuntime& rt_;
     MenuWindow& window_;
     activation::ActivationState& state_;
 };

@@ -1,11 +1,11 @@
 // Focus, keyboard and mouse on the menu window and its buttons.
 #include "common/error_state.h"
 #include "runtime/navigation.h"
-#include "runtime/win32/fatal_guard.h"
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
 #include "runtime/win32/torvafm_cmd_click.h"
 #include "runtime/win32/win_api.h"
+#include "ui/win32/message_pump.h"
 
 namespace torva::runtime::win32 {
 
@@ -13,18 +13,6 @@ namespace {
 
 bool KeyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
-}
-
-void RunPendingMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
 }
 
 }  // namespace
@@ -46,7 +34,7 @@ void MenuWindow::FocusButton(int n) {
 }
 
 void MenuWindow::OnButtonFocus(int n) {
-    ErrorLocation here(Torva().error, 941);
+    ErrorLocation here(rt_.error, 941);
     if (n != lastFocused_) {
         const int previous = lastFocused_;
         lastFocused_ = n;
@@ -57,21 +45,21 @@ void MenuWindow::OnButtonFocus(int n) {
 }
 
 void MenuWindow::OnButtonBlur(int n) {
-    ErrorLocation here(Torva().error, 942);
+    ErrorLocation here(rt_.error, 942);
     // While the menu is locked the focus rectangle stays, as does the frame.
-    if (IsWindowEnabled(hwnd_)) ComposeButton(n);
+    if (IsWindowEnabled(Handle())) ComposeButton(n);
 }
 
 bool MenuWindow::OnWindowKey(UINT key) {
-    TorvaRuntime& rt = Torva();
+    TorvaRuntime& rt = rt_;
     if (key >= VK_F1 && key <= VK_F12) {
         if (KeyDown(VK_CONTROL) || KeyDown(VK_MENU)) return false;
         const int n = static_cast<int>(key - VK_F1) + 1 + (KeyDown(VK_SHIFT) ? 12 : 0);
         if (n <= layout_.buttonCount && rt.definition->Page(currentPage_).Button(n).pfKey &&
-            IsWindowEnabled(hwnd_)) {
+            IsWindowEnabled(Handle())) {
             FocusButton(n);
-            RunPendingMessages();
-            TORVAFM_CMD_Click(n);
+            (void)ui::win32::PumpPending();
+            events_->TORVAFM_CMD_Click(n);
         }
         return true;
     }
@@ -88,7 +76,7 @@ bool MenuWindow::OnWindowKey(UINT key) {
 void MenuWindow::OnButtonKey(int n, UINT key) {
     switch (key) {
         case VK_RETURN:
-            TORVAFM_CMD_Click(n);
+            events_->TORVAFM_CMD_Click(n);
             return;
         case VK_LEFT:
         case VK_RIGHT:
@@ -115,11 +103,11 @@ void MenuWindow::ApplyPressLook(int n, PressLook look) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ComposeButton(n);
     ComposeWindow();
-    UpdateWindow(hwnd_);
+    UpdateWindow(Handle());
 }
 
 void MenuWindow::OnMouseDown(int n, bool left) {
-    ErrorLocation here(Torva().error, 943);
+    ErrorLocation here(rt_.error, 943);
     ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
     SetCapture(b.hwnd);
     const PressStep step = b.press.MouseDown(left);
@@ -128,7 +116,7 @@ void MenuWindow::OnMouseDown(int n, bool left) {
 }
 
 void MenuWindow::OnMouseMove(int n, int x, int y, bool leftHeld) {
-    ErrorLocation here(Torva().error, 944);
+    ErrorLocation here(rt_.error, 944);
     ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
     if (b.press.state() == ClickState::Idle) return;
     const PixelRect& r = layout_.buttons[static_cast<std::size_t>(n - 1)];
@@ -138,22 +126,16 @@ void MenuWindow::OnMouseMove(int n, int x, int y, bool leftHeld) {
 }
 
 void MenuWindow::OnMouseUp(int n) {
-    ErrorLocation here(Torva().error, 945);
+    ErrorLocation here(rt_.error, 945);
     ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
     if (GetCapture() == b.hwnd) ReleaseCapture();
     const PressStep step = b.press.MouseUp();
     ApplyPressLook(n, step.look);
-    if (step.state == ClickState::LeftPressed || step.state == ClickState::OtherPressed) TORVAFM_CMD_Click(n);
+    if (step.state == ClickState::LeftPressed || step.state == ClickState::OtherPressed)
+        events_->TORVAFM_CMD_Click(n);
 }
 
-LRESULT CALLBACK MenuWindow::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    MenuWindow& self = TORVAFM();
-    if (self.hwnd_ == nullptr || GetParent(hwnd) != self.hwnd_)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    return GuardedHandler([&] { return self.HandleControl(hwnd, message, wParam, lParam); });
-}
-
-LRESULT MenuWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MenuWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const int n = ButtonOf(control);
     switch (message) {
         case WM_PAINT: {

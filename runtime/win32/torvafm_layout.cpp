@@ -21,8 +21,8 @@ void MenuWindow::ReadScreenSize() {
 }
 
 void MenuWindow::ApplyLayout() {
-    const LONG style = static_cast<LONG>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
-    const LONG exStyle = static_cast<LONG>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    const LONG style = static_cast<LONG>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+    const LONG exStyle = static_cast<LONG>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE));
     if (layout_.sizing == WindowSizing::Maximised) {
         // The full-screen layout is arranged on the screen size; the window is maximised on show.
         clientWidth_ = screenWidthPx_;
@@ -36,9 +36,9 @@ void MenuWindow::ApplyLayout() {
             width = r.right - r.left;
             height = r.bottom - r.top;
         }
-        SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         RECT client{};
-        GetClientRect(hwnd_, &client);
+        GetClientRect(Handle(), &client);
         clientWidth_ = client.right;
         clientHeight_ = client.bottom;
         if (layout_.sizing == WindowSizing::Client) {
@@ -52,13 +52,13 @@ void MenuWindow::ApplyLayout() {
 void MenuWindow::CreateControls() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance_, nullptr);
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
     auto addTool = [&](HWND control) {
         TTTOOLINFOW info{};
         info.cbSize = TTTOOLINFOW_V2_SIZE;
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = hwnd_;
+        info.hwnd = Handle();
         info.uId = reinterpret_cast<UINT_PTR>(control);
         info.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
@@ -67,7 +67,7 @@ void MenuWindow::CreateControls() {
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
         if (visible) style |= WS_VISIBLE;
         if (tabStop) style |= WS_TABSTOP;
-        return CreateWindowExW(0, ControlClassName(), L"", style, r.left, r.top, r.width, r.height, hwnd_,
+        return CreateWindowExW(0, ControlClassName(), L"", style, r.left, r.top, r.width, r.height, Handle(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     };
     for (int i = 0; i < 2; ++i) {
@@ -90,10 +90,10 @@ void MenuWindow::CreateControls() {
 }
 
 void MenuWindow::PlaceWindow() {
-    TorvaRuntime& rt = Torva();
+    TorvaRuntime& rt = rt_;
     ErrorLocation here(rt.error, 801);
     RECT outer{};
-    GetWindowRect(hwnd_, &outer);
+    GetWindowRect(Handle(), &outer);
     PlacementInput in;
     in.mode = layout_.mode;
     in.screenWidthTwips = screenWidthPx_ * twipsPerPixelX_;
@@ -104,13 +104,13 @@ void MenuWindow::PlaceWindow() {
     in.savedLeft = rt.savedLeft;
     in.savedTop = rt.savedTop;
     if (const auto at = runtime::PlaceWindow(in)) {
-        SetWindowPos(hwnd_, nullptr, at->left / twipsPerPixelX_, at->top / twipsPerPixelY_, 0, 0,
+        SetWindowPos(Handle(), nullptr, at->left / twipsPerPixelX_, at->top / twipsPerPixelY_, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     currentPage_ = 1;
     if (rt.options().dupCheck) {
         DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd_, &pid);
+        GetWindowThreadProcessId(Handle(), &pid);
         rt.os.settings->Save(kSettingsApp, kSettingsSection, kSettingsInstanceKey, std::to_string(pid));
     }
     DrawPage();

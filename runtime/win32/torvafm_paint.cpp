@@ -7,46 +7,29 @@
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
 #include "runtime/win32/win_api.h"
+#include "ui/win32/message_pump.h"
 
 namespace torva::runtime::win32 {
 
 using torva::win32::Wide;
 
-namespace {
-
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(msg.wParam));
-                return;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-}  // namespace
-
 void MenuWindow::DrawPage() {
-    TorvaRuntime& rt = Torva();
+    TorvaRuntime& rt = rt_;
     ErrorLocation here(rt.error, 998);
     const definition::MenuPage& page = rt.definition->Page(currentPage_);
 
     EntryRunnerHooks hooks;
-    hooks.reportFailure = ReportLaunchFailure;
-    hooks.betweenChecks = [] { PumpFor(500); };
+    hooks.reportFailure = [this](int16_t code, const std::string& message, const std::string& detail) {
+        rt_.ReportLaunchFailure(code, message, detail);
+    };
+    hooks.betweenChecks = [] { (void)ui::win32::PumpFor(500); };
     hooks.settle = WaitUntilStarted;
     RunProgramEntries(EntryKind::PageStart, page.pageStarts, rt.programFolder, *rt.os.processes, hooks);
     RenderPage();
 }
 
 void MenuWindow::RenderPage() {
-    TorvaRuntime& rt = Torva();
+    TorvaRuntime& rt = rt_;
     ErrorLocation here(rt.error, 998);
     menuview::win32::ViewOptions options;
     options.kind = menuview::WindowKind::Runtime;
@@ -59,12 +42,12 @@ void MenuWindow::RenderPage() {
     options.noFunctionKeys = rt.options().noFunctionKeys;
     options.keyMark = [&rt](int button) { return rt.keyMarks[static_cast<std::size_t>(button - 1)].get(); };
     page_ = renderer_.Render(*rt.definition, currentPage_, layout_, options);
-    SetWindowTextW(hwnd_, Wide(page_.caption).c_str());
+    SetWindowTextW(Handle(), Wide(page_.caption).c_str());
     ShowTitles();
     for (int i = 1; i <= layout_.buttonCount; ++i) ComposeButton(i);
     ComposeWindow();
     UpdateTooltips();
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MenuWindow::ShowTitles() {
@@ -85,7 +68,7 @@ void MenuWindow::UpdateTooltips() {
         std::wstring wide = Wide(text);
         TTTOOLINFOW info{};
         info.cbSize = TTTOOLINFOW_V2_SIZE;
-        info.hwnd = hwnd_;
+        info.hwnd = Handle();
         info.uId = reinterpret_cast<UINT_PTR>(control);
         info.lpszText = wide.data();
         SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));

@@ -9,9 +9,11 @@
 
 namespace torva::runtime::win32 {
 
+struct TorvaRuntime;
+
 // True when the user entered the button's password; false when cancelled.
-bool AskButtonPassword(HWND owner, const std::string& password, const std::string& guide);
+bool AskButtonPassword(TorvaRuntime& rt, HWND owner, const std::string& password, const std::string& guide);
 // The text entered, nothing when cancelled.
-std::optional<std::string> AskInputText(HWND owner, const std::string& prompt);
+std::optional<std::string> AskInputText(TorvaRuntime& rt, HWND owner, const std::string& prompt);
 
 }  // namespace torva::runtime::win32

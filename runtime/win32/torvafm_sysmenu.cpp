@@ -2,8 +2,8 @@
 #include "common/error_state.h"
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
-#include "runtime/win32/tvverfm.h"
 #include "runtime/win32/win_api.h"
+#include "ui/win32/tray.h"
 
 namespace torva::runtime::win32 {
 
@@ -11,12 +11,12 @@ namespace {
 constexpr UINT kCmdEditor = 1010;
 constexpr UINT kCmdVersion = 1020;
 constexpr UINT kCmdProgramClose = 1090;
-constexpr UINT kCmdTray = 1100;
+constexpr UINT kCmdTray = ui::win32::kTrayIconId;
 }  // namespace
 
 void MenuWindow::BuildSystemMenu() {
-    TorvaRuntime& rt = Torva();
-    HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    TorvaRuntime& rt = rt_;
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
     const bool editorPresent = rt.os.files->Exists(rt.programFolder + "\\Tvsetup.exe");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING | (editorPresent ? 0u : MF_GRAYED), kCmdEditor, L"ﾒﾆｭｰの編集(&E)");
@@ -28,34 +28,34 @@ void MenuWindow::BuildSystemMenu() {
     // The close entry stays visible but greyed, which also greys the caption's close box.
     AppendMenuW(menu, MF_STRING | MF_GRAYED, SC_CLOSE, L"閉じる(&C)               Alt+F4");
     if (layout_.mode != 7 && layout_.mode != 9) {
-        SetWindowLongPtrW(hwnd_, GWL_STYLE,
-                          GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_MINIMIZEBOX));
-        SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+        SetWindowLongPtrW(Handle(), GWL_STYLE,
+                          GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_MINIMIZEBOX));
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
 }
 
 bool MenuWindow::OnSystemCommand(WPARAM command, LPARAM lParam) {
-    TorvaRuntime& rt = Torva();
+    TorvaRuntime& rt = rt_;
     switch (command) {
         case kCmdEditor: {
             const std::string line = rt.programFolder + "\\Tvsetup.exe \"" + rt.definitionPath + "|TORVA\"";
             if (!rt.os.processes->Start(line)) {
                 // Without the editor the user would lose the menu for nothing: it stays open.
-                ReportLaunchFailure(20, "コマンドの起動に失敗しました。", line);
+                rt_.ReportLaunchFailure(20, "コマンドの起動に失敗しました。", line);
                 return true;
             }
             Close(CloseReason::EndProgramsRun);
             return true;
         }
         case kCmdVersion:
-            ShowVersionDialog(instance_, hwnd_);
+            versionBox_.Show(Handle());
             return true;
         case kCmdProgramClose:
             Close(CloseReason::ProgramCommand);
             return true;
         case kCmdTray:
-            if (lParam == WM_LBUTTONDOWN && !IsWindowVisible(hwnd_)) ShowFromTray();
+            if (lParam == WM_LBUTTONDOWN && !IsWindowVisible(Handle())) ShowFromTray();
             return true;
         default:
             break;

@@ -1,28 +1,15 @@
-// The task-tray icon of [TSKI]: its mouse events come back as system command 1100.
+// The task-tray icon of [TSKI]: its mouse events come back as the system command of the tray id.
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
 #include "runtime/win32/win_api.h"
+#include "ui/win32/tray.h"
 
 namespace torva::runtime::win32 {
 
 namespace {
 
-constexpr UINT kTrayIconId = 1100;
-
-NOTIFYICONDATAW TrayRecord(HWND hwnd, UINT flags, HICON icon) {
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = hwnd;
-    data.uID = kTrayIconId;
-    data.uFlags = flags;
-    data.uCallbackMessage = WM_SYSCOMMAND;
-    data.hIcon = icon;
-    lstrcpynW(data.szTip, L"Torva", 64);
-    return data;
-}
-
-HICON TrayIcon(int which) {
-    HICON icon = Torva().trayIcons[static_cast<std::size_t>(which)].get();
+HICON TrayIcon(const TorvaRuntime& rt, int which) {
+    HICON icon = rt.trayIcons[static_cast<std::size_t>(which)].get();
     // A program file without its tray artwork still gets a usable tray entry.
     return icon ? icon : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
 }
@@ -30,19 +17,16 @@ HICON TrayIcon(int which) {
 }  // namespace
 
 void MenuWindow::AddTrayIcon() {
-    NOTIFYICONDATAW data = TrayRecord(hwnd_, NIF_MESSAGE | NIF_ICON | NIF_TIP, TrayIcon(kTrayIconShown));
-    trayAdded_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
-    SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    trayAdded_ = ui::win32::AddTrayIcon(Handle(), TrayIcon(rt_, kTrayIconShown), L"Torva");
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
 }
 
 void MenuWindow::SwitchTrayIcon(int which) {
-    NOTIFYICONDATAW data = TrayRecord(hwnd_, NIF_ICON, TrayIcon(which));
-    Shell_NotifyIconW(NIM_MODIFY, &data);
+    ui::win32::ChangeTrayIcon(Handle(), TrayIcon(rt_, which));
 }
 
 void MenuWindow::DeleteTrayIcon() {
-    NOTIFYICONDATAW data = TrayRecord(hwnd_, NIF_MESSAGE | NIF_ICON | NIF_TIP, TrayIcon(kTrayIconShown));
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    ui::win32::RemoveTrayIcon(Handle());
     trayAdded_ = false;
 }
 

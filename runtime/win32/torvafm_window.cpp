@@ -1,7 +1,6 @@
 // The menu window's class, creation, message dispatch, timers, locking and closing.
 #include "common/error_state.h"
 #include "runtime/placement.h"
-#include "runtime/win32/fatal_guard.h"
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
 #include "runtime/win32/torvafm_cmd_click.h"
@@ -14,73 +13,52 @@ namespace {
 constexpr wchar_t kOwnerClass[] = L"TORVAOWNER";
 constexpr wchar_t kControlClass[] = L"TORVAPICT";
 
-LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-bool RegisterClasses(HINSTANCE instance) {
-    WNDCLASSEXW owner{};
-    owner.cbSize = sizeof(owner);
-    owner.lpfnWndProc = OwnerProc;
-    owner.hInstance = instance;
-    owner.lpszClassName = kOwnerClass;
-
-    WNDCLASSEXW menu{};
-    menu.cbSize = sizeof(menu);
-    menu.lpfnWndProc = MenuWindow::WindowProc;
-    menu.hInstance = instance;
-    menu.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    menu.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
-    menu.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    menu.lpszClassName = kMenuWindowClass;
-
-    WNDCLASSEXW control{};
-    control.cbSize = sizeof(control);
-    control.lpfnWndProc = MenuWindow::ControlProc;
-    control.hInstance = instance;
-    control.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    control.lpszClassName = kControlClass;
-
-    return RegisterClassExW(&owner) && RegisterClassExW(&menu) && RegisterClassExW(&control);
-}
-
 }  // namespace
-
-MenuWindow& TORVAFM() {
-    static MenuWindow window;
-    return window;
-}
 
 const wchar_t* ControlClassName() {
     return kControlClass;
 }
 
+bool MenuOwner::Open() {
+    return Create({kOwnerClass}, 0, L"Torva", WS_POPUP, 0, 0, 0, 0);
+}
+
+MenuWindow::MenuWindow(TorvaRuntime& rt) : Window(rt), rt_(rt), owner_(rt), versionBox_(rt, rt.error) {}
+
+MenuWindow::~MenuWindow() {
+    // While this object is whole: the window's last messages still reach it.
+    if (Handle()) DestroyWindow(Handle());
+    rt_.menuWindow = nullptr;
+}
+
 bool MenuWindow::Create(HINSTANCE instance) {
     instance_ = instance;
-    if (!RegisterClasses(instance)) return false;
-    owner_ =
-        CreateWindowExW(0, kOwnerClass, L"Torva", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    if (!RegisterControlClass(kControlClass) || !owner_.Open()) return false;
     ReadScreenSize();
-    layout_ = ComputeLayout(Torva().definition->displayMode, screenWidthPx_, screenHeightPx_,
-                            Torva().os.system->IsTallCaptionPlatform());
+    layout_ = ComputeLayout(rt_.definition->displayMode, screenWidthPx_, screenHeightPx_,
+                            rt_.os.system->IsTallCaptionPlatform());
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (layout_.minimiseBox) style |= WS_MINIMIZEBOX;
-    hwnd_ = CreateWindowExW(WS_EX_APPWINDOW, kMenuWindowClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
-                            100, owner_, nullptr, instance, this);
-    if (!hwnd_) return false;
+    const ui::win32::WindowClass menuClass{
+        kMenuWindowClass, LoadIconW(instance, MAKEINTRESOURCEW(1)),
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0))};
+    if (!Window::Create(menuClass, WS_EX_APPWINDOW, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                        owner_.Handle()))
+        return false;
+    rt_.menuWindow = Handle();
 
     // Window load (800): layout, placement with the first page, system menu, the activation part.
-    ErrorLocation load(Torva().error, 800);
+    ErrorLocation load(rt_.error, 800);
     ApplyLayout();
     PlaceWindow();
     BuildSystemMenu();
-    TORVAFM_OnLoad();
+    events_->TORVAFM_OnLoad();
     return true;
 }
 
 void MenuWindow::Show() {
-    ShowWindow(hwnd_, layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    SetForegroundWindow(hwnd_);
+    ShowWindow(Handle(), layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    SetForegroundWindow(Handle());
     FocusButton(lastFocused_ ? lastFocused_ : 1);
 }
 
@@ -91,37 +69,37 @@ void MenuWindow::ShowPage(int page) {
 }
 
 void MenuWindow::Lock() {
-    EnableWindow(hwnd_, FALSE);
+    EnableWindow(Handle(), FALSE);
 }
 void MenuWindow::Unlock() {
-    EnableWindow(hwnd_, TRUE);
+    EnableWindow(Handle(), TRUE);
 }
 bool MenuWindow::IsLocked() const {
-    return !IsWindowEnabled(hwnd_);
+    return !IsWindowEnabled(Handle());
 }
 
 void MenuWindow::HideToTray() {
     // Without a tray entry to come back from (no notification area), hiding would lose the menu.
-    if (!Torva().options().trayIcon || !trayAdded_) {
-        ShowWindow(hwnd_, SW_MINIMIZE);
+    if (!rt_.options().trayIcon || !trayAdded_) {
+        ShowWindow(Handle(), SW_MINIMIZE);
         return;
     }
-    ShowWindow(hwnd_, SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
     hiddenInTray_ = true;
     SwitchTrayIcon(kTrayIconHidden);
 }
 
 void MenuWindow::ShowFromTray() {
-    if (!Torva().options().trayIcon || !trayAdded_) {
-        ShowWindow(hwnd_, layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_RESTORE);
-        SetForegroundWindow(hwnd_);
+    if (!rt_.options().trayIcon || !trayAdded_) {
+        ShowWindow(Handle(), layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_RESTORE);
+        SetForegroundWindow(Handle());
         return;
     }
-    SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
-    ShowWindow(hwnd_, layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_SHOW);
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    ShowWindow(Handle(), layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_SHOW);
     hiddenInTray_ = false;
     SwitchTrayIcon(kTrayIconShown);
-    SetForegroundWindow(hwnd_);
+    SetForegroundWindow(Handle());
 }
 
 ClickState MenuWindow::ClickStateOf(int button) const {
@@ -136,30 +114,30 @@ void MenuWindow::SetClickState(int button, ClickState state) {
 
 void MenuWindow::SetTimer(UINT_PTR id, UINT milliseconds, std::function<void()> handler) {
     timers_[id] = std::move(handler);
-    ::SetTimer(hwnd_, id, milliseconds, nullptr);
+    ::SetTimer(Handle(), id, milliseconds, nullptr);
 }
 
 void MenuWindow::KillTimer(UINT_PTR id) {
-    ::KillTimer(hwnd_, id);
+    ::KillTimer(Handle(), id);
     timers_.erase(id);
 }
 
 void MenuWindow::Close(CloseReason reason) {
-    Torva().closeReason = reason;
-    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    rt_.closeReason = reason;
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 bool MenuWindow::OnClose() {
-    TorvaRuntime& rt = Torva();
+    TorvaRuntime& rt = rt_;
     ErrorLocation here(rt.error, 809);
-    TORVAFM_OnClosing();
+    events_->TORVAFM_OnClosing();
     const CloseDecision decision = DecideClose(rt.closeReason, rt.options().noControlBox);
     if (decision.refuse) return false;
-    if (decision.runEndPrograms) RunEndPrograms();
-    const bool normal = !IsIconic(hwnd_) && !IsZoomed(hwnd_);
+    if (decision.runEndPrograms) RunEndPrograms(rt);
+    const bool normal = !IsIconic(Handle()) && !IsZoomed(Handle());
     if (ShouldSavePosition(rt.options().positionSave, normal)) {
         RECT r{};
-        GetWindowRect(hwnd_, &r);
+        GetWindowRect(Handle(), &r);
         const std::string ini = rt.programFolder + kIniFileName;
         rt.os.ini->WriteString(ini, kIniSection, "Xpos", std::to_string(r.left * twipsPerPixelX_));
         rt.os.ini->WriteString(ini, kIniSection, "Ypos", std::to_string(r.top * twipsPerPixelY_));
@@ -170,20 +148,13 @@ bool MenuWindow::OnClose() {
     return true;
 }
 
-LRESULT CALLBACK MenuWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    MenuWindow& self = TORVAFM();
-    if (message == WM_NCCREATE) self.hwnd_ = hwnd;
-    if (self.hwnd_ != hwnd) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return GuardedHandler([&] { return self.HandleMessage(message, wParam, lParam); });
-}
-
-LRESULT MenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MenuWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd_, &ps);
+            HDC dc = BeginPaint(Handle(), &ps);
             window_.CopyTo(dc, 0, 0);
-            EndPaint(hwnd_, &ps);
+            EndPaint(Handle(), &ps);
             return 0;
         }
         case WM_ERASEBKGND:
@@ -217,14 +188,14 @@ LRESULT MenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (closing_) return 0;
             closing_ = true;
             if (OnClose()) {
-                DestroyWindow(hwnd_);
+                DestroyWindow(Handle());
             } else {
                 closing_ = false;
-                Torva().closeReason = CloseReason::User;
+                rt_.closeReason = CloseReason::User;
             }
             return 0;
         case WM_DESTROY:
-            for (const auto& t : timers_) ::KillTimer(hwnd_, t.first);
+            for (const auto& t : timers_) ::KillTimer(Handle(), t.first);
             timers_.clear();
             PostQuitMessage(0);
             return 0;
@@ -240,7 +211,7 @@ LRESULT MenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(Handle(), message, wParam, lParam);
 }
 
 }  // namespace torva::runtime::win32

@@ -19,29 +19,28 @@ constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
 
 bool PasswordDialog::Ask(HWND owner) {
     cancelled_ = 1;
-    Run(owner, L"TORVA", kClientWidthTwips, kClientHeightTwips);
+    RunModal(owner, L"TORVA", kClientWidthTwips, kClientHeightTwips);
     return cancelled_ == 0;
 }
 
 void PasswordDialog::OnInit() {
-    ErrorLocation location(Torva().error, kOpenErrorCode);
+    ErrorLocation location(error_, kOpenErrorCode);
     cancelled_ = 1;
-    guideFont_ = MakeFont(kFontFace, 1125);
-    entryFont_ = MakeFont(kFontFace, 1200);
+    guideFont_ = Font(kFontFace, 1125);
+    entryFont_ = Font(kFontFace, 1200);
+    const ui::win32::ControlMaker controls = Controls();
 
     // Image1 lies behind everything; it is painted by OnPaintBackground, so it only has to exist.
-    AddControl(L"STATIC", L"", SS_OWNERDRAW | WS_DISABLED, kImageId, 0, 0, kClientWidthTwips,
-               kClientHeightTwips);
+    controls.Add(L"STATIC", L"", SS_OWNERDRAW | WS_DISABLED, kImageId,
+                 {0, 0, kClientWidthTwips, kClientHeightTwips});
     const std::string guide = guide_.empty() ? std::string(kPasswordPrompt) : guide_;
-    SetFont(
-        AddControl(L"STATIC", torva::win32::Wide(guide), SS_LEFT | SS_NOPREFIX, kGuideId, 60, 120, 3975, 255),
-        guideFont_);
-    HWND entry = AddControl(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_PASSWORD, kEntryId, 60,
-                            540, 3975, 375, WS_EX_CLIENTEDGE);
-    SetFont(entry, entryFont_);
+    controls.Add(L"STATIC", torva::win32::Wide(guide), SS_LEFT | SS_NOPREFIX, kGuideId, {60, 120, 3975, 255},
+                 guideFont_.get());
+    HWND entry = controls.Add(L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_PASSWORD, kEntryId,
+                              {60, 540, 3975, 375}, entryFont_.get(), WS_EX_CLIENTEDGE);
     SendMessageW(entry, EM_SETPASSWORDCHAR, L'*', 0);
-    AddControl(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 4140, 60, 1215, 375);
-    AddControl(L"BUTTON", L"ｷｬﾝｾﾙ", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, 4140, 540, 1215, 375);
+    controls.Add(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, {4140, 60, 1215, 375});
+    controls.Add(L"BUTTON", L"ｷｬﾝｾﾙ", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, {4140, 540, 1215, 375});
     // Behind every other control in the z-order, as a picture covering the form would be.
     SetWindowPos(Item(kImageId), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(Handle(), DM_SETDEFID, IDOK, 0);
@@ -50,7 +49,7 @@ void PasswordDialog::OnInit() {
 
 void PasswordDialog::OnCommand(int id, int) {
     if (id == IDOK) {
-        ErrorLocation location(Torva().error, kOkErrorCode);
+        ErrorLocation location(error_, kOkErrorCode);
         if (torva::win32::Narrow(ItemText(kEntryId)) == password_) {
             cancelled_ = 0;
             End(IDOK);
@@ -86,8 +85,8 @@ void PasswordDialog::OnPaintBackground(HDC dc, const RECT& client) {
     }
 }
 
-bool AskButtonPassword(HWND owner, const std::string& password, const std::string& guide) {
-    PasswordDialog dialog(password, guide);
+bool AskButtonPassword(TorvaRuntime& rt, HWND owner, const std::string& password, const std::string& guide) {
+    PasswordDialog dialog(rt, rt.error, password, guide);
     return dialog.Ask(owner);
 }
 

@@ -7,16 +7,18 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/win32/pixel_dialog.h"
+#include "common/error_state.h"
+#include "platform/win32/unique_handle.h"
+#include "ui/win32/dialog.h"
 
 namespace torva::runtime::win32 {
 
 inline constexpr const char* kPasswordPrompt = "パスワードを入力して下さい。";
 
-class PasswordDialog : public PixelDialog {
+class PasswordDialog : public ui::win32::Dialog {
   public:
-    PasswordDialog(std::string password, std::string guide)
-        : password_(std::move(password)), guide_(std::move(guide)) {}
+    PasswordDialog(ui::win32::FatalReport& report, ErrorState& error, std::string password, std::string guide)
+        : Dialog(report), error_(error), password_(std::move(password)), guide_(std::move(guide)) {}
 
     // Shows the dialog modally; true when the entry matched (the cancelled flag is 0).
     bool Ask(HWND owner);
@@ -34,6 +36,7 @@ class PasswordDialog : public PixelDialog {
     void OnPaintBackground(HDC dc, const RECT& client) override;
 
   private:
+    ErrorState& error_;
     std::string password_;
     std::string guide_;
     int16_t cancelled_ = 1;
