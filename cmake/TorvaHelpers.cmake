@@ -9,18 +9,21 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
 set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
 
-if(CMAKE_CROSSCOMPILING)
+# A Windows build is one whose programs run on Windows, whether it is made there or cross-compiled.
+if(WIN32)
     set(TORVA_WINDOWS ON)
     enable_language(RC)
     # Each program runs alone from its folder: no MinGW runtime DLLs beside it.
     add_link_options(-static -static-libgcc -static-libstdc++)
     add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-    # CTest runs Windows executables through this wrapper, which owns the Wine prefix of the build.
-    set(TORVA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-    configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
-                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                                    WORLD_READ WORLD_EXECUTE @ONLY)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+    if(NOT CMAKE_HOST_WIN32)
+        # CTest runs Windows executables through this wrapper, which owns the Wine prefix of the build.
+        set(TORVA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+        configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
+                       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                        WORLD_READ WORLD_EXECUTE @ONLY)
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+    endif()
 else()
     set(TORVA_WINDOWS OFF)
     if(TORVA_SANITIZE)

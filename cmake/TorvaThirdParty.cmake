@@ -1,7 +1,8 @@
-# Test and JSON libraries come from Debian packages. The cross build compiles GoogleTest from the
-# source that Debian ships, and uses the header-only JSON library through a private include folder
-# (adding /usr/include itself would drag Linux headers into the Windows build).
-if(CMAKE_CROSSCOMPILING)
+# Test, benchmark and JSON libraries. A Windows build on Linux has no Windows builds of them installed:
+# it compiles GoogleTest from the source that Debian ships, and uses the header-only JSON library
+# through a private include folder (adding /usr/include itself would drag Linux headers into the
+# Windows build). Every other build takes the installed packages (Debian's, or MSYS2's on Windows).
+if(TORVA_WINDOWS AND NOT CMAKE_HOST_WIN32)
     set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
@@ -15,7 +16,10 @@ if(CMAKE_CROSSCOMPILING)
 else()
     find_package(GTest REQUIRED)
     find_package(nlohmann_json REQUIRED)
-    find_package(benchmark QUIET)
     add_library(torva_json INTERFACE)
     target_link_libraries(torva_json INTERFACE nlohmann_json::nlohmann_json)
+endif()
+if(NOT TORVA_WINDOWS)
+    # The definition benchmark is part of the native build.
+    find_package(benchmark REQUIRED)
 endif()
