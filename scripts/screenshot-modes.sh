@@ -16,12 +16,14 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 source "$root/scripts/wine-env.sh"
 unset DISPLAY
 torva_ensure_display
+started_x="${TORVA_STARTED_XVFB_PID:-}"
 torva_ensure_prefix
 bin="$build_dir/cross/bin"
 out="$build_dir/screens"
 mkdir -p "$out"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+# The work folder and a virtual display started for this run (by its process id) go with it.
+trap 'rm -rf "$work"; [ -n "$started_x" ] && kill "$started_x" 2>/dev/null; true' EXIT
 cp "$bin/Torva.exe" "$bin/TORVABG.BMP" "$work/"
 for mode in "${modes[@]}"; do
     # The sample with its display mode line changed; the file is Shift-JIS, the line is ASCII.

@@ -1,18 +1,39 @@
+# shellcheck shell=bash
 # Shared by the Wine wrapper and the run scripts: a display and a ready Wine prefix.
 # Expects WINEPREFIX to be set.
 
-# Without a display, start one virtual X server per machine and leave it for later runs; the test
-# script stops it at the end. Its output goes nowhere so that it never holds a caller's pipe open.
+# Starts a virtual X server on display number $1 unless one is there already. TORVA_STARTED_XVFB_PID
+# is then the process id of the server this call started, or empty when it started none: whoever
+# started a server stops it by that id, and a server someone else started is left alone. Its output
+# goes nowhere so that it never holds a caller's pipe open.
+torva_start_display() {
+    local num="$1"
+    TORVA_STARTED_XVFB_PID=""
+    [ -e "/tmp/.X11-unix/X${num}" ] && return 0
+    # Without job control the background child is no process group leader, so setsid runs the
+    # server in this very process: $! is the server's own id.
+    setsid Xvfb ":${num}" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    TORVA_STARTED_XVFB_PID=$!
+    for _ in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X${num}" ] && return 0
+        kill -0 "$TORVA_STARTED_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    # Another caller may have started the same display a moment earlier; ours then gave up.
+    if ! kill -0 "$TORVA_STARTED_XVFB_PID" 2>/dev/null; then
+        TORVA_STARTED_XVFB_PID=""
+        [ -e "/tmp/.X11-unix/X${num}" ] && return 0
+    fi
+    echo "Xvfb :${num} did not come up" >&2
+    return 1
+}
+
+# Without a display, use the virtual one numbered TORVA_XVFB_DISPLAY (97 by default), starting it
+# when missing and leaving it for later runs (the test script starts and stops its own).
 torva_ensure_display() {
     if [ -n "${DISPLAY:-}" ]; then return 0; fi
     local num="${TORVA_XVFB_DISPLAY:-97}"
-    if [ ! -e "/tmp/.X11-unix/X${num}" ]; then
-        setsid Xvfb ":${num}" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-        for _ in $(seq 1 50); do
-            [ -e "/tmp/.X11-unix/X${num}" ] && break
-            sleep 0.1
-        done
-    fi
+    torva_start_display "$num"
     export DISPLAY=":${num}"
 }
 
