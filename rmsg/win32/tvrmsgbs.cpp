@@ -6,7 +6,7 @@
 #include "platform/win32/wide.h"
 #include "rmsg/remote_message.h"
 #include "rmsg/win32/tvrmsgfm.h"
-#include "shell/program_arguments.h"
+#include "common/program_arguments.h"
 #include "ui/win32/fatal_box.h"
 #include "ui/win32/message_pump.h"
 
@@ -38,6 +38,6 @@ int Main(const std::string& arguments) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The runtime writes the viewer's path unquoted; see ArgumentText.
     const std::string commandLine = torva::win32::Narrow(GetCommandLineW());
-    const std::string arguments(torva::shell::ArgumentText(commandLine, torva::win32::ModulePath()));
+    const std::string arguments(torva::ArgumentText(commandLine, torva::win32::ModulePath()));
     return torva::rmsg::TVRMSGBS::Main(arguments);
 }

@@ -6,7 +6,7 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/wide.h"
-#include "shell/program_arguments.h"
+#include "common/program_arguments.h"
 #include "shell/win32/tvshellbs.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -15,6 +15,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     torva::win32::Win32Shell shell;
     torva::shell::TVSHELLBS::Services services{registry, files, shell, torva::win32::ModuleFolder()};
     const std::string commandLine = torva::win32::Narrow(GetCommandLineW());
-    const std::string arguments(torva::shell::ArgumentText(commandLine, torva::win32::ModulePath()));
+    const std::string arguments(torva::ArgumentText(commandLine, torva::win32::ModulePath()));
     return torva::shell::TVSHELLBS::Main(arguments, services);
 }

@@ -1,8 +1,8 @@
-#include "shell/program_arguments.h"
+#include "common/program_arguments.h"
 
 #include <gtest/gtest.h>
 
-namespace torva::shell {
+namespace torva {
 namespace {
 
 constexpr std::string_view kSelf = "C:\\Program Files\\Torva\\Tvshell.exe";
@@ -46,4 +46,4 @@ TEST(ProgramArgumentsWithoutOwnPath, FallsBackToTheFirstBlank) {
 }
 
 }  // namespace
-}  // namespace torva::shell
+}  // namespace torva

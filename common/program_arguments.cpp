@@ -1,6 +1,6 @@
-#include "shell/program_arguments.h"
+#include "common/program_arguments.h"
 
-namespace torva::shell {
+namespace torva {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::string_view ArgumentText(std::string_view commandLine, std::string_view pro
     return rest;
 }
 
-}  // namespace torva::shell
+}  // namespace torva

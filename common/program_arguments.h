@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace torva::shell {
+namespace torva {
 
 // Skips the program name at the start of the raw command line and the blanks after it. A quoted
 // name ends at its closing quote. An unquoted name normally ends at the first blank, but callers
@@ -12,4 +12,4 @@ namespace torva::shell {
 // (with or without ".exe", letters in any case) that whole path is the name.
 std::string_view ArgumentText(std::string_view commandLine, std::string_view programPath);
 
-}  // namespace torva::shell
+}  // namespace torva
