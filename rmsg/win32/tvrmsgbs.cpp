@@ -2,11 +2,11 @@
 // ends. Any failure on the way shows the viewer's error box instead.
 #include <windows.h>
 
+#include "common/program_arguments.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
 #include "rmsg/remote_message.h"
 #include "rmsg/win32/tvrmsgfm.h"
-#include "common/program_arguments.h"
 #include "ui/win32/fatal_box.h"
 #include "ui/win32/message_pump.h"
 

@@ -1,12 +1,12 @@
 // Tvshell.exe: the document opener's entry, wiring TVSHELLBS to the real registry, files and shell.
 #include <windows.h>
 
+#include "common/program_arguments.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/wide.h"
-#include "common/program_arguments.h"
 #include "shell/win32/tvshellbs.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
