@@ -8,6 +8,7 @@ const std::vector<ToolCommand>& ToolCommands() {
     static const std::vector<ToolCommand> kCommands = {
         {"check", "[--editor] [--json] [--program-folder DIR] FILE", RunCheck},
         {"dump", "[--editor] [--program-folder DIR] FILE", RunDump},
+        {"build", "[--force] [--program-folder DIR] --out FILE JSONFILE", RunBuild},
         {"format", "FILE [OUT]", RunFormat},
         {"list", "[--program-folder DIR] FILE OUT", RunList},
         {"convert", "[--program-folder DIR] OLD NEW", RunConvert},

@@ -7,41 +7,10 @@
 #include <sstream>
 
 #include "common/cp932.h"
-#include "tests/support/fake_file_system.h"
+#include "tests/unit/tools/tool_fixture.h"
 
 namespace torva::tools {
 namespace {
-
-class ToolTest : public ::testing::Test {
-  protected:
-    ToolTest() {
-        for (const char* folder :
-             {"C:\\MENU", "C:\\TOOLS", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\OTHER"})
-            files.AddFolder(folder);
-        files.AddFile("C:\\WINDOWS\\SYSTEM32\\CMD.EXE");
-        files.AddFile("C:\\TOOLS\\TVTOOL.EXE");
-    }
-
-    int Run(std::vector<std::string> args) {
-        out.str({});
-        err.str({});
-        ToolEnvironment environment{
-            files,
-            "C:\\TOOLS",
-            "C:\\WINDOWS",
-            "C:\\WINDOWS\\SYSTEM32",
-            [](const std::string& p) { return p.find(':') == 1 ? p : "C:\\MENU\\" + p; },
-            out,
-            err};
-        return RunTool(args, environment);
-    }
-
-    void File(const std::string& path, const std::string& utf8) { files.AddFile(path, Utf8ToCp932(utf8)); }
-
-    testing::FakeFileSystem files;
-    std::ostringstream out;
-    std::ostringstream err;
-};
 
 const char* const kGood = "[VER8.05]\r\n[PAGE1]\r\nCMD1,,OFF,\"a\",,,,,,,,\"CMD:cmd.exe /c\",0,,\r\n";
 
