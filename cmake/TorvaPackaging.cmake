@@ -60,6 +60,7 @@ list(APPEND torva_package_inputs
      --sample-menu ${CMAKE_SOURCE_DIR}/runtime/samples/TORVA.TVX
      --sample-picture ${CMAKE_SOURCE_DIR}/runtime/samples/TORVABG.BMP
      --actions-dll $<TARGET_FILE:TvMsiActions>
+     --data ${TORVA_DEFINITION_SCHEMA}
      --help-folder ${CMAKE_BINARY_DIR}/bin/TvsetupHelp)
 set(torva_package_script ${CMAKE_SOURCE_DIR}/packaging/package.py)
 

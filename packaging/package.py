@@ -2,7 +2,7 @@
 """Builds the Torva installer (MSI) and the portable zip from the programs of a Windows build.
 
     package.py --version 1.0.0 --program PATH... --sample-script PATH --sample-menu PATH
-               --sample-picture PATH --actions-dll PATH [--help-folder DIR]
+               --sample-picture PATH --actions-dll PATH [--help-folder DIR] [--data PATH...]
                --msi OUT.msi [--zip OUT.zip] [--manifest OUT.txt] [--work DIR]
 
 The WiX source (torva.wxs.in) is completed with the given programs and the help pages found, built
@@ -109,6 +109,13 @@ def wix_source(args, helps):
     names = [os.path.basename(p) for p in args.program]
     components = []
     refs = []
+    for path in args.data or []:
+        name = os.path.basename(path)
+        cid = component_id("Data_", name)
+        refs.append(f'      <ComponentRef Id="{cid}"/>')
+        components.append(f'          <Component Id="{cid}" Guid="*" Win64="yes">\n'
+                          f'            <File Id="{name}" Name="{name}" Source="{wixl_path(path)}" KeyPath="yes"/>\n'
+                          f"          </Component>")
     for path, name in zip(args.program, names):
         cid = component_id("Program_", name)
         refs.append(f'      <ComponentRef Id="{cid}"/>')
@@ -249,7 +256,7 @@ def build_msi(args, helps, work):
 
 def package_files(args, helps):
     """(path in the program folder, source) of every file both packages hold."""
-    files = [(os.path.basename(p), p) for p in args.program]
+    files = [(os.path.basename(p), p) for p in args.program + (args.data or [])]
     files += [("SMPTVS.TVS", args.sample_script), ("TORVA.TVX", args.sample_menu),
               ("TORVABG.BMP", args.sample_picture)]
     files += [(help_name(args.help_folder) + "/" + rel, os.path.join(args.help_folder, *rel.split("/")))
@@ -287,6 +294,7 @@ def main():
     p.add_argument("--sample-picture", required=True)
     p.add_argument("--actions-dll", required=True)
     p.add_argument("--help-folder")
+    p.add_argument("--data", action="append", help="a file installed beside the programs")
     p.add_argument("--msi", required=True)
     p.add_argument("--zip")
     p.add_argument("--manifest")
@@ -294,7 +302,7 @@ def main():
     args = p.parse_args()
     if not re.fullmatch(r"\d+\.\d+\.\d+", args.version):
         sys.exit(f"package.py: version {args.version} is not major.minor.patch")
-    for path in args.program + [args.sample_script, args.sample_menu, args.sample_picture, args.actions_dll]:
+    for path in args.program + (args.data or []) + [args.sample_script, args.sample_menu, args.sample_picture, args.actions_dll]:
         if not os.path.isfile(path):
             sys.exit(f"package.py: {path} is missing")
     helps = help_files(args.help_folder)

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "tools/definition_json.h"
+#include "tools/schema_location.h"
 #include "tools/tool_commands.h"
 #include "tools/tool_options.h"
 
@@ -17,8 +18,10 @@ int RunDump(const CommandArguments& arguments, ToolEnvironment& environment) {
     // Failures go to the error stream so that the output stays one JSON object.
     for (const auto& f : read.result.failures) environment.err << FailureLine(f) << "\n";
     if (read.result.runErrorNumber != 0) environment.err << RunErrorLine(read.result) << "\n";
-    environment.out << DefinitionToJson(*def).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-                    << "\n";
+    nlohmann::json dumped = DefinitionToJson(*def);
+    // Editors validate and complete the JSON against the schema installed beside Tvtool.
+    dumped["$schema"] = SchemaLocation(environment.programFolder);
+    environment.out << dumped.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return read.result.ok() ? kExitOk : kExitRuleFailed;
 }
 

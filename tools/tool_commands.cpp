@@ -9,6 +9,7 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"check", "[--editor] [--json] [--program-folder DIR] FILE", RunCheck},
         {"dump", "[--editor] [--program-folder DIR] FILE", RunDump},
         {"build", "[--force] [--program-folder DIR] --out FILE JSONFILE", RunBuild},
+        {"diff", "[--json] [--program-folder DIR] A B", RunDiff},
         {"format", "FILE [OUT]", RunFormat},
         {"list", "[--program-folder DIR] FILE OUT", RunList},
         {"convert", "[--program-folder DIR] OLD NEW", RunConvert},

@@ -31,6 +31,7 @@ int RunTool(const std::vector<std::string>& args, ToolEnvironment& environment);
 int RunCheck(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunDump(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunBuild(const CommandArguments& arguments, ToolEnvironment& environment);
+int RunDiff(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunFormat(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunList(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunConvert(const CommandArguments& arguments, ToolEnvironment& environment);

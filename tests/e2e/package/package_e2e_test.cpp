@@ -159,7 +159,8 @@ class Installer : public ::testing::Test {
 TEST_F(Installer, PackagesEveryProgramThisBuildMade) {
     for (const char* program : kShippedPrograms)
         EXPECT_EQ(Packaged(program), FileExists(ProgramPath(program))) << program;
-    for (const char* file : {"SMPTVS.TVS", "TORVA.TVX", "TORVABG.BMP"}) EXPECT_TRUE(Packaged(file)) << file;
+    for (const char* file : {"SMPTVS.TVS", "TORVA.TVX", "TORVABG.BMP", "torva-definition.schema.json"})
+        EXPECT_TRUE(Packaged(file)) << file;
 }
 
 TEST_F(Installer, SilentInstallPutsFilesShortcutsAndFileTypesInPlace) {
