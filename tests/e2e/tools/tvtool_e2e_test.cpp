@@ -11,6 +11,7 @@
 #include "tests/e2e/harness/png_image.h"
 #include "tests/e2e/harness/process.h"
 #include "tests/e2e/harness/test_support.h"
+#include "tests/unit/tools/schema_validator.h"
 
 namespace torva::e2e {
 namespace {
@@ -147,6 +148,36 @@ TEST_F(TvtoolTest, RelativeProgramsAreFoundInTheWindowsAndSystemFolders) {
     EXPECT_EQ(kept["clockStarts"][0]["time"], "12:00");
     EXPECT_EQ(kept["options"]["dupCheck"], true);
     EXPECT_EQ(kept["comments"][0], "Sample menu");
+}
+
+TEST_F(TvtoolTest, DumpBuildAndDiffCloseTheLoopAgainstTheSchemaBesideTvtool) {
+    const std::string source = Definition("SRC.TVX", kSample);
+    const std::string canonical = folder_.File("CANON.TVX");
+    ASSERT_EQ(Run("format " + Quote(source) + " " + Quote(canonical)).exitCode, 0u);
+    const ToolRun dumped = Run("dump --editor " + Quote(canonical));
+    ASSERT_EQ(dumped.exitCode, 0u) << dumped.err;
+    const auto schemaText = ReadBytes(ProgramPath("torva-definition.schema.json"));
+    ASSERT_TRUE(schemaText.has_value()) << "the schema is not beside Tvtool.exe";
+    testing::SchemaValidator validator(nlohmann::json::parse(*schemaText));
+    const auto model = nlohmann::json::parse(dumped.out);
+    EXPECT_TRUE(validator.Validate(model).empty());
+    EXPECT_TRUE(model["$schema"].get<std::string>().starts_with("file:///")) << model["$schema"];
+
+    const std::string json = folder_.File("menu.json");
+    ASSERT_TRUE(WriteBytes(json, dumped.out));
+    const std::string built = folder_.File("BUILT.TVX");
+    const ToolRun build = Run("build " + Quote(json) + " --out " + Quote(built));
+    ASSERT_EQ(build.exitCode, 0u) << build.out << build.err;
+    EXPECT_EQ(ReadBytes(built), ReadBytes(canonical));
+    EXPECT_EQ(Run("diff " + Quote(canonical) + " " + Quote(built)).exitCode, 0u);
+
+    auto edited = model;
+    edited["pages"][0]["buttons"][0]["caption"] = "エディタ";
+    ASSERT_TRUE(WriteBytes(json, edited.dump()));
+    ASSERT_EQ(Run("build " + Quote(json) + " --out " + Quote(built)).exitCode, 0u);
+    const ToolRun diff = Run("diff " + Quote(canonical) + " " + Quote(built));
+    EXPECT_EQ(diff.exitCode, 1u);
+    EXPECT_EQ(diff.out, "page 1, button 1: caption: \"メモ帳\" -> \"エディタ\"\n");
 }
 
 TEST_F(TvtoolTest, FailuresAreListedWithRuleMessageAndDetail) {
