@@ -1,0 +1,32 @@
+#include "editor/win32/slot_icons.h"
+
+#include <shellapi.h>
+
+#include "editor/button_icon.h"
+#include "editor/location_codes.h"
+#include "platform/win32/wide.h"
+
+namespace torva::editor::win32 {
+
+HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, bool small) {
+    ErrorLocation here(store_.error(), location::kIconRefresh);
+    const uint8_t base = store_.model().Page(page).Button(button).iconBase;
+    Images& images = slots_[{page, button}];
+    if (images.source != source || images.base != base || images.definitionFolder != store_.definitionFolder()) {
+        images.large.reset();
+        images.small.reset();
+        images.source = source;
+        images.base = base;
+        images.definitionFolder = store_.definitionFolder();
+        if (const auto pick = ResolveButtonIcon(source, base, store_.folders(), files_, icons_)) {
+            HICON large = nullptr;
+            HICON smallIcon = nullptr;
+            ExtractIconExW(torva::win32::Wide(pick->file).c_str(), pick->number, &large, &smallIcon, 1);
+            images.large.reset(large);
+            images.small.reset(smallIcon);
+        }
+    }
+    return small ? images.small.get() : images.large.get();
+}
+
+}  // namespace torva::editor::win32

@@ -1,0 +1,105 @@
+// TVSETUPBS: the entry of Tvsetup.exe. It reads the folders, registers the file types through the
+// document opener, loads the function-key marks of the runtime's program file and shows the main
+// window, which takes the command line.
+#include "editor/win32/tvsetupbs.h"
+
+#include <objbase.h>
+
+#include "common/path.h"
+#include "common/run_error.h"
+#include "editor/location_codes.h"
+#include "editor/win32/tvsetupfm.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/message_box.h"
+#include "platform/win32/module_path.h"
+#include "platform/win32/processes.h"
+#include "platform/win32/registry.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/system_info.h"
+#include "platform/win32/wide.h"
+#include "ui/win32/message_pump.h"
+
+namespace torva::editor::win32 {
+
+void ShowEditorError(TvsetupProgram& program, HWND owner, int runErrorNumber) {
+    std::string text;
+    if (program.store) {
+        text = program.store->showStoreError(0, 0, {}, runErrorNumber);
+    } else {
+        text = "継続不可能なエラーが発生しました。\r処理を終了します。\rErrorNo = " +
+               std::to_string(location::kProgramEntry) + " : " + std::to_string(runErrorNumber);
+    }
+    torva::win32::ShowErrorBox(owner, text, "TVSETUP");
+}
+
+void EditorFatalReport::ReportFatal(int runErrorNumber) noexcept {
+    try {
+        ShowEditorError(program_, nullptr, runErrorNumber);
+    } catch (...) {
+        // The report itself failed (no memory): end anyway.
+    }
+    ExitProcess(1);
+}
+
+namespace {
+
+// The whole command line after the program name, leading blanks removed.
+std::string ArgumentText() {
+    const wchar_t* p = GetCommandLineW();
+    if (*p == L'"') {
+        ++p;
+        while (*p && *p != L'"') ++p;
+        if (*p) ++p;
+    } else {
+        while (*p && *p != L' ' && *p != L'\t') ++p;
+    }
+    while (*p == L' ' || *p == L'\t') ++p;
+    return torva::win32::Narrow(p);
+}
+
+int Run(TvsetupProgram& program, EditorFatalReport& report) {
+    torva::win32::Win32SystemInfo system;
+    program.executablePath = torva::win32::ModulePath();
+    program.programFolder = system.ProgramFolder();
+    program.windowsFolder = system.WindowsFolder();
+    program.systemFolder = system.SystemFolder();
+    program.tallCaption = system.IsTallCaptionPlatform();
+    program.files = std::make_unique<torva::win32::Win32FileSystem>();
+    program.processes = std::make_unique<torva::win32::Win32Processes>();
+    program.shell = std::make_unique<torva::win32::Win32Shell>();
+    program.registry = std::make_unique<torva::win32::Win32Registry>();
+    program.model = std::make_unique<definition::MenuDefinition>();
+    program.store = std::make_unique<definition::DefinitionStore>(
+        *program.model, *program.files, program.programFolder, program.windowsFolder, program.systemFolder);
+    ErrorLocation here(program.store->error(), location::kProgramEntry);
+
+    // The file types are registered at every start, as the other programs of the suite do; a
+    // missing document opener is no reason not to edit.
+    program.processes->Start("\"" + JoinPath(program.programFolder, "Tvshell.exe") + "\" <LinkTVX>");
+    program.keyMarks = menuview::win32::KeyMarks(JoinPath(program.programFolder, "Torva.exe"));
+
+    MainWindow window(program, report);
+    if (!window.Open(ArgumentText())) return 1;
+    return ui::win32::RunMessageLoop();
+}
+
+}  // namespace
+
+}  // namespace torva::editor::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace torva::editor::win32;
+    // OLE loads the background pictures of the preview.
+    const HRESULT ole = OleInitialize(nullptr);
+    TvsetupProgram program;
+    program.instance = instance;
+    EditorFatalReport report(program);
+    int code = 1;
+    try {
+        code = Run(program, report);
+    } catch (...) {
+        report.ReportFatal(torva::RunErrorNumberOf(std::current_exception()));
+    }
+    if (SUCCEEDED(ole)) OleUninitialize();
+    return code;
+}

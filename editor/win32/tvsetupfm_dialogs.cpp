@@ -1,0 +1,44 @@
+// TVSETUPFM: the dialogs the main window opens (the definition dialogs, the version box) and the
+// services the definition dialogs use.
+#include <shellapi.h>
+
+#include "editor/help_topics.h"
+#include "editor/location_codes.h"
+#include "editor/win32/tvsetupfm.h"
+#include "editor/win32/tvverfm.h"
+#include "platform/win32/wide.h"
+
+namespace torva::editor::win32 {
+
+void MainWindow::OpenDefinitionDialog(WindowRequest request) {
+    // The definition dialogs are not part of this program yet: their commands leave the definition
+    // as it is.
+    (void)request;
+}
+
+void MainWindow::ShowVersionBox() {
+    if (versionBox_ && versionBox_->IsOpen()) return;
+    versionBox_ = std::make_unique<VersionBox>(Report(), program_.instance);
+    versionBox_->Show(Handle());
+}
+
+void MainWindow::ShowHelp(int context) {
+    ErrorLocation here(program_.store->error(), location::kHelp);
+    // A missing page is reported by the shell, as a missing help file always was.
+    const std::wstring page = torva::win32::Wide(HelpPagePath(program_.programFolder, context));
+    ShellExecuteW(Handle(), nullptr, page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainWindow::RefreshButtonIcon(int, int) {
+    // The slot images follow their icon sources at the next render; the dialog's OK asks for one.
+}
+
+void MainWindow::DialogClosed(bool stored, bool redraw) {
+    session_.DialogClosed(stored, redraw);
+    if (GetForegroundWindow() == Handle()) {
+        session_.Activated();
+        AfterEvent();
+    }
+}
+
+}  // namespace torva::editor::win32

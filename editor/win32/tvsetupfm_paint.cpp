@@ -1,0 +1,133 @@
+// TVSETUPFM: the page drawn by the shared renderer into retained images (the window surface, the
+// titles and the slots), composed with the frames, the selection, the caption focus rectangle, the
+// pressed look and the page number. Painting only copies the images.
+#include <commctrl.h>
+
+#include "common/path.h"
+#include "editor/location_codes.h"
+#include "editor/win32/tvsetupfm.h"
+#include "menuview/frame_lines.h"
+#include "platform/win32/wide.h"
+#include "ui/win32/controls.h"
+
+namespace torva::editor::win32 {
+
+using torva::win32::Wide;
+
+void MainWindow::RenderPage() {
+    ErrorLocation here(program_.store->error(), location::kPageRendering);
+    const definition::MenuDefinition& def = session_.model();
+    menuview::win32::ViewOptions options;
+    options.kind = menuview::WindowKind::Editor;
+    options.mode = layout_.mode;
+    options.screenWidth = screenWidth_;
+    options.screenHeight = screenHeight_;
+    options.clientWidth = clientWidth_;
+    options.clientHeight = clientHeight_;
+    options.outerFrame = def.options.outerFrame;
+    options.noFunctionKeys = def.options.noFunctionKeys;
+    options.commonBackground = def.commonBackground;
+    definition::DefinitionStore& store = *program_.store;
+    const platform::FileSystem& files = *program_.files;
+    options.resolvePath = [&store, &files](std::string_view text, int base) -> std::string {
+        // A picture without a base is loaded only when it is there; one with a base is taken from
+        // its base folder.
+        if (base == definition::kBaseAbsolute) return files.Exists(std::string(text)) ? std::string(text) : "";
+        return store.absolutePath(text, base);
+    };
+    options.keyMark = [this](int button) { return program_.keyMarks.Mark(button); };
+    page_ = renderer_.Render(def, session_.state().currentPage, layout_, options);
+    for (std::size_t t = 0; t < titles_.size(); ++t) {
+        titles_[t].image = std::move(page_.titles[t].image);
+        InvalidateRect(titles_[t].hwnd, nullptr, FALSE);
+    }
+    for (int i = 1; i <= layout_.buttonCount; ++i) ComposeSlot(i);
+    UpdateTooltips();
+}
+
+void MainWindow::ComposeSlot(int slot) {
+    if (slot < 1 || slot > layout_.buttonCount) return;
+    ErrorLocation here(program_.store->error(), location::kCaptionMarker);
+    SlotControl& control = slots_[static_cast<std::size_t>(slot - 1)];
+    const menuview::win32::SlotImage& face = page_.slots[static_cast<std::size_t>(slot - 1)];
+    if (!face.face) return;
+    menuview::win32::ComposeSlot(face, control.pressed, slot == markedSlot_, control.image);
+    InvalidateRect(control.hwnd, nullptr, FALSE);
+}
+
+void MainWindow::ComposeWindow() {
+    ErrorLocation here(program_.store->error(), location::kSlotFrames);
+    menuview::win32::PageLook look;
+    const int element = session_.state().focusIndex;
+    if (element >= 1 && element <= layout_.buttonCount) look.selectedButton = element;
+    if (IsTitle(element) && layout_.mode != 7) look.selectedTitle = element - kMainTitle + 1;
+    for (int i = 1; i <= layout_.buttonCount; ++i) {
+        look.pressed[static_cast<std::size_t>(i - 1)] = slots_[static_cast<std::size_t>(i - 1)].pressed;
+    }
+    menuview::win32::ComposeWindow(page_, layout_, look, window_);
+    DrawPageLabels();
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void MainWindow::DrawPageLabels() {
+    if (!window_ || layout_.pageLabelFontSize <= 0) return;
+    HDC dc = window_.dc();
+    labelFont_ = ui::win32::MakeFont(L"ＭＳ Ｐゴシック", layout_.pageLabelFontSize * 100,
+                                     ui::win32::ScreenDpi::Read().y);
+    HGDIOBJ old = SelectObject(dc, labelFont_.get());
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    auto draw = [&](const menuview::PixelRect& at, const std::wstring& text, UINT align) {
+        RECT r{at.left, at.top, at.right(), at.bottom()};
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        DrawTextW(dc, text.c_str(), -1, &r, align | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    };
+    draw(layout_.pageLabel, L"頁：", DT_LEFT);
+    draw(layout_.pageNumber, std::to_wstring(session_.state().currentPage), DT_LEFT);
+    SelectObject(dc, old);
+}
+
+void MainWindow::UpdateTooltips() {
+    auto set = [&](HWND control, const std::string& text) {
+        std::wstring wide = Wide(text);
+        TTTOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
+        info.hwnd = Handle();
+        info.uId = reinterpret_cast<UINT_PTR>(control);
+        info.lpszText = wide.data();
+        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    };
+    for (int i = 1; i <= menuview::kMaxButtons; ++i) {
+        const auto n = static_cast<std::size_t>(i - 1);
+        set(slots_[n].hwnd, i <= layout_.buttonCount ? page_.slots[n].tooltip : std::string());
+    }
+}
+
+void MainWindow::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    if (window_) {
+        window_.CopyTo(dc, 0, 0);
+    } else {
+        FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    EndPaint(Handle(), &ps);
+}
+
+void MainWindow::PaintControl(HWND control) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(control, &ps);
+    const int element = ElementOf(control);
+    const menuview::win32::Canvas* image = nullptr;
+    if (IsSlot(element)) image = &slots_[static_cast<std::size_t>(element - 1)].image;
+    if (IsTitle(element)) image = &titles_[static_cast<std::size_t>(element - kMainTitle)].image;
+    if (image && *image) {
+        image->CopyTo(dc, 0, 0);
+    } else {
+        FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    EndPaint(control, &ps);
+}
+
+}  // namespace torva::editor::win32
