@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include "editor/win32/file_dialog.h"
 
 #include <commdlg.h>

@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include "editor/win32/slot_icons.h"
 
 #include <shellapi.h>

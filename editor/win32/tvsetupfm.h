@@ -29,6 +29,8 @@ namespace torva::editor::win32 {
 
 inline constexpr int kSlotControlIdBase = 1000;   // CMD(i): 1000 + i
 inline constexpr int kTitleControlIdBase = 1100;  // titlex(t): 1100 + t
+inline constexpr int kPageLabelId = 1201;         // Label1: "頁："
+inline constexpr int kPageNumberId = 1202;        // page: the current page number
 inline constexpr wchar_t kMainWindowClass[] = L"TVSETUPFM";
 
 class VersionBox;
@@ -106,7 +108,7 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
     void RenderPage();
     void ComposeSlot(int slot);
     void ComposeWindow();
-    void DrawPageLabels();
+    void ShowPageLabels();
     void UpdateTooltips();
     void Paint();
     void PaintControl(HWND control);
@@ -134,6 +136,8 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
     std::array<SlotControl, menuview::kMaxButtons> slots_{};
     std::array<TitleControl, 2> titles_{};
     HWND tooltip_ = nullptr;
+    HWND pageLabel_ = nullptr;
+    HWND pageNumber_ = nullptr;
     HMENU barMenu_ = nullptr;     // the five menus
     HMENU singleMenu_ = nullptr;  // M_MENU: the five under one entry, for the vertical bar
     bool singleShown_ = false;

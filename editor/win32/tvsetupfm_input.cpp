@@ -1,6 +1,8 @@
 // TVSETUPFM: the selection follows the keyboard focus; keys move it, change the page and run the
 // editing shortcuts; the mouse presses slots and titles and opens dialogs and context menus; files
 // dropped on a slot fill it.
+#include <windows.h>
+
 #include <shellapi.h>
 
 #include <vector>
@@ -8,6 +10,7 @@
 #include "editor/file_drop.h"
 #include "editor/location_codes.h"
 #include "editor/win32/tvsetupfm.h"
+#include "menuview/frame_lines.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {

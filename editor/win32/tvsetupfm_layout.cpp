@@ -1,5 +1,7 @@
 // TVSETUPFM: the window laid out for the display mode (size, menu bar form, slots and titles),
 // placed on the screen, and the selection brought back afterwards.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "editor/location_codes.h"
@@ -46,6 +48,12 @@ void MainWindow::CreateControls() {
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
         return control;
     };
+    auto label = [&](int id, const wchar_t* text) {
+        return CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 1, 1, Handle(),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), program_.instance, nullptr);
+    };
+    pageLabel_ = label(kPageLabelId, L"頁：");
+    pageNumber_ = label(kPageNumberId, L"1");
     for (int t = 1; t <= 2; ++t) titles_[static_cast<std::size_t>(t - 1)].hwnd = create(kTitleControlIdBase + t);
     for (int i = 1; i <= menuview::kMaxButtons; ++i) {
         slots_[static_cast<std::size_t>(i - 1)].hwnd = create(kSlotControlIdBase + i);
@@ -75,6 +83,7 @@ void MainWindow::ApplyDisplayMode() {
         SetWindowPos(slot.hwnd, nullptr, r.left, r.top, r.width, r.height,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
+    ShowPageLabels();
     RenderPage();
     RestoreSelection();
 }

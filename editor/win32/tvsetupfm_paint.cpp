@@ -1,6 +1,8 @@
 // TVSETUPFM: the page drawn by the shared renderer into retained images (the window surface, the
 // titles and the slots), composed with the frames, the selection, the caption focus rectangle, the
 // pressed look and the page number. Painting only copies the images.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "common/path.h"
@@ -43,6 +45,7 @@ void MainWindow::RenderPage() {
     }
     for (int i = 1; i <= layout_.buttonCount; ++i) ComposeSlot(i);
     UpdateTooltips();
+    SetWindowTextW(pageNumber_, std::to_wstring(session_.state().currentPage).c_str());
 }
 
 void MainWindow::ComposeSlot(int slot) {
@@ -65,27 +68,19 @@ void MainWindow::ComposeWindow() {
         look.pressed[static_cast<std::size_t>(i - 1)] = slots_[static_cast<std::size_t>(i - 1)].pressed;
     }
     menuview::win32::ComposeWindow(page_, layout_, look, window_);
-    DrawPageLabels();
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void MainWindow::DrawPageLabels() {
-    if (!window_ || layout_.pageLabelFontSize <= 0) return;
-    HDC dc = window_.dc();
-    labelFont_ = ui::win32::MakeFont(L"ＭＳ Ｐゴシック", layout_.pageLabelFontSize * 100,
-                                     ui::win32::ScreenDpi::Read().y);
-    HGDIOBJ old = SelectObject(dc, labelFont_.get());
-    SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    auto draw = [&](const menuview::PixelRect& at, const std::wstring& text, UINT align) {
-        RECT r{at.left, at.top, at.right(), at.bottom()};
-        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        DrawTextW(dc, text.c_str(), -1, &r, align | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-    };
-    draw(layout_.pageLabel, L"頁：", DT_LEFT);
-    draw(layout_.pageNumber, std::to_wstring(session_.state().currentPage), DT_LEFT);
-    SelectObject(dc, old);
+void MainWindow::ShowPageLabels() {
+    if (layout_.pageLabelFontSize > 0) {
+        labelFont_ = ui::win32::MakeFont(L"ＭＳ Ｐゴシック", layout_.pageLabelFontSize * 100,
+                                         ui::win32::ScreenDpi::Read().y);
+    }
+    for (const auto& [control, at] : {std::pair{pageLabel_, layout_.pageLabel}, std::pair{pageNumber_, layout_.pageNumber}}) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+        SetWindowPos(control, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(control, nullptr, TRUE);
+    }
 }
 
 void MainWindow::UpdateTooltips() {

@@ -1,6 +1,8 @@
 // TVSETUPFM: creation, the message handler, menu commands and what the window does for the
 // session (save question, file dialogs, progress window, error boxes, starting the runtime), and
 // closing.
+#include <windows.h>
+
 #include <shellapi.h>
 
 #include "editor/location_codes.h"
