@@ -1,8 +1,7 @@
-#include <windows.h>
-
 #include "editor/win32/file_dialog.h"
 
 #include <commdlg.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -21,7 +20,8 @@ std::wstring WideFilter(std::string_view filter) {
     std::size_t start = 0;
     while (start < filter.size()) {
         const std::size_t end = filter.find('\0', start);
-        const std::string_view piece = filter.substr(start, end == std::string_view::npos ? end : end - start);
+        const std::string_view piece =
+            filter.substr(start, end == std::string_view::npos ? end : end - start);
         if (piece.empty()) break;
         out += Wide(piece);
         out += L'\0';
@@ -34,7 +34,8 @@ std::wstring WideFilter(std::string_view filter) {
 
 }  // namespace
 
-std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec, const std::string& initialFolder) {
+std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec,
+                                         const std::string& initialFolder) {
     const std::wstring filter = WideFilter(spec.filter);
     const std::wstring title = Wide(spec.title);
     const std::wstring folder = Wide(initialFolder);

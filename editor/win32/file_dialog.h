@@ -11,6 +11,7 @@
 namespace torva::editor::win32 {
 
 // The chosen full path, or nothing when the dialog was cancelled.
-std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec, const std::string& initialFolder);
+std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec,
+                                         const std::string& initialFolder);
 
 }  // namespace torva::editor::win32

@@ -1,8 +1,7 @@
-#include <windows.h>
-
 #include "editor/win32/slot_icons.h"
 
 #include <shellapi.h>
+#include <windows.h>
 
 #include "editor/button_icon.h"
 #include "editor/location_codes.h"
@@ -14,7 +13,8 @@ HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, boo
     ErrorLocation here(store_.error(), location::kIconRefresh);
     const uint8_t base = store_.model().Page(page).Button(button).iconBase;
     Images& images = slots_[{page, button}];
-    if (images.source != source || images.base != base || images.definitionFolder != store_.definitionFolder()) {
+    if (images.source != source || images.base != base ||
+        images.definitionFolder != store_.definitionFolder()) {
         images.large.reset();
         images.small.reset();
         images.source = source;

@@ -18,7 +18,8 @@ namespace torva::editor::win32 {
 
 class EditorSlotIcons : public menuview::win32::SlotIcons {
   public:
-    EditorSlotIcons(definition::DefinitionStore& store, const platform::FileSystem& files, const IconFiles& icons)
+    EditorSlotIcons(definition::DefinitionStore& store, const platform::FileSystem& files,
+                    const IconFiles& icons)
         : store_(store), files_(files), icons_(icons) {}
 
     HICON Icon(int page, int button, const std::string& source, bool small) override;

@@ -24,7 +24,8 @@ void ProgressWindow::Show(HWND owner, std::string_view caption) {
         if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &area);
         const int x = area.left + (area.right - area.left - w) / 2;
         const int y = area.top + (area.bottom - area.top - h) / 2;
-        if (!Create(wc, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, text_, WS_POPUP | WS_CAPTION, x, y, w, h, owner)) return;
+        if (!Create(wc, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, text_, WS_POPUP | WS_CAPTION, x, y, w, h, owner))
+            return;
         font_ = ui::win32::MakeFont(L"ＭＳ Ｐゴシック", 900, ui::win32::ScreenDpi::Read().y);
     }
     SetWindowTextW(Handle(), text_.c_str());

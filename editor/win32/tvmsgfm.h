@@ -13,7 +13,8 @@ namespace torva::editor::win32 {
 
 class ProgressWindow : public ui::win32::Window {
   public:
-    ProgressWindow(ui::win32::FatalReport& report, HINSTANCE instance) : Window(report), instance_(instance) {}
+    ProgressWindow(ui::win32::FatalReport& report, HINSTANCE instance)
+        : Window(report), instance_(instance) {}
 
     // Shows the window centred over owner (or the screen) with the caption, and paints it.
     void Show(HWND owner, std::string_view caption);

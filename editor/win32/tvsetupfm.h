@@ -63,7 +63,8 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
 
     // EditorHost
     SaveAnswer AskSaveChanges() override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& spec, const std::string& initialFolder) override;
+    std::optional<std::string> ChooseFile(const FileDialogSpec& spec,
+                                          const std::string& initialFolder) override;
     void ShowProgress(std::string_view caption) override;
     void HideProgress() override;
     void ShowError(const std::string& reportText) override;
@@ -142,7 +143,8 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
     HMENU singleMenu_ = nullptr;  // M_MENU: the five under one entry, for the vertical bar
     bool singleShown_ = false;
     // The five top captions as the last mode other than the vertical bar set them.
-    std::array<std::string, 5> topCaptions_{" ﾌｧｲﾙ(&F) ", " 編集(&E) ", " 表示(&V) ", " ｵﾌﾟｼｮﾝ(&O)", " ﾍﾙﾌﾟ(&H) "};
+    std::array<std::string, 5> topCaptions_{" ﾌｧｲﾙ(&F) ", " 編集(&E) ", " 表示(&V) ", " ｵﾌﾟｼｮﾝ(&O)",
+                                            " ﾍﾙﾌﾟ(&H) "};
     int screenWidth_ = 0;
     int screenHeight_ = 0;
     int clientWidth_ = 0;

@@ -1,8 +1,7 @@
 // TVSETUPFM: the dialogs the main window opens (the definition dialogs, the version box) and the
 // services the definition dialogs use.
-#include <windows.h>
-
 #include <shellapi.h>
+#include <windows.h>
 
 #include "editor/help_topics.h"
 #include "editor/location_codes.h"

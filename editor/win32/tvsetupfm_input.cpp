@@ -1,9 +1,8 @@
 // TVSETUPFM: the selection follows the keyboard focus; keys move it, change the page and run the
 // editing shortcuts; the mouse presses slots and titles and opens dialogs and context menus; files
 // dropped on a slot fill it.
-#include <windows.h>
-
 #include <shellapi.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -35,16 +34,25 @@ LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, 
     const int element = ElementOf(control);
     const bool slot = IsSlot(element);
     switch (message) {
-        case WM_PAINT: PaintControl(control); return 0;
-        case WM_ERASEBKGND: return 1;
-        case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case WM_SETFOCUS: OnElementFocus(element); return 0;
-        case WM_KILLFOCUS: OnElementBlur(element); return 0;
+        case WM_PAINT:
+            PaintControl(control);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_GETDLGCODE:
+            return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_SETFOCUS:
+            OnElementFocus(element);
+            return 0;
+        case WM_KILLFOCUS:
+            OnElementBlur(element);
+            return 0;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             if (message == WM_KEYDOWN && OnKey(static_cast<UINT>(wParam))) return 0;
             break;
-        case WM_CHAR: return 0;
+        case WM_CHAR:
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -62,9 +70,11 @@ LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, 
             return 0;
         case WM_CAPTURECHANGED:
             // A press that lost the mouse to another window (a box, a menu) ends without effect.
-            if (slot && slots_[static_cast<std::size_t>(element - 1)].pressed) ApplyPressLook(element, PressLook::Normal);
+            if (slot && slots_[static_cast<std::size_t>(element - 1)].pressed)
+                ApplyPressLook(element, PressLook::Normal);
             return 0;
-        default: break;
+        default:
+            break;
     }
     return DefWindowProcW(control, message, wParam, lParam);
 }
@@ -75,7 +85,8 @@ void MainWindow::FocusElement(int element) {
 }
 
 void MainWindow::OnElementFocus(int element) {
-    ErrorLocation here(program_.store->error(), IsTitle(element) ? location::kTitleFocus : location::kSlotFocus);
+    ErrorLocation here(program_.store->error(),
+                       IsTitle(element) ? location::kTitleFocus : location::kSlotFocus);
     session_.Focus(element);
     AfterEvent();
 }
@@ -93,31 +104,67 @@ bool MainWindow::OnKey(UINT key) {
     if (control) {
         MenuId id = MenuId::None;
         switch (key) {
-            case 'N': id = MenuId::FileNew; break;
-            case 'O': id = MenuId::FileOpen; break;
-            case 'S': id = MenuId::FileUpdate; break;
-            case 'A': id = MenuId::FileAdd; break;
-            case 'X': id = MenuId::EditCut; break;
-            case 'C': id = MenuId::EditCopy; break;
-            case 'V': id = MenuId::EditPaste; break;
-            default: return false;
+            case 'N':
+                id = MenuId::FileNew;
+                break;
+            case 'O':
+                id = MenuId::FileOpen;
+                break;
+            case 'S':
+                id = MenuId::FileUpdate;
+                break;
+            case 'A':
+                id = MenuId::FileAdd;
+                break;
+            case 'X':
+                id = MenuId::EditCut;
+                break;
+            case 'C':
+                id = MenuId::EditCopy;
+                break;
+            case 'V':
+                id = MenuId::EditPaste;
+                break;
+            default:
+                return false;
         }
         RunCommand(id);
         return true;
     }
     EditorKey editorKey = EditorKey::Enter;
     switch (key) {
-        case VK_DELETE: RunCommand(MenuId::EditDel); return true;
-        case VK_RETURN: editorKey = EditorKey::Enter; break;
-        case VK_UP: editorKey = EditorKey::Up; break;
-        case VK_DOWN: editorKey = EditorKey::Down; break;
-        case VK_LEFT: editorKey = EditorKey::Left; break;
-        case VK_RIGHT: editorKey = EditorKey::Right; break;
-        case VK_HOME: editorKey = EditorKey::Home; break;
-        case VK_PRIOR: editorKey = EditorKey::PageUp; break;
-        case VK_NEXT: editorKey = EditorKey::PageDown; break;
-        case VK_END: editorKey = EditorKey::End; break;
-        default: return false;
+        case VK_DELETE:
+            RunCommand(MenuId::EditDel);
+            return true;
+        case VK_RETURN:
+            editorKey = EditorKey::Enter;
+            break;
+        case VK_UP:
+            editorKey = EditorKey::Up;
+            break;
+        case VK_DOWN:
+            editorKey = EditorKey::Down;
+            break;
+        case VK_LEFT:
+            editorKey = EditorKey::Left;
+            break;
+        case VK_RIGHT:
+            editorKey = EditorKey::Right;
+            break;
+        case VK_HOME:
+            editorKey = EditorKey::Home;
+            break;
+        case VK_PRIOR:
+            editorKey = EditorKey::PageUp;
+            break;
+        case VK_NEXT:
+            editorKey = EditorKey::PageDown;
+            break;
+        case VK_END:
+            editorKey = EditorKey::End;
+            break;
+        default:
+            return false;
     }
     const WindowRequest request = session_.Key(editorKey);
     AfterEvent();
@@ -169,7 +216,8 @@ void MainWindow::OnMouseUp(int element, bool left) {
     const PressStep step = tracker.Up(left);
     if (slot) ApplyPressLook(element, step.look);
     switch (step.action) {
-        case ReleaseAction::None: break;
+        case ReleaseAction::None:
+            break;
         case ReleaseAction::OpenDialog: {
             ErrorLocation click(program_.store->error(), slot ? location::kSlotClick : location::kTitleClick);
             HandleRequest(slot ? WindowRequest::ButtonDialog : WindowRequest::TitleDialog);

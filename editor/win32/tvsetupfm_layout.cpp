@@ -1,12 +1,11 @@
 // TVSETUPFM: the window laid out for the display mode (size, menu bar form, slots and titles),
 // placed on the screen, and the selection brought back afterwards.
+#include <commctrl.h>
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "editor/location_codes.h"
-#include "editor/window_placement.h"
 #include "editor/win32/tvsetupfm.h"
+#include "editor/window_placement.h"
 
 namespace torva::editor::win32 {
 
@@ -24,20 +23,21 @@ TwipsScale ReadScale() {
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
     const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return {dpiX > 0 ? 1440 / dpiX : menuview::kTwipsPerPixel, dpiY > 0 ? 1440 / dpiY : menuview::kTwipsPerPixel};
+    return {dpiX > 0 ? 1440 / dpiX : menuview::kTwipsPerPixel,
+            dpiY > 0 ? 1440 / dpiY : menuview::kTwipsPerPixel};
 }
 
 }  // namespace
 
 void MainWindow::CreateControls() {
     RegisterControlClass(kControlClass);
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               program_.instance, nullptr);
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, program_.instance, nullptr);
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
     auto create = [&](int id) {
-        HWND control = CreateWindowExW(0, kControlClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 1, 1,
-                                       Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        HWND control = CreateWindowExW(0, kControlClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
+                                       1, 1, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        program_.instance, nullptr);
         TTTOOLINFOW info{};
         info.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -49,12 +49,14 @@ void MainWindow::CreateControls() {
         return control;
     };
     auto label = [&](int id, const wchar_t* text) {
-        return CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 1, 1, Handle(),
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), program_.instance, nullptr);
+        return CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 1, 1,
+                               Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), program_.instance,
+                               nullptr);
     };
     pageLabel_ = label(kPageLabelId, L"頁：");
     pageNumber_ = label(kPageNumberId, L"1");
-    for (int t = 1; t <= 2; ++t) titles_[static_cast<std::size_t>(t - 1)].hwnd = create(kTitleControlIdBase + t);
+    for (int t = 1; t <= 2; ++t)
+        titles_[static_cast<std::size_t>(t - 1)].hwnd = create(kTitleControlIdBase + t);
     for (int i = 1; i <= menuview::kMaxButtons; ++i) {
         slots_[static_cast<std::size_t>(i - 1)].hwnd = create(kSlotControlIdBase + i);
     }

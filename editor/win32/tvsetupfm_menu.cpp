@@ -14,9 +14,12 @@ HMENU MainWindow::BuildPopup(std::span<const MenuNode> nodes, bool twin, Context
         const ItemState state = MenuItemState(node.id, session_.model(), session_.state());
         if (!state.visible || HiddenInContextMenu(node.id, hide)) continue;
         switch (node.kind) {
-            case MenuNodeKind::Separator: AppendMenuW(popup, MF_SEPARATOR, 0, nullptr); break;
+            case MenuNodeKind::Separator:
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+                break;
             case MenuNodeKind::Popup:
-                AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(node.children, twin, hide)),
+                AppendMenuW(popup, MF_POPUP,
+                            reinterpret_cast<UINT_PTR>(BuildPopup(node.children, twin, hide)),
                             Wide(node.caption).c_str());
                 break;
             case MenuNodeKind::Item: {
@@ -47,7 +50,8 @@ void MainWindow::BuildMenus() {
     singleMenu_ = CreateMenu();
     HMENU all = CreatePopupMenu();
     for (const MenuNode& top : bar) {
-        AppendMenuW(all, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(top.children, true, ContextMenu::None)),
+        AppendMenuW(all, MF_POPUP,
+                    reinterpret_cast<UINT_PTR>(BuildPopup(top.children, true, ContextMenu::None)),
                     Wide(TwinMenuCaption(top.id)).c_str());
     }
     AppendMenuW(singleMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(all), Wide(kMenuCaption).c_str());
@@ -71,9 +75,12 @@ void ForEachItem(std::span<const MenuNode> nodes, F&& f) {
 void MainWindow::ApplyMenuStates() {
     ForEachItem(MenuBar(), [&](MenuId id) {
         const ItemState state = MenuItemState(id, session_.model(), session_.state());
-        for (const auto& [menu, command] : {std::pair{barMenu_, static_cast<int>(id)}, std::pair{singleMenu_, TwinId(id)}}) {
-            CheckMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
-            EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
+        for (const auto& [menu, command] :
+             {std::pair{barMenu_, static_cast<int>(id)}, std::pair{singleMenu_, TwinId(id)}}) {
+            CheckMenuItem(menu, static_cast<UINT>(command),
+                          MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+            EnableMenuItem(menu, static_cast<UINT>(command),
+                           MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
         }
     });
     DrawMenuBar(Handle());
@@ -92,10 +99,12 @@ void MainWindow::ApplyMenuBarForm() {
     const bool single = mode == 7;
     // The vertical bar is too narrow for a minimise box.
     LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-    const LONG_PTR wanted = single ? (style & ~static_cast<LONG_PTR>(WS_MINIMIZEBOX)) : (style | WS_MINIMIZEBOX);
+    const LONG_PTR wanted =
+        single ? (style & ~static_cast<LONG_PTR>(WS_MINIMIZEBOX)) : (style | WS_MINIMIZEBOX);
     if (wanted != style) {
         SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
     if (changed) {
         singleShown_ = single;

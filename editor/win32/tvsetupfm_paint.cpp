@@ -1,9 +1,8 @@
 // TVSETUPFM: the page drawn by the shared renderer into retained images (the window surface, the
 // titles and the slots), composed with the frames, the selection, the caption focus rectangle, the
 // pressed look and the page number. Painting only copies the images.
-#include <windows.h>
-
 #include <commctrl.h>
+#include <windows.h>
 
 #include "common/path.h"
 #include "editor/location_codes.h"
@@ -34,7 +33,8 @@ void MainWindow::RenderPage() {
     options.resolvePath = [&store, &files](std::string_view text, int base) -> std::string {
         // A picture without a base is loaded only when it is there; one with a base is taken from
         // its base folder.
-        if (base == definition::kBaseAbsolute) return files.Exists(std::string(text)) ? std::string(text) : "";
+        if (base == definition::kBaseAbsolute)
+            return files.Exists(std::string(text)) ? std::string(text) : "";
         return store.absolutePath(text, base);
     };
     options.keyMark = [this](int button) { return program_.keyMarks.Mark(button); };
@@ -76,7 +76,8 @@ void MainWindow::ShowPageLabels() {
         labelFont_ = ui::win32::MakeFont(L"ＭＳ Ｐゴシック", layout_.pageLabelFontSize * 100,
                                          ui::win32::ScreenDpi::Read().y);
     }
-    for (const auto& [control, at] : {std::pair{pageLabel_, layout_.pageLabel}, std::pair{pageNumber_, layout_.pageNumber}}) {
+    for (const auto& [control, at] :
+         {std::pair{pageLabel_, layout_.pageLabel}, std::pair{pageNumber_, layout_.pageNumber}}) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
         SetWindowPos(control, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
         InvalidateRect(control, nullptr, TRUE);

@@ -1,9 +1,8 @@
 // TVSETUPFM: creation, the message handler, menu commands and what the window does for the
 // session (save question, file dialogs, progress window, error boxes, starting the runtime), and
 // closing.
-#include <windows.h>
-
 #include <shellapi.h>
+#include <windows.h>
 
 #include "editor/location_codes.h"
 #include "editor/win32/file_dialog.h"
@@ -37,7 +36,8 @@ bool MainWindow::Open(const std::string& commandLine) {
     HICON icon = LoadIconW(program_.instance, MAKEINTRESOURCEW(1));
     ui::win32::WindowClass wc{kMainWindowClass, icon, icon, nullptr, nullptr};
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    if (!Create(wc, WS_EX_ACCEPTFILES, Wide(kUntitledCaption), style, CW_USEDEFAULT, CW_USEDEFAULT, 600, 400)) {
+    if (!Create(wc, WS_EX_ACCEPTFILES, Wide(kUntitledCaption), style, CW_USEDEFAULT, CW_USEDEFAULT, 600,
+                400)) {
         return false;
     }
     CreateControls();
@@ -61,8 +61,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_PAINT: Paint(); return 0;
-        case WM_ERASEBKGND: return 1;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_CLOSE:
             if (OnClose()) CloseWindow();
             return 0;
@@ -73,7 +76,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 AfterEvent();
             }
             break;
-        case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(wParam)); return 0;
+        case WM_DROPFILES:
+            OnDrop(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_KEYDOWN:
             if (OnKey(static_cast<UINT>(wParam))) return 0;
             break;
@@ -89,7 +94,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 SetFocus(control);
             }
             return 0;
-        default: break;
+        default:
+            break;
     }
     return Default(message, wParam, lParam);
 }
@@ -112,10 +118,17 @@ void MainWindow::RunCommand(MenuId id) {
 void MainWindow::HandleRequest(WindowRequest request) {
     switch (request) {
         case WindowRequest::None:
-        case WindowRequest::Close: break;
-        case WindowRequest::VersionBox: ShowVersionBox(); break;
-        case WindowRequest::Help: ShowHelp(kHelpContents); break;
-        default: OpenDefinitionDialog(request); break;
+        case WindowRequest::Close:
+            break;
+        case WindowRequest::VersionBox:
+            ShowVersionBox();
+            break;
+        case WindowRequest::Help:
+            ShowHelp(kHelpContents);
+            break;
+        default:
+            OpenDefinitionDialog(request);
+            break;
     }
 }
 
@@ -152,14 +165,16 @@ void MainWindow::CloseWindow() {
 
 SaveAnswer MainWindow::AskSaveChanges() {
     ErrorLocation here(program_.store->error(), location::kSaveQuestion);
-    const int answer = torva::win32::ShowMessageBox(Handle(), "メニューの内容が更新されています。\r保存しますか？",
-                                                    "TVSETUP", MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON3);
+    const int answer =
+        torva::win32::ShowMessageBox(Handle(), "メニューの内容が更新されています。\r保存しますか？",
+                                     "TVSETUP", MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON3);
     if (answer == IDYES) return SaveAnswer::Yes;
     if (answer == IDNO) return SaveAnswer::No;
     return SaveAnswer::Cancel;
 }
 
-std::optional<std::string> MainWindow::ChooseFile(const FileDialogSpec& spec, const std::string& initialFolder) {
+std::optional<std::string> MainWindow::ChooseFile(const FileDialogSpec& spec,
+                                                  const std::string& initialFolder) {
     EnableWindow(Handle(), FALSE);
     auto chosen = RunFileDialog(Handle(), spec, initialFolder);
     EnableWindow(Handle(), TRUE);
@@ -167,14 +182,20 @@ std::optional<std::string> MainWindow::ChooseFile(const FileDialogSpec& spec, co
     return chosen;
 }
 
-void MainWindow::ShowProgress(std::string_view caption) { progress_.Show(Handle(), caption); }
+void MainWindow::ShowProgress(std::string_view caption) {
+    progress_.Show(Handle(), caption);
+}
 
-void MainWindow::HideProgress() { progress_.Hide(); }
+void MainWindow::HideProgress() {
+    progress_.Hide();
+}
 
 void MainWindow::ShowError(const std::string& reportText) {
     torva::win32::ShowErrorBox(Handle(), reportText, "TVSETUP");
 }
 
-void MainWindow::StartProgram(const std::string& commandLine) { program_.processes->Start(commandLine); }
+void MainWindow::StartProgram(const std::string& commandLine) {
+    program_.processes->Start(commandLine);
+}
 
 }  // namespace torva::editor::win32

@@ -25,7 +25,8 @@ bool MenuProbe::Inject(HANDLE process, DWORD processId) {
     if (code == 0) return false;
     // The probe's worker makes its events once it runs.
     return WaitUntil([&] {
-        HANDLE e = OpenEventW(EVENT_MODIFY_STATE, FALSE, (L"TorvaMenuProbeRequest-" + std::to_wstring(processId_)).c_str());
+        HANDLE e = OpenEventW(EVENT_MODIFY_STATE, FALSE,
+                              (L"TorvaMenuProbeRequest-" + std::to_wstring(processId_)).c_str());
         if (!e) return false;
         CloseHandle(e);
         return true;

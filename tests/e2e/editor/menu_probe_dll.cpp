@@ -7,10 +7,9 @@
 //   "dump"                 every item of the menu bar of the main window: depth, id, flags, caption
 //   "drop X Y PATH"        a drop of PATH at the client point (X, Y) of the main window
 //   "focus"                the control id of the control that has the keyboard focus
-#include <windows.h>
-
 #include <shellapi.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -21,7 +20,8 @@ namespace {
 
 std::string Narrow(const std::wstring& w) {
     if (w.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
     return out;

@@ -21,7 +21,9 @@ const std::vector<std::string> kMenu = {
     SlotLine(12, "Stay"),
 };
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // The selection moves from the main title to slot 1: Down to the sub title, Down to slot 1.
 void SelectSlotOne(TvsetupSession& s) {
@@ -44,8 +46,10 @@ TEST(TvsetupEdit, CopyOnPageOnePasteOnPageTwoAndSave) {
     s.Command(cmd::kPaste);
     s.Command(cmd::kSave);
     const std::string text = s.ReadDefinitionText();
-    EXPECT_TRUE(Contains(text, "[PAGE2]\r\nCMD4,,ON,\"Copy me\",ＭＳ 明朝,Regular,12,R5,,,,PAGE2,,,\r\n")) << text;
-    EXPECT_TRUE(Contains(text, "[PAGE1]\r\nTITLE1,\"Main\",ＭＳ 明朝,Regular,16,W,B\r\nCMD1,,ON,\"Copy me\"")) << text;
+    EXPECT_TRUE(Contains(text, "[PAGE2]\r\nCMD4,,ON,\"Copy me\",ＭＳ 明朝,Regular,12,R5,,,,PAGE2,,,\r\n"))
+        << text;
+    EXPECT_TRUE(Contains(text, "[PAGE1]\r\nTITLE1,\"Main\",ＭＳ 明朝,Regular,16,W,B\r\nCMD1,,ON,\"Copy me\""))
+        << text;
 }
 
 TEST(TvsetupEdit, DeleteKeyAndCutEmptySlotsAndThePasteMovesTheCutOne) {
@@ -70,7 +74,8 @@ TEST(TvsetupEdit, DeleteKeyAndCutEmptySlotsAndThePasteMovesTheCutOne) {
 
 // Types a path into the open or save dialog with the given title and confirms it.
 void AnswerFileDialog(TvsetupSession& s, const std::string& title, const std::string& path) {
-    const auto dialog = WaitForWindow(WindowQuery().OfProcess(s.Program().Id()).WithCaption(title), Millis(15000));
+    const auto dialog =
+        WaitForWindow(WindowQuery().OfProcess(s.Program().Id()).WithCaption(title), Millis(15000));
     ASSERT_TRUE(dialog) << title;
     std::optional<ControlInfo> edit;
     for (const ControlInfo& c : ListControls(*dialog)) {
@@ -102,7 +107,8 @@ TEST(TvsetupEdit, SaveAsOpenAndTextOutputGoThroughTheCommonDialogs) {
     ASSERT_TRUE(s.WriteDefinition(kMenu));
     PostCommand(s.Window(), cmd::kOpen);
     AnswerFileDialog(s, "メニューを開く", s.DefinitionPath());
-    ASSERT_TRUE(WaitUntil([&] { return s.Caption() == std::string(kUntitled) + " (" + s.DefinitionPath() + ")"; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return s.Caption() == std::string(kUntitled) + " (" + s.DefinitionPath() + ")"; }));
     // Text output: the listing of what is open.
     PostCommand(s.Window(), cmd::kText);
     AnswerFileDialog(s, "テキスト出力", s.Folder().File("LIST.TXT"));
@@ -174,13 +180,14 @@ TEST(TvsetupEdit, AnUntouchedDefinitionIsWrittenBackByteForByte) {
     const char* colours[] = {"", "R5", "B1", "G2", "X", "H"};
     for (int page = 1; page <= 99; ++page) {
         lines.push_back("[PAGE" + std::to_string(page) + "]");
-        lines.push_back("VARTITLE,\"Page " + std::to_string(page) + "\",B" + std::to_string(page % 2 + 1) + ",0");
+        lines.push_back("VARTITLE,\"Page " + std::to_string(page) + "\",B" + std::to_string(page % 2 + 1) +
+                        ",0");
         lines.push_back("TITLE1,\"ページ" + std::to_string(page) + "\",ＭＳ 明朝,Regular,16,W,B");
         for (int slot = 1; slot <= 24; ++slot) {
             const std::string target = std::to_string(page % 99 + 1);
-            lines.push_back("CMD" + std::to_string(slot) + ",," + (slot % 3 == 0 ? "ON" : "OFF") + ",\"ボタン" +
-                            std::to_string(page) + "-" + std::to_string(slot) + "\",,,," + colours[slot % 6] +
-                            ",,,,PAGE" + target + ",,,");
+            lines.push_back("CMD" + std::to_string(slot) + ",," + (slot % 3 == 0 ? "ON" : "OFF") +
+                            ",\"ボタン" + std::to_string(page) + "-" + std::to_string(slot) + "\",,,," +
+                            colours[slot % 6] + ",,,,PAGE" + target + ",,,");
         }
     }
     ASSERT_TRUE(s.WriteDefinition(lines));

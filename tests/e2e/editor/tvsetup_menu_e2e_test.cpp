@@ -12,7 +12,8 @@ namespace torva::e2e {
 namespace {
 
 const std::vector<std::string> kMenu = {
-    "[VER8.05]", "[DCHK]", "[MODE1]", "[PAGE1]", "TITLE1,\"Main\",,,,,", SlotLine(1, "One"), SlotLine(2, "Two"),
+    "[VER8.05]",        "[DCHK]",           "[MODE1]", "[PAGE1]", "TITLE1,\"Main\",,,,,",
+    SlotLine(1, "One"), SlotLine(2, "Two"),
 };
 
 std::optional<MenuLine> Find(const std::vector<MenuLine>& lines, int id) {
@@ -32,7 +33,8 @@ TEST(TvsetupMenus, CaptionAndMenusAfterAStartWithAFile) {
     for (const MenuLine& line : lines) {
         if (line.depth == 0) bar.push_back(line.caption);
     }
-    EXPECT_EQ(bar, (std::vector<std::string>{" ﾌｧｲﾙ(&F) ", " 編集(&E) ", " 表示(&V) ", " ｵﾌﾟｼｮﾝ(&O)", " ﾍﾙﾌﾟ(&H) "}));
+    EXPECT_EQ(bar, (std::vector<std::string>{" ﾌｧｲﾙ(&F) ", " 編集(&E) ", " 表示(&V) ", " ｵﾌﾟｼｮﾝ(&O)",
+                                             " ﾍﾙﾌﾟ(&H) "}));
     ASSERT_TRUE(Find(lines, cmd::kNew));
     EXPECT_EQ(Find(lines, cmd::kNew)->caption, "新規ﾒﾆｭｰ(&N)\tCtrl+N");
     EXPECT_EQ(Find(lines, cmd::kDelete)->caption, "削除(&D)\tDel");

@@ -10,8 +10,12 @@ namespace torva::e2e {
 namespace {
 
 std::vector<std::string> Definition(int mode) {
-    std::vector<std::string> lines = {"[VER8.05]", "[NCHK]", "[MODE" + std::to_string(mode) + "]", "[PAGE1]",
-                                      "VARTITLE,\"Preview\",T1,0", "TITLE1,\"見出し\",ＭＳ 明朝,Bold,16,W,B2",
+    std::vector<std::string> lines = {"[VER8.05]",
+                                      "[NCHK]",
+                                      "[MODE" + std::to_string(mode) + "]",
+                                      "[PAGE1]",
+                                      "VARTITLE,\"Preview\",T1,0",
+                                      "TITLE1,\"見出し\",ＭＳ 明朝,Bold,16,W,B2",
                                       "TITLE2,\"Sub\",,,,R4,Y1"};
     const char* backs[] = {"", "R1", "G2", "B3", "Y1", "P2", "W", "O1"};
     const int count = mode == 9 ? 24 : 12;

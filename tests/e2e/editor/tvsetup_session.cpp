@@ -39,7 +39,8 @@ bool TvsetupSession::Start(const std::string& arguments) {
     start.environment[kMenuProbeVariable] = menus_.AnswerPath();
     process_ = Process::Start(folder_.File("Tvsetup.exe"), start);
     if (!process_.Valid()) return false;
-    const auto window = WaitForWindow(WindowQuery().OfProcess(process_.Id()).OfClass("TVSETUPFM"), Millis(20000));
+    const auto window =
+        WaitForWindow(WindowQuery().OfProcess(process_.Id()).OfClass("TVSETUPFM"), Millis(20000));
     if (!window) return false;
     window_ = *window;
     if (!menus_.Inject(process_.Handle(), process_.Id())) return false;
@@ -84,7 +85,8 @@ void TvsetupSession::Key(UINT key) {
     info.cbSize = sizeof(info);
     GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(info.hwndFocus ? info.hwndFocus : window_, WM_KEYDOWN, key, 0, SMTO_NORMAL, 10000, &result);
+    SendMessageTimeoutW(info.hwndFocus ? info.hwndFocus : window_, WM_KEYDOWN, key, 0, SMTO_NORMAL, 10000,
+                        &result);
 }
 
 std::vector<probe::ProbeRecord> TvsetupSession::ProbeRecords() const {

@@ -25,7 +25,9 @@ inline constexpr int kNew = 101, kOpen = 102, kSave = 103, kSaveAs = 104, kConve
                      kExit = 107, kReturn = 109;
 inline constexpr int kCut = 201, kCopy = 202, kPaste = 203, kDelete = 204;
 inline constexpr int kTop = 301, kBefore = 302, kNext = 303, kEnd = 304;
-inline constexpr int Mode(int n) { return 310 + n; }
+inline constexpr int Mode(int n) {
+    return 310 + n;
+}
 inline constexpr int kFrame = 322, kNoCheck = 402, kTaskTray = 406;
 inline constexpr int kTwin = 1000;
 }  // namespace cmd

@@ -2,12 +2,9 @@
 // definition, and with the editor installed the document opener registers the edit verb, which
 // opens a definition in it.
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-#include <shellapi.h>
-
-#include "platform/win32/wide.h"
 #include "tests/e2e/runtime/runtime_session.h"
 #include "tvsetup_session.h"
 
@@ -17,8 +14,9 @@ namespace {
 constexpr UINT kEditorEntry = 1010;  // the runtime's system-menu entry "ﾒﾆｭｰの編集(&E)"
 
 std::optional<HWND> WaitForEditorOn(const std::string& path) {
-    return WaitForWindow(WindowQuery().OfClass("TVSETUPFM").WithCaption(std::string(kUntitled) + " (" + path + ")"),
-                         Millis(20000));
+    return WaitForWindow(
+        WindowQuery().OfClass("TVSETUPFM").WithCaption(std::string(kUntitled) + " (" + path + ")"),
+        Millis(20000));
 }
 
 void CloseEditor(HWND editor) {
@@ -56,18 +54,25 @@ TEST_F(EditVerb, TheOpenerRegistersItWhenTheEditorIsThereAndItOpensTheEditor) {
     ASSERT_TRUE(first.Valid());
     const std::string command = "\"" + folder.File("Tvsetup.exe") + "\" \"%1\"";
     EXPECT_TRUE(WaitUntil(
-        [&] { return ReadRegistryString(HKEY_CLASSES_ROOT, "tvx_auto_file\\shell\\edit\\command") == command; },
+        [&] {
+            return ReadRegistryString(HKEY_CLASSES_ROOT, "tvx_auto_file\\shell\\edit\\command") == command;
+        },
         Millis(20000)))
         << ReadRegistryString(HKEY_CLASSES_ROOT, "tvx_auto_file\\shell\\edit\\command").value_or("(none)");
-    const auto untitled = WaitForWindow(WindowQuery().OfProcess(first.Id()).OfClass("TVSETUPFM"), Millis(20000));
+    const auto untitled =
+        WaitForWindow(WindowQuery().OfProcess(first.Id()).OfClass("TVSETUPFM"), Millis(20000));
     ASSERT_TRUE(untitled);
     CloseEditor(*untitled);
 
     const std::string menu = folder.File("OFFICE.TVX");
     ASSERT_TRUE(WriteBytes(menu, "[VER8.05]\r\n[MODE1]\r\n[PAGE1]\r\nCMD1,,OFF,\"One\",,,,,,,,END,,,\r\n"));
-    const auto opened = ShellExecuteW(nullptr, L"edit", torva::win32::Wide(menu).c_str(), nullptr,
-                                      torva::win32::Wide(folder.Path()).c_str(), SW_SHOWNORMAL);
-    ASSERT_GT(reinterpret_cast<INT_PTR>(opened), 32);
+    // The verb's command with the document in place of "%1", started as the shell starts it.
+    std::string line = command;
+    line.replace(line.find("%1"), 2, menu);
+    const std::size_t programEnd = line.find('"', 1);
+    Process edit = Process::Start(line.substr(1, programEnd - 1),
+                                  StartOptions().Args(line.substr(programEnd + 2)).InFolder(folder.Path()));
+    ASSERT_TRUE(edit.Valid());
     const auto editor = WaitForEditorOn(menu);
     ASSERT_TRUE(editor);
     CloseEditor(*editor);
