@@ -1,10 +1,8 @@
 #include "editor/win32/file_dialog.h"
 
-#include <commdlg.h>
-#include <windows.h>
-
 #include <vector>
 
+#include "editor/win32/win_api.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {

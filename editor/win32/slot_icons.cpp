@@ -1,10 +1,8 @@
 #include "editor/win32/slot_icons.h"
 
-#include <shellapi.h>
-#include <windows.h>
-
 #include "editor/button_icon.h"
 #include "editor/location_codes.h"
+#include "editor/win32/win_api.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {

@@ -3,12 +3,11 @@
 // window, which takes the command line.
 #include "editor/win32/tvsetupbs.h"
 
-#include <objbase.h>
-
 #include "common/path.h"
 #include "common/run_error.h"
 #include "editor/location_codes.h"
 #include "editor/win32/tvsetupfm.h"
+#include "editor/win32/win_api.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/module_path.h"

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -34,6 +35,7 @@ inline constexpr int kPageNumberId = 1202;        // page: the current page numb
 inline constexpr wchar_t kMainWindowClass[] = L"TVSETUPFM";
 
 class VersionBox;
+class DefinitionDialogs;
 
 class MainWindow : public ui::win32::Window, private EditorHost, private dialogs::DialogHost {
   public:
@@ -154,6 +156,7 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
     ProgressWindow progress_;
     torva::win32::UniqueGdiObject labelFont_;
     std::unique_ptr<VersionBox> versionBox_;
+    std::unique_ptr<DefinitionDialogs> dialogs_;
 };
 
 }  // namespace torva::editor::win32

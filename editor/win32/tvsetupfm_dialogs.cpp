@@ -1,20 +1,44 @@
 // TVSETUPFM: the dialogs the main window opens (the definition dialogs, the version box) and the
 // services the definition dialogs use.
-#include <shellapi.h>
-#include <windows.h>
 
 #include "editor/help_topics.h"
 #include "editor/location_codes.h"
+#include "editor/win32/dialogs/definition_dialogs.h"
 #include "editor/win32/tvsetupfm.h"
 #include "editor/win32/tvverfm.h"
+#include "editor/win32/win_api.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
 
 void MainWindow::OpenDefinitionDialog(WindowRequest request) {
-    // The definition dialogs are not part of this program yet: their commands leave the definition
-    // as it is.
-    (void)request;
+    if (!dialogs_)
+        dialogs_ = std::make_unique<DefinitionDialogs>(static_cast<dialogs::DialogHost&>(*this), Report());
+    const EditorWindowState& state = session_.state();
+    switch (request) {
+        case WindowRequest::ButtonDialog:
+            if (IsSlot(state.focusIndex)) dialogs_->OpenButton(Handle(), state.currentPage, state.focusIndex);
+            break;
+        case WindowRequest::TitleDialog:
+            if (IsTitle(state.focusIndex)) {
+                dialogs_->OpenTitle(Handle(), state.currentPage, state.focusIndex - kMainTitle + 1);
+            }
+            break;
+        case WindowRequest::BarTitleDialog:
+            dialogs_->OpenBarTitle(Handle(), state.currentPage);
+            break;
+        case WindowRequest::PageStartDialog:
+            dialogs_->OpenPageStartPrograms(Handle(), state.currentPage);
+            break;
+        case WindowRequest::StartEndDialog:
+            dialogs_->OpenStartEndPrograms(Handle());
+            break;
+        case WindowRequest::TimedStartDialog:
+            dialogs_->OpenTimedStarts(Handle());
+            break;
+        default:
+            break;
+    }
 }
 
 void MainWindow::ShowVersionBox() {

@@ -1,14 +1,13 @@
 // TVSETUPFM: the selection follows the keyboard focus; keys move it, change the page and run the
 // editing shortcuts; the mouse presses slots and titles and opens dialogs and context menus; files
 // dropped on a slot fill it.
-#include <shellapi.h>
-#include <windows.h>
 
 #include <vector>
 
 #include "editor/file_drop.h"
 #include "editor/location_codes.h"
 #include "editor/win32/tvsetupfm.h"
+#include "editor/win32/win_api.h"
 #include "menuview/frame_lines.h"
 #include "platform/win32/wide.h"
 

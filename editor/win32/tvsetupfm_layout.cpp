@@ -1,10 +1,9 @@
 // TVSETUPFM: the window laid out for the display mode (size, menu bar form, slots and titles),
 // placed on the screen, and the selection brought back afterwards.
-#include <commctrl.h>
-#include <windows.h>
 
 #include "editor/location_codes.h"
 #include "editor/win32/tvsetupfm.h"
+#include "editor/win32/win_api.h"
 #include "editor/window_placement.h"
 
 namespace torva::editor::win32 {

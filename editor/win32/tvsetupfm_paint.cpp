@@ -1,12 +1,11 @@
 // TVSETUPFM: the page drawn by the shared renderer into retained images (the window surface, the
 // titles and the slots), composed with the frames, the selection, the caption focus rectangle, the
 // pressed look and the page number. Painting only copies the images.
-#include <commctrl.h>
-#include <windows.h>
 
 #include "common/path.h"
 #include "editor/location_codes.h"
 #include "editor/win32/tvsetupfm.h"
+#include "editor/win32/win_api.h"
 #include "menuview/frame_lines.h"
 #include "platform/win32/wide.h"
 #include "ui/win32/controls.h"

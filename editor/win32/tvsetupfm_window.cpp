@@ -1,13 +1,13 @@
 // TVSETUPFM: creation, the message handler, menu commands and what the window does for the
 // session (save question, file dialogs, progress window, error boxes, starting the runtime), and
 // closing.
-#include <shellapi.h>
-#include <windows.h>
 
 #include "editor/location_codes.h"
+#include "editor/win32/dialogs/definition_dialogs.h"
 #include "editor/win32/file_dialog.h"
 #include "editor/win32/tvsetupfm.h"
 #include "editor/win32/tvverfm.h"
+#include "editor/win32/win_api.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/wide.h"
 

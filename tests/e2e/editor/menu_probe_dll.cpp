@@ -7,9 +7,11 @@
 //   "dump"                 every item of the menu bar of the main window: depth, id, flags, caption
 //   "drop X Y PATH"        a drop of PATH at the client point (X, Y) of the main window
 //   "focus"                the control id of the control that has the keyboard focus
+// clang-format off
+#include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
+// clang-format on
 
 #include <cstdlib>
 #include <fstream>

@@ -132,6 +132,25 @@ TEST(TvsetupMenus, ArrowKeysMoveTheSelectionOverSlotsAndTitles) {
     EXPECT_EQ(s.Selected(), 6) << "no slot left of the first column";
 }
 
+TEST(TvsetupMenus, EnterOpensTheButtonDialogOverTheDisabledWindowAndCancelGivesItBack) {
+    TvsetupSession s;
+    ASSERT_TRUE(s.StartOn(kMenu));
+    s.Key(VK_DOWN);
+    s.Key(VK_DOWN);
+    ASSERT_EQ(s.Selected(), 1);
+    s.Key(VK_RETURN);
+    const auto dialog =
+        WaitForWindow(WindowQuery().OfProcess(s.Program().Id()).OfClass("#32770"), Millis(15000));
+    ASSERT_TRUE(dialog);
+    EXPECT_FALSE(IsWindowEnabled(s.Window()));
+    PostMessageW(*dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(s.Window()) && !IsWindow(*dialog); }));
+    // Cancel changed nothing: the window closes without asking.
+    PostSysCommand(s.Window(), SC_CLOSE);
+    EXPECT_TRUE(s.Program().WaitForExit(Millis(10000)));
+    EXPECT_TRUE(FindMessageBoxes(s.Program().Id()).empty());
+}
+
 TEST(TvsetupMenus, TheRuntimesMarkerOffersTheWayBackAndReturnStartsTheRuntime) {
     TvsetupSession s;
     ASSERT_TRUE(s.WriteDefinition(kMenu));
