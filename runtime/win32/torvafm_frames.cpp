@@ -13,8 +13,10 @@ void MenuWindow::ComposeButton(int n) {
     ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
     const menuview::win32::SlotImage& slot = page_.slots[static_cast<std::size_t>(n - 1)];
     if (!slot.face) return;
-    // The caption's dotted rectangle shows on the focused button (caption modes only).
-    const bool focused = n == lastFocused_ && (GetFocus() == b.hwnd || !IsWindowEnabled(Handle()));
+    // The caption's dotted rectangle (caption modes only) follows the last focused button, not the
+    // keyboard focus: it stays while another program is in front and leaves only when another
+    // button takes the focus.
+    const bool focused = n == lastFocused_;
     menuview::win32::ComposeSlot(slot, b.pressed, focused, b.image);
     InvalidateRect(b.hwnd, nullptr, FALSE);
 }

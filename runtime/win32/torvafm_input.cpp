@@ -44,10 +44,10 @@ void MenuWindow::OnButtonFocus(int n) {
     ComposeButton(n);
 }
 
-void MenuWindow::OnButtonBlur(int n) {
+void MenuWindow::OnButtonBlur(int) {
     ErrorLocation here(rt_.error, 942);
-    // While the menu is locked the focus rectangle stays, as does the frame.
-    if (IsWindowEnabled(Handle())) ComposeButton(n);
+    // Nothing to redraw: the focus rectangle and the frame stay on the button until another button
+    // takes the focus (OnButtonFocus), so a menu behind another program still shows its selection.
 }
 
 bool MenuWindow::OnWindowKey(UINT key) {

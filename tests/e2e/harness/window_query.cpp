@@ -1,5 +1,8 @@
 #include "tests/e2e/harness/window_query.h"
 
+#include <tlhelp32.h>
+
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 
 namespace torva::e2e {
@@ -148,6 +151,48 @@ std::optional<ControlInfo> FindControl(HWND topLevel, const std::string& classNa
         return c;
     }
     return std::nullopt;
+}
+
+bool MessageRoundTrip(HWND hwnd, Millis timeout) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()),
+                               &result) != 0;
+}
+
+bool WaitUntilPainted(HWND topLevel, Millis timeout) {
+    return WaitUntil(
+        [&] {
+            if (!MessageRoundTrip(topLevel)) return false;
+            if (GetUpdateRect(topLevel, nullptr, FALSE)) return false;
+            for (const ControlInfo& c : ListControls(topLevel)) {
+                if (c.visible && GetUpdateRect(c.hwnd, nullptr, FALSE)) return false;
+            }
+            // Painting happens when the queue is empty; one more trip returns after it.
+            return MessageRoundTrip(topLevel);
+        },
+        timeout);
+}
+
+std::size_t LiveChildCount(DWORD parent) {
+    win32::UniqueFileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return 0;
+    std::size_t count = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry)) {
+        if (entry.th32ParentProcessID == parent && entry.th32ProcessID != parent) ++count;
+    }
+    return count;
+}
+
+bool WaitForChildrenToEnd(DWORD parentProcessId, Millis timeout) {
+    return WaitUntil([&] { return LiveChildCount(parentProcessId) == 0; }, timeout);
+}
+
+bool WaitUntilSettled(HWND window, Millis timeout) {
+    if (!MessageRoundTrip(window, timeout) || !MessageRoundTrip(window, timeout)) return false;
+    return WaitForChildrenToEnd(WindowProcessId(window), timeout);
 }
 
 }  // namespace torva::e2e

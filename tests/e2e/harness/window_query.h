@@ -51,6 +51,23 @@ std::optional<HWND> WaitForWindow(const WindowQuery& query, Millis timeout = kDe
 // Polls until no matching window is left; false after the timeout.
 bool WaitForNoWindow(const WindowQuery& query, Millis timeout = kDefaultTimeout);
 
+// One round trip through the window's message queue: true when the window's thread answered a
+// message sent now (it had returned to its message loop), false when it did not within the timeout.
+bool MessageRoundTrip(HWND hwnd, Millis timeout = Millis(2000));
+// Waits until the top-level window and every visible control below it have nothing left to paint and
+// its thread has gone back to its message loop after painting, so a screen capture shows what it drew.
+bool WaitUntilPainted(HWND topLevel, Millis timeout = kDefaultTimeout);
+
+// For checks that something did NOT happen after input was posted to a window: two round trips (the
+// posted input ahead of them has been handled, and any program its handler started has been created),
+// then a wait until every program that the window's process started has ended (each has done what
+// it would do). False when that does not come within the timeout.
+bool WaitUntilSettled(HWND window, Millis timeout = kDefaultTimeout);
+// Waits until no program that the given process started still runs (the process may have ended).
+bool WaitForChildrenToEnd(DWORD parentProcessId, Millis timeout = kDefaultTimeout);
+// How many programs that the given process started still run.
+std::size_t LiveChildCount(DWORD parentProcessId);
+
 // Window text through WM_GETTEXT (works across processes; bounded by a send timeout).
 std::string WindowText(HWND hwnd);
 std::string ClassName(HWND hwnd);
