@@ -35,7 +35,7 @@ void PollRunningList(const definition::MenuDefinition& def, ActivationState& sta
                        [&](const RunningEntry& e) {
                            const int mode = EffectiveWaitModeOf(def, e.page, e.button);
                            unlock = unlock || LocksMenu(mode);
-                           show = show || HidesMenu(mode);
+                           show = show || BringsMenuBack(mode);
                        });
     if (unlock && !state.documentWaitActive && !AnyRunning(def, state.running, LocksMenu))
         window.UnlockMenu();

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "common/error_state.h"
+#include "definition/menu_definition.h"
 #include "platform/mailslot.h"
 #include "platform/processes.h"
 #include "runtime/activation/activation_state.h"
 #include "runtime/activation/menu_window_host.h"
-#include "definition/menu_definition.h"
 
 namespace torva::activation {
 
@@ -28,7 +28,8 @@ inline constexpr int16_t kMailslotPollErrorCode = 904;
 int EffectiveWaitModeOf(const definition::MenuDefinition& def, int page, int button);
 
 // Timer1: releases every button whose program no longer owns a window. The menu is enabled again
-// when the released program locked it, and shown again when it hid it, but only once no other
+// when the released program locked it, and shown again (window state restored, brought to the
+// front) when it hid or locked it, but only once no other
 // running program (or document opener) still asks for the lock or the hiding: the first of two
 // locking programs to end must not unlock the menu under the second. The timer stops when the
 // list is empty.

@@ -33,5 +33,10 @@ constexpr bool LocksMenu(int mode) {
 constexpr bool HidesMenu(int mode) {
     return mode == kWaitHide || mode == kWaitLockAndHide;
 }
+// A program that hid or locked the menu hands it back when it ends: shown in its window state and
+// brought to the front, whether it was hidden, minimised or only left behind the program.
+constexpr bool BringsMenuBack(int mode) {
+    return HidesMenu(mode) || LocksMenu(mode);
+}
 
 }  // namespace torva::activation

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 #include "tests/e2e/activation/menu_session.h"
 
@@ -63,13 +64,29 @@ TEST_P(WaitModeE2E, StartMarksLocksHidesAndReleasesWhenTheProgramCloses) {
         if (c.mode == 0) {
             EXPECT_TRUE(WaitUntil([&] { return s.RecordsWithArg("wait").size() == 2; }));
         } else {
-            Sleep(1500);
+            // The click has been handled once the menu answers twice; a second copy would run now.
+            ASSERT_TRUE(MessageRoundTrip(s.Menu()) && MessageRoundTrip(s.Menu()));
+            EXPECT_TRUE(WaitUntil([&] { return LiveChildCount(s.Program().Id()) == 1; }));
             EXPECT_EQ(s.RecordsWithArg("wait").size(), 1u);
         }
     }
 
+    // Another program is in front when the waited-for one ends: a mode above 1 hands the menu back
+    // in front of it, a lock alone included.
+    Process bystander;
+    if (c.mode >= 2) {
+        bystander = Process::Start(s.Probe(), StartOptions().Args("--title Bystander"));
+        const auto other = WaitForWindow(Titled("Bystander"));
+        ASSERT_TRUE(other.has_value());
+        ASSERT_TRUE(BringToForeground(*other));
+    }
     ASSERT_TRUE(CloseWindowsTitled("WaitProbe"));
     EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled() && s.MenuVisible() && !s.MenuMinimised(); }));
+    if (c.mode >= 2) {
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == s.Menu(); }))
+            << "the menu comes back in front after wait mode " << c.mode;
+        bystander.Kill();
+    }
     if (c.mode != 0) {
         // Released once the running-list poll sees the ended process without windows: from then on
         // a click starts the program again (before, a click only brings nothing forward), and once
@@ -83,7 +100,9 @@ TEST_P(WaitModeE2E, StartMarksLocksHidesAndReleasesWhenTheProgramCloses) {
             },
             Millis(20000), Millis(1000)));
         ASSERT_TRUE(WaitForWindow(Titled("WaitProbe")).has_value());
-        Sleep(1500);
+        ASSERT_TRUE(MessageRoundTrip(s.Menu()) && MessageRoundTrip(s.Menu()));
+        EXPECT_TRUE(WaitUntil([&] { return LiveChildCount(s.Program().Id()) == 1; }))
+            << "later clicks start no second copy";
         EXPECT_EQ(s.RecordsWithArg("wait").size(), before + 1);
         ASSERT_TRUE(CloseWindowsTitled("WaitProbe"));
     }
@@ -112,7 +131,7 @@ TEST(ActivationE2E, ProgramGetsItsArgumentsAndWorkFolder) {
     ASSERT_TRUE(s.Start(Menu({}, {ProbeButton(s, 3, "a  b 日本", 0, {}, {}, work)})));
     // A right click is followed by a click that does nothing.
     ClickAt(s.Button(3), POINT{6, 6}, true);
-    Sleep(1000);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_TRUE(s.RecordsWithArg("日本").empty());
     s.Click(3);
     ASSERT_TRUE(s.WaitForRecordWithArg("日本"));
@@ -123,8 +142,10 @@ TEST(ActivationE2E, ProgramGetsItsArgumentsAndWorkFolder) {
 }
 
 TEST(ActivationE2E, DocumentKeepsTheMenuLockedWhileTheOpenerLives) {
+    // The opener stand-in shows its window for three seconds and then ends by itself (a close ends
+    // it at once), so the test can tell when the menu unlocks without waiting a fixed time.
     SessionOptions options;
-    options.probeOptions = "--title OpenerProbe";
+    options.probeOptions = "--title OpenerProbe --sleep 3000 --exit-on-close";
     MenuSession s(options);
     const std::string doc = s.Folder().File("note.txt");
     ASSERT_TRUE(WriteBytes(doc, "x"));
@@ -139,13 +160,13 @@ TEST(ActivationE2E, DocumentKeepsTheMenuLockedWhileTheOpenerLives) {
     ASSERT_TRUE(s.WaitForProbeRecords(before + 1));
     const auto r = s.ProbeRecords().back();
     EXPECT_EQ(r.commandLine, s.Folder().File("Tvshell.exe") + " <" + s.Folder().Path() + ">" + doc);
+    win32::UniqueKernelHandle opener(OpenProcess(SYNCHRONIZE, FALSE, r.pid));
+    ASSERT_TRUE(opener);
     ASSERT_TRUE(WaitForWindow(Titled("OpenerProbe")).has_value());
     EXPECT_TRUE(WaitUntil([&] { return !s.MenuEnabled(); }));
     EXPECT_TRUE(s.MenuVisible());  // a document never hides the menu, whatever the wait mode
-    Sleep(1000);
-    EXPECT_FALSE(s.MenuEnabled());
-    ASSERT_TRUE(CloseWindowsTitled("OpenerProbe"));
     EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled(); }));
+    EXPECT_EQ(WaitForSingleObject(opener.get(), 0), WAIT_OBJECT_0) << "unlocked only once the opener ended";
 }
 
 TEST(ActivationE2E, OpenerWindowTitledTorvaStaysInFrontOfTheLockedMenu) {
@@ -218,7 +239,7 @@ TEST(ActivationE2E, EndButtonRunsTheEndProgramsOnceAndEndsTheMenu) {
     ASSERT_TRUE(s.Start(lines));
     s.Click(12);
     EXPECT_TRUE(s.Program().WaitForExit(Millis(15000)).has_value());
-    Sleep(500);
+    ASSERT_TRUE(WaitForChildrenToEnd(s.Program().Id()));
     EXPECT_EQ(s.RecordsWithArg("endprogram").size(), 1u);
 }
 
@@ -277,7 +298,8 @@ TEST_P(ConfirmationE2E, NoDoesNothingAndYesRunsEndProgramsThenTheRequest) {
     EXPECT_EQ(box->text, std::string(c.firstLine) + "\r実行しますか？");
     EXPECT_EQ(box->icon, MessageBoxIcon::Warning);
     ASSERT_TRUE(AnswerMessageBox(box->hwnd, IDNO));
-    Sleep(1500);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box->hwnd); }));
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_TRUE(s.Program().IsRunning());
     EXPECT_EQ(s.PowerLog(), "");
     EXPECT_TRUE(s.RecordsWithArg("endprogram").empty());

@@ -36,6 +36,35 @@ TEST_F(PollingTest, EndedLockingAndHidingProgramUnlocksAndShowsTheMenu) {
     EXPECT_FALSE(state.running.IsRunning(1, 1));
 }
 
+// Every mode above 1 hands the menu back when its program ends: shown in its window state and
+// brought to the front, also after a lock alone, which left the menu behind the program.
+TEST_F(PollingTest, EachWaitModeHandsTheMenuBackAsTabled) {
+    struct Row {
+        int mode;
+        Events events;
+    };
+    for (const Row& r :
+         {Row{1, {"timer1 off"}}, Row{2, {"show", "timer1 off"}}, Row{3, {"unlock", "show", "timer1 off"}},
+          Row{4, {"unlock", "show", "timer1 off"}}}) {
+        SCOPED_TRACE(r.mode);
+        const uint32_t pid = StartSynchronous(1, r.mode);
+        window.events.clear();
+        processes.withWindow.erase(pid);
+        Poll();
+        EXPECT_EQ(window.events, r.events);
+        EXPECT_FALSE(state.running.IsRunning(1, 1));
+    }
+}
+
+TEST_F(PollingTest, EndedLockOnlyProgramLeavesTheMenuHiddenForAHidingOne) {
+    const uint32_t locking = StartSynchronous(1, 3);
+    StartSynchronous(2, 2);
+    window.events.clear();
+    processes.withWindow.erase(locking);
+    Poll();
+    EXPECT_EQ(window.events, Events{"unlock"});
+}
+
 TEST_F(PollingTest, WaitModeOneOnlyReleasesTheButton) {
     const uint32_t pid = StartSynchronous(1, 1);
     window.events.clear();
