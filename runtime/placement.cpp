@@ -3,9 +3,17 @@
 namespace torva::runtime {
 
 namespace {
+bool Overlaps(const PlacementInput& in, const TwipsRect& m) {
+    return in.savedLeft < m.right && in.savedTop < m.bottom && in.savedLeft + in.windowWidthTwips > m.left &&
+           in.savedTop + in.windowHeightTwips > m.top;
+}
+
 bool Reachable(const PlacementInput& in) {
-    return in.savedLeft < in.screenWidthTwips && in.savedTop < in.screenHeightTwips &&
-           in.savedLeft + in.windowWidthTwips > 0 && in.savedTop + in.windowHeightTwips > 0;
+    if (in.monitors.empty()) return Overlaps(in, TwipsRect{0, 0, in.screenWidthTwips, in.screenHeightTwips});
+    for (const TwipsRect& m : in.monitors) {
+        if (Overlaps(in, m)) return true;
+    }
+    return false;
 }
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The layout of the display mode applied to the window: its size, its controls and its place.
 #include "common/error_state.h"
+#include "platform/win32/monitors.h"
 #include "runtime/placement.h"
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
@@ -103,6 +104,10 @@ void MenuWindow::PlaceWindow() {
     in.positionSave = rt.options().positionSave;
     in.savedLeft = rt.savedLeft;
     in.savedTop = rt.savedTop;
+    for (const RECT& m : torva::win32::AttachedMonitors()) {
+        in.monitors.push_back(TwipsRect{m.left * twipsPerPixelX_, m.top * twipsPerPixelY_,
+                                        m.right * twipsPerPixelX_, m.bottom * twipsPerPixelY_});
+    }
     if (const auto at = runtime::PlaceWindow(in)) {
         SetWindowPos(Handle(), nullptr, at->left / twipsPerPixelX_, at->top / twipsPerPixelY_, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

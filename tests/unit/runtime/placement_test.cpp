@@ -65,6 +65,44 @@ TEST(Placement, SavedPositionOffTheScreenIsNotUsed) {
     EXPECT_EQ(*PlaceWindow(in), (TwipsPoint{-4000, 15000}));
 }
 
+// Two 1280 x 1024 monitors side by side, and a third above-left of the primary, in twips.
+std::vector<TwipsRect> ThreeMonitors() {
+    return {TwipsRect{0, 0, 19200, 15360}, TwipsRect{19200, 0, 38400, 15360},
+            TwipsRect{-19200, -15360, 0, 0}};
+}
+
+TEST(Placement, SavedPositionOnAnyAttachedMonitorIsRestored) {
+    auto in = Input(1);
+    in.positionSave = true;
+    in.monitors = ThreeMonitors();
+    struct Row {
+        TwipsPoint saved;
+        TwipsPoint placed;
+    };
+    for (const Row& r : {Row{{24000, 3000}, {24000, 3000}},      // on the second monitor
+                         Row{{-10000, -9000}, {-10000, -9000}},  // on the one above-left
+                         Row{{38000, 15000}, {38000, 15000}},    // a corner still on the second
+                         Row{{38400, 0}, {7312, 3389}},          // right of every monitor
+                         Row{{0, 15360}, {7312, 3389}},          // below every monitor
+                         Row{{-19200 - 4575, 0}, {7312, 3389}},  // left of every monitor
+                         Row{{-4575, 2000}, {7312, 3389}},       // in the gap, touching the primary
+                         Row{{-4000, 2000}, {-4000, 2000}}}) {   // partly on the primary
+        SCOPED_TRACE(std::to_string(r.saved.left) + "," + std::to_string(r.saved.top));
+        in.savedLeft = r.saved.left;
+        in.savedTop = r.saved.top;
+        EXPECT_EQ(*PlaceWindow(in), r.placed);
+    }
+}
+
+TEST(Placement, SavedPositionOnADetachedMonitorFallsBack) {
+    auto in = Input(2);
+    in.positionSave = true;
+    in.savedLeft = 24000;
+    in.savedTop = 3000;
+    in.monitors = {TwipsRect{0, 0, 19200, 15360}};  // the second monitor is gone
+    EXPECT_EQ(*PlaceWindow(in), (TwipsPoint{14625, 0}));
+}
+
 TEST(Placement, PositionIsSavedOnlyInNormalState) {
     EXPECT_TRUE(ShouldSavePosition(true, true));
     EXPECT_FALSE(ShouldSavePosition(true, false));
