@@ -2,7 +2,10 @@
 // the saved position, start and end programs, [NCTL], the system commands and the tray.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/cp932.h"
+#include "platform/win32/unique_handle.h"
 #include "tests/e2e/runtime/runtime_session.h"
 
 namespace torva::e2e {
@@ -164,23 +167,31 @@ TEST(NoControl, UserCloseIsRefusedButTheProgramCommandCloses) {
 
 TEST(StartAndEnd, StartProgramIsWaitedForBeforeTheMenuShows) {
     RuntimeSession s;
-    ASSERT_TRUE(s.WriteDefinition(
-        Simple("After start", {},
-               {"[STREND]", "STR1,\"<" + s.Probe() + "> --title STARTWAIT --exit-on-close\",1",
-                "STR2,\"<" + s.Probe() + "> second-start\",0"})));
+    // The first start program shows a window for its own three seconds, then ends.
+    ASSERT_TRUE(
+        s.WriteDefinition(Simple("After start", {},
+                                 {"[STREND]", "STR1,\"<" + s.Probe() + "> --title STARTWAIT --sleep 3000\",1",
+                                  "STR2,\"<" + s.Probe() + "> second-start\",0"})));
     ASSERT_TRUE(s.StartWithArguments("\"" + s.DefinitionPath() + "\"", false));
-    WindowQuery startWindow;
-    startWindow.caption = "STARTWAIT";
-    ASSERT_TRUE(WaitForWindow(startWindow, Millis(20000)).has_value());
-    Sleep(1500);
+    ASSERT_TRUE(s.WaitForRecordWithArg("STARTWAIT", Millis(20000)));
+    uint32_t first = 0;
+    for (const auto& r : s.ProbeRecords()) {
+        if (std::find(r.args.begin(), r.args.end(), "STARTWAIT") != r.args.end()) first = r.pid;
+    }
+    win32::UniqueKernelHandle firstProcess(OpenProcess(SYNCHRONIZE, FALSE, first));
+    ASSERT_TRUE(firstProcess);
     WindowQuery menu;
     menu.processId = s.Program().Id();
     menu.className = "TORVAFM";
-    EXPECT_TRUE(FindTopLevelWindows(menu).empty()) << "the menu waits for the first start program";
-    EXPECT_EQ(s.CountRecordsWithArg("second-start"), 0u) << "the second entry waits for the first";
-    for (HWND w : FindTopLevelWindows(startWindow)) PostMessageW(w, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitForWindow(menu, Millis(15000)).has_value());
-    EXPECT_TRUE(s.WaitForRecordWithArg("second-start"));
+    ASSERT_TRUE(WaitForWindow(menu, Millis(20000)).has_value());
+    EXPECT_EQ(WaitForSingleObject(firstProcess.get(), 0), WAIT_OBJECT_0)
+        << "the menu shows only once the first start program has ended";
+    ASSERT_TRUE(s.WaitForRecordWithArg("second-start"));
+    for (const auto& r : s.ProbeRecords()) {
+        if (std::find(r.args.begin(), r.args.end(), "second-start") != r.args.end()) {
+            EXPECT_NE(r.pid, first);
+        }
+    }
 }
 
 TEST(StartAndEnd, EndProgramRunsAndIsWaitedForOnClose) {
@@ -194,6 +205,24 @@ TEST(StartAndEnd, EndProgramRunsAndIsWaitedForOnClose) {
     EXPECT_FALSE(s.Program().WaitForExit(Millis(1500)).has_value()) << "the menu waits for its end program";
     for (HWND w : FindTopLevelWindows(endWindow)) PostMessageW(w, WM_CLOSE, 0, 0);
     EXPECT_TRUE(s.Program().WaitForExit(Millis(15000)).has_value());
+}
+
+// A page start program that takes long to start (it never reads input: no window, a long sleep)
+// is waited for, but the menu goes on answering meanwhile.
+TEST(StartAndEnd, PageStartWaitKeepsTheMenuAnswering) {
+    RuntimeSession s;
+    ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", "VARTITLE,\"First\",,0",
+                         ButtonLine(1, "Next", "\"PAGE2\""), ButtonLine(2, "Two"), "[PAGE2]",
+                         "VARTITLE,\"Second\",,0", "PSTR1,\"<" + s.Probe() + "> --sleep 8000 slow-start\",1",
+                         ButtonLine(1, "Back", "\"PAGE1\"")}));
+    ASSERT_TRUE(WaitUntil([&] { return s.FocusedButton() == 1; }));
+    ClickAt(s.Button(1), POINT{6, 6});
+    ASSERT_TRUE(s.WaitForRecordWithArg("slow-start"));
+    // Keys still move the focus while page 2 waits for its start program.
+    PostKey(s.Button(1), VK_DOWN);
+    EXPECT_TRUE(WaitUntil([&] { return s.FocusedButton() == 2; }, Millis(3000)));
+    EXPECT_EQ(WindowText(s.Menu()), "First") << "page 2 is drawn only after its start program";
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(s.Menu()) == "Second"; }, Millis(20000)));
 }
 
 TEST(SystemMenu, VersionDialogLocksTheMenuUntilOk) {
@@ -221,7 +250,7 @@ TEST(SystemMenu, EditorEntryStartsTheEditorAndClosesWithoutEndPrograms) {
     PostMessageW(s.Menu(), WM_SYSCOMMAND, 1010, 0);
     EXPECT_TRUE(s.WaitForRecordWithArg(s.DefinitionPath() + "|TORVA"));
     EXPECT_TRUE(s.Program().WaitForExit().has_value()) << "[NCTL] does not hold the editor's close";
-    Sleep(500);
+    ASSERT_TRUE(WaitForChildrenToEnd(s.Program().Id()));
     EXPECT_EQ(s.CountRecordsWithArg("end-after-editor"), 0u);
 }
 
@@ -233,7 +262,7 @@ TEST(Tray, MinimiseHidesIntoTheTrayAndALeftClickShows) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(s.Menu()) == FALSE; }));
     EXPECT_FALSE(IsIconic(s.Menu())) << "hidden, not minimised";
     PostMessageW(s.Menu(), WM_SYSCOMMAND, 1100, WM_RBUTTONDOWN);
-    Sleep(700);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_FALSE(IsWindowVisible(s.Menu())) << "a right click does nothing";
     PostMessageW(s.Menu(), WM_SYSCOMMAND, 1100, WM_LBUTTONDOWN);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(s.Menu()) != FALSE; }));
