@@ -11,7 +11,8 @@ DefinitionLocation ResolveDefinitionPath(std::string_view commandLine, std::stri
     if (!text.empty() && text.back() == '"') text.remove_suffix(1);
 
     DefinitionLocation out;
-    if (text.empty()) {
+    // Blanks alone name no file: they mean the default as an empty line does.
+    if (TrimBlanks(text).empty()) {
         out.path = std::string(programFolder) + "\\TORVA.TVX";
     } else {
         // Positions are characters; the first two of a path that matter here are ASCII or not,

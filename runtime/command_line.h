@@ -12,8 +12,8 @@ struct DefinitionLocation {
 };
 
 // The whole command-line text is one path: one leading and one trailing double quote are dropped;
-// nothing means TORVA.TVX in the program folder; a text without a drive colon in second place and
-// not beginning with two backslashes is relative to the program folder.
+// nothing (or only blanks) means TORVA.TVX in the program folder; a text without a drive colon in second
+// place and not beginning with two backslashes is relative to the program folder.
 DefinitionLocation ResolveDefinitionPath(std::string_view commandLine, std::string_view programFolder);
 
 }  // namespace torva::runtime

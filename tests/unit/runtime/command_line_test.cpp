@@ -24,6 +24,10 @@ INSTANTIATE_TEST_SUITE_P(
     Rules, DefinitionPath,
     testing::Values(PathCase{"", "C:\\Torva\\TORVA.TVX", "C:\\Torva"},
                     PathCase{"\"\"", "C:\\Torva\\TORVA.TVX", "C:\\Torva"},
+                    // Blanks alone are no name, inside quotes or not; a named file keeps its blanks.
+                    PathCase{"   ", "C:\\Torva\\TORVA.TVX", "C:\\Torva"},
+                    PathCase{"\"  \"", "C:\\Torva\\TORVA.TVX", "C:\\Torva"},
+                    PathCase{"\" A.TVX\"", "C:\\Torva\\ A.TVX", "C:\\Torva"},
                     PathCase{"\"C:\\Menus\\A B.TVX\"", "C:\\Menus\\A B.TVX", "C:\\Menus"},
                     // Exactly one quote goes at each end.
                     PathCase{"\"\"C:\\X.TVX\"\"", "C:\\Torva\\\"C:\\X.TVX\"", "C:\\Torva\\\"C:"},
