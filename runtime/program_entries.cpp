@@ -3,6 +3,7 @@
 #include "common/path.h"
 #include "common/utf8.h"
 #include "platform/processes.h"
+#include "runtime/error_locations.h"
 
 namespace torva::runtime {
 
@@ -43,6 +44,7 @@ void RunProgramEntries(EntryKind kind,
                        const EntryRunnerHooks& hooks) {
     for (const auto& entry : entries) {
         if (TrimBlanks(entry.program).empty()) continue;
+        if (hooks.error) hooks.error->code = kExtensionRuleLocation;
         const EntryLaunch launch = BuildEntryLaunch(kind, entry, programFolder);
         const auto pid = processes.Start(launch.commandLine);
         if (!pid || *pid == 0) {

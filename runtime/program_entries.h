@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/error_state.h"
 #include "definition/menu_definition.h"
 
 namespace torva::platform {
@@ -43,6 +44,9 @@ struct EntryRunnerHooks {
     // Called once for a waited-for program before the first check, so that a program still starting
     // up has shown its window before the menu looks for it (otherwise it would not be waited for).
     std::function<void(uint32_t processId)> settle;
+    // The program's error state, where the extension rule notes its location number; none in tests
+    // that do not look.
+    ErrorState* error = nullptr;
 };
 
 // Runs entries 1 and 2 in order (blank ones are skipped), waiting for those with the wait flag

@@ -66,7 +66,9 @@ bool OwnedBy(HWND window, uint32_t processId) {
 }  // namespace
 
 platform::WindowSearch Win32Processes::FindVisibleWindow(uint32_t processId) const {
+    Enter(locations_.visibleSearch);
     platform::WindowSearch result;
+    Enter(locations_.visibleWalk);
     WalkWindows([&](HWND window) {
         if (!OwnedBy(window, processId)) return true;
         result.found = true;
@@ -78,7 +80,9 @@ platform::WindowSearch Win32Processes::FindVisibleWindow(uint32_t processId) con
 }
 
 platform::WindowSearch Win32Processes::FindTorvaTitleWindow(uint32_t processId) const {
+    Enter(locations_.titleSearch);
     platform::WindowSearch result;
+    Enter(locations_.titleWalk);
     WalkWindows([&](HWND window) {
         if (!OwnedBy(window, processId)) return true;
         result.found = true;

@@ -4,13 +4,27 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/error_state.h"
 #include "platform/processes.h"
 #include "platform/win32/unique_handle.h"
 
 namespace torva::win32 {
 
+// The location numbers a program's fatal report shows for the window searches: each search sets its
+// own on entry and its walk below the desktop its own, so a failure inside names the step.
+struct WindowSearchLocations {
+    ErrorState* state = nullptr;  // none: nothing is noted
+    int16_t visibleSearch = 0;
+    int16_t visibleWalk = 0;
+    int16_t titleSearch = 0;
+    int16_t titleWalk = 0;
+};
+
 class Win32Processes : public platform::Processes {
   public:
+    Win32Processes() = default;
+    explicit Win32Processes(WindowSearchLocations locations) : locations_(locations) {}
+
     // CreateProcessW with STARTF_USESHOWWINDOW / SW_SHOWNORMAL: a normal, activated window.
     std::optional<uint32_t> Start(const std::string& commandLine,
                                   const std::string& workFolder = {}) override;
@@ -23,6 +37,11 @@ class Win32Processes : public platform::Processes {
     uint32_t CurrentProcessId() const override;
 
   private:
+    void Enter(int16_t location) const {
+        if (locations_.state && location) locations_.state->code = location;
+    }
+
+    WindowSearchLocations locations_;
     struct Started {
         uint32_t processId;
         UniqueKernelHandle process;

@@ -5,6 +5,7 @@
 #include "runtime/activation/launch_command.h"
 #include "runtime/activation/mailslot_message.h"
 #include "runtime/activation/wait_mode.h"
+#include "runtime/error_locations.h"
 
 namespace torva::activation {
 
@@ -130,6 +131,7 @@ void ButtonActivation::Launch(int page, int button, const definition::MenuButton
     }
     if (TrimBlanks(b.program).empty()) return;
 
+    ErrorLocation extensionRule(services_.error, runtime::kExtensionRuleLocation);
     const ButtonLaunch launch = BuildButtonLaunch(services_.programFolder, window_.WindowHandle(), b.program,
                                                   b.arguments, b.workFolder);
 

@@ -64,6 +64,7 @@ void RunStartPrograms(TorvaRuntime& rt) {
     };
     hooks.betweenChecks = [] { Sleep(1000); };
     hooks.settle = WaitUntilStarted;
+    hooks.error = &rt.error;
     RunProgramEntries(EntryKind::Start, rt.definition->startPrograms, rt.programFolder, *rt.os.processes,
                       hooks);
 }
@@ -107,7 +108,8 @@ void LoadOwnIcons(TorvaRuntime& rt) {
 int Run(TorvaRuntime& rt, HINSTANCE instance) {
     rt.instance = instance;
     rt.os.files = std::make_unique<torva::win32::Win32FileSystem>();
-    rt.os.processes = std::make_unique<torva::win32::Win32Processes>();
+    rt.os.processes = std::make_unique<torva::win32::Win32Processes>(
+        torva::win32::WindowSearchLocations{&rt.error, 910, 911, 920, 921});
     rt.os.settings = std::make_unique<torva::win32::Win32Settings>();
     rt.os.ini = std::make_unique<torva::win32::Win32IniFile>();
     rt.os.system = std::make_unique<torva::win32::Win32SystemInfo>();
@@ -182,6 +184,7 @@ void RunEndPrograms(TorvaRuntime& rt) {
     };
     hooks.betweenChecks = PumpSevenTimes;
     hooks.settle = WaitUntilStarted;
+    hooks.error = &rt.error;
     RunProgramEntries(EntryKind::End, rt.definition->endPrograms, rt.programFolder, *rt.os.processes, hooks);
 }
 

@@ -33,6 +33,17 @@ TEST_F(ActivationTest, RightClickThenClickStartsNothingAndTheNextLeftClickWorks)
     EXPECT_EQ(window.ClickStateOf(4), ClickState::Idle);
 }
 
+// A launch passes through the extension rule, whose number a fatal report then shows.
+TEST_F(ActivationTest, LaunchNotesTheExtensionRuleLocation) {
+    for (const char* program : {"C:\\p.exe", "C:\\s.tvs", "C:\\d.txt"}) {
+        SCOPED_TRACE(program);
+        RunButton(1, 1, program);
+        error.code = 0;
+        Click(1);
+        EXPECT_EQ(error.code, 981);
+    }
+}
+
 TEST_F(ActivationTest, DragOffAndBackStillClicksButReleasingOutsideDoesNot) {
     menuview::PressTracker press;
     press.MouseDown(true);
@@ -215,7 +226,8 @@ TEST_F(ActivationTest, FailedStartsAreReportedWithTheirCodesAndNothingIsMarked) 
     EXPECT_TRUE(window.events.empty());
     EXPECT_EQ(state.running.Count(), 0u);
     EXPECT_EQ(state.lastDocumentProcess, 0u);
-    EXPECT_EQ(error.code, kActivationErrorCode);
+    // The last step entered was the extension rule: its number stays for a report that follows.
+    EXPECT_EQ(error.code, 981);
 }
 
 TEST_F(ActivationTest, FullRunningListIgnoresSynchronousStartsOnly) {

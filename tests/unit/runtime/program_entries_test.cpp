@@ -117,6 +117,19 @@ TEST(EntryRunner, FailureIsReportedAndTheNextEntryStillRuns) {
     EXPECT_EQ(p.checks, 0);  // a failed start is never waited for
 }
 
+// A failure while an entry is classified is reported under the extension rule's number.
+TEST(EntryRunner, TheExtensionRuleNotesItsLocationNumber) {
+    FakeProcesses p;
+    ErrorState error;
+    error.code = 701;
+    int16_t atFailure = 0;
+    EntryRunnerHooks hooks;
+    hooks.error = &error;
+    hooks.reportFailure = [&](int16_t, const std::string&, const std::string&) { atFailure = error.code; };
+    RunProgramEntries(EntryKind::End, Entries("C:\\fail.exe", 0, "", 0), "C:\\TV", p, hooks);
+    EXPECT_EQ(atFailure, 981);
+}
+
 TEST(EntryRunner, BlankEntriesAreSkipped) {
     FakeProcesses p;
     RunProgramEntries(EntryKind::PageStart, Entries("   ", 1, "", 1), "C:\\TV", p, {});

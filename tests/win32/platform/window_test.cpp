@@ -65,6 +65,21 @@ TEST_F(WindowSearchTest, VisibleTorvaWindowIsFoundByBothTests) {
     EXPECT_FALSE(processes_.FindTorvaTitleWindow(probe.pid).found);
 }
 
+// A failure inside a search is reported with the number of the step it happened in: the search's on
+// entry, then its walk's, which the report keeps (numbers are not restored on the way out).
+TEST(WindowSearchLocations, EachSearchAndItsWalkNoteTheirNumbers) {
+    ErrorState state;
+    win32::Win32Processes located(win32::WindowSearchLocations{&state, 910, 911, 920, 921});
+    located.FindVisibleWindow(GetCurrentProcessId());
+    EXPECT_EQ(state.code, 911);
+    located.FindTorvaTitleWindow(GetCurrentProcessId());
+    EXPECT_EQ(state.code, 921);
+    state.code = 700;
+    win32::Win32Processes plain;  // without locations nothing is noted
+    plain.FindVisibleWindow(GetCurrentProcessId());
+    EXPECT_EQ(state.code, 700);
+}
+
 TEST_F(WindowSearchTest, HiddenWindowIsOwnedButNotVisible) {
     const RunningProbe probe = StartProbe("--hidden --title \"TORVA hidden\"");
     const auto visible = processes_.FindVisibleWindow(probe.pid);
