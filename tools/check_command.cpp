@@ -14,7 +14,14 @@ int RunCheck(const CommandArguments& arguments, ToolEnvironment& environment) {
     auto def = std::make_unique<definition::MenuDefinition>();
     const ToolRead read =
         ReadForTool(options->files[0], options->editor, options->programFolder, *def, environment);
-    if (!read.readable) return kExitUsage;
+    if (!read.readable) {
+        // A pipeline reading the report must tell "no menu" from "a wrong menu" without the error stream.
+        if (options->json) {
+            const nlohmann::json report = {{"ok", false}, {"error", read.problem}};
+            environment.out << report.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        }
+        return kExitUsage;
+    }
     const definition::ReadResult& r = read.result;
     if (options->json) {
         nlohmann::json failures = nlohmann::json::array();

@@ -1,6 +1,7 @@
 // Tvtool convert: reads an old-version definition and writes it in the current format. A file that is
-// not old (rule 91) or has a line before its first page that is no keyword (rule 1) creates no output;
-// other rule failures are reported, the values that failed are left out, and the rest is written.
+// not old (rule 91) or has a line before its first page that is no keyword (rule 1) creates no output,
+// nor does one holding bytes that are not Shift-JIS text (they would be lost); other rule failures are
+// reported, the values that failed are left out, and the rest is written.
 
 #include "common/run_error.h"
 #include "definition/convert_definition.h"
@@ -26,15 +27,16 @@ int RunConvert(const CommandArguments& arguments, ToolEnvironment& environment) 
         return kExitRuleFailed;
     }
     if (r.invalidBytes > 0) {
-        environment.err << "Tvtool: warning: " << r.invalidBytes
-                        << " byte(s) of the file are not valid Shift-JIS text and are written as \"?\"\n";
+        environment.err << "Tvtool: not converted, " << r.invalidBytes
+                        << " byte(s) of the file are not valid Shift-JIS text and would be lost\n";
+        return kExitUsage;
     }
     const definition::SaveResult saved = session->store().writeDefinition(target);
     if (!saved.ok) {
         environment.err << "Tvtool: cannot write \"" << target << "\"; nothing written\n";
         return kExitUsage;
     }
-    return r.failures.empty() && r.invalidBytes == 0 ? kExitOk : kExitRuleFailed;
+    return r.failures.empty() ? kExitOk : kExitRuleFailed;
 }
 
 }  // namespace torva::tools

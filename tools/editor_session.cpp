@@ -28,8 +28,8 @@ std::unique_ptr<EditorSession> EditorSession::Open(const CommandArguments& argum
     auto session = std::make_unique<EditorSession>(environment, programFolder);
     session->source_ = environment.fullPath(options->files[0]);
     session->target_ = options->files.size() > 1 ? environment.fullPath(options->files[1]) : session->source_;
-    if (!environment.files.Exists(session->source_) || environment.files.IsFolder(session->source_)) {
-        environment.err << "Tvtool: cannot find \"" << session->source_ << "\"\n";
+    if (const auto problem = SourceProblem(session->source_, environment)) {
+        environment.err << "Tvtool: " << *problem << "\n";
         return nullptr;
     }
     return session;

@@ -17,7 +17,7 @@ class EditorSession {
   public:
     // Parses "[--program-folder DIR] FILE [OUT]" (OUT required when maxFiles is 2 and minFiles is 2).
     // Prints the problem and gives nothing when the command cannot start: a usage error, "--editor"
-    // (these commands always read as the editor does) or a source that is missing or a folder.
+    // (these commands always read as the editor does) or a source that cannot be read (SourceProblem).
     static std::unique_ptr<EditorSession> Open(const CommandArguments& arguments,
                                                ToolEnvironment& environment, std::string_view command,
                                                std::size_t minFiles);

@@ -35,6 +35,29 @@ std::optional<ReadOptions> ParseReadOptions(const CommandArguments& arguments, b
     return options;
 }
 
+std::optional<std::string> SourceProblem(const std::string& path, const ToolEnvironment& environment) {
+    SourceFacts facts;
+    if (environment.inspect) {
+        facts = environment.inspect(path);
+    } else if (environment.files.Exists(path)) {
+        facts.kind =
+            environment.files.IsFolder(path) ? SourceFacts::Kind::Folder : SourceFacts::Kind::Regular;
+    }
+    const std::string quoted = "\"" + path + "\"";
+    switch (facts.kind) {
+        case SourceFacts::Kind::Missing:
+            return "cannot find " + quoted;
+        case SourceFacts::Kind::Folder:
+            return quoted + " is a folder, not a definition file";
+        case SourceFacts::Kind::NotRegular:
+            return quoted + " is not a regular file";
+        case SourceFacts::Kind::Regular:
+            break;
+    }
+    if (facts.size > kMaxSourceBytes) return quoted + " is larger than 16 MiB, too large for a definition";
+    return std::nullopt;
+}
+
 ToolRead ReadForTool(const std::string& file, bool editor, const std::string& programFolder,
                      definition::MenuDefinition& def, ToolEnvironment& environment) {
     ToolRead read;
@@ -50,14 +73,17 @@ ToolRead ReadForTool(const std::string& file, bool editor, const std::string& pr
     const auto kind = editor ? definition::ReaderKind::Editor : definition::ReaderKind::Runtime;
     const definition::ReaderContext context{definition::ReaderPolicy::For(kind), folders, environment.files,
                                             read.path};
-    if (editor && (!environment.files.Exists(read.path) || environment.files.IsFolder(read.path))) {
-        environment.err << "Tvtool: cannot find \"" << read.path << "\"\n";
+    // Both reading modes: "there is no menu" is an input/output failure, not a wrong menu.
+    if (const auto problem = SourceProblem(read.path, environment)) {
+        environment.err << "Tvtool: " << *problem << "\n";
         read.readable = false;
+        read.problem = *problem;
         return read;
     }
     read.result = definition::readDefinitionFile(def, context);
     if (read.result.runErrorNumber == kErrPathFileAccess && read.result.failures.empty()) {
-        environment.err << "Tvtool: cannot read \"" << read.path << "\"\n";
+        read.problem = "cannot read \"" + read.path + "\"";
+        environment.err << "Tvtool: " << read.problem << "\n";
         read.readable = false;
         return read;
     }

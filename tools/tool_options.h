@@ -28,7 +28,12 @@ struct ToolRead {
     definition::ReadResult result;
     std::string path;      // the full path read
     bool readable = true;  // false: an input/output failure, already reported
+    std::string problem;   // what the failure was, on one line
 };
+
+// Why a source cannot be read as a definition, on one line, or nothing when it can: it is missing, a
+// folder, not a regular file (a pipe, a device) or larger than kMaxSourceBytes. Checked before reading.
+std::optional<std::string> SourceProblem(const std::string& path, const ToolEnvironment& environment);
 
 // Reads the file as the runtime or the editor would from Tvtool's machine.
 ToolRead ReadForTool(const std::string& file, bool editor, const std::string& programFolder,

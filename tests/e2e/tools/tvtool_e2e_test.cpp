@@ -218,7 +218,7 @@ TEST_F(TvtoolTest, NoCheckFailuresArePassedOverByTheRuntime) {
     EXPECT_EQ(nlohmann::json::parse(dump.out)["pages"][0]["buttons"][0]["program"], "(ERR)");
 }
 
-TEST_F(TvtoolTest, OldVersionStopsAndMissingFileIsRule99) {
+TEST_F(TvtoolTest, OldVersionStopsAndMissingFileIsAnInputError) {
     const std::string old = Definition("OLD.TVX", "[VER5.00]\r\n[PAGE1]\r\n");
     const ToolRun run = Run("check " + Quote(old));
     EXPECT_EQ(run.exitCode, 1u);
@@ -229,11 +229,39 @@ TEST_F(TvtoolTest, OldVersionStopsAndMissingFileIsRule99) {
     const ToolRun json = Run("check --editor --json " + Quote(old));
     EXPECT_EQ(nlohmann::json::parse(json.out)["stopped"], true);
 
+    // No file is no menu: an input error in both modes, not the runtime's rule 99.
     const std::string missing = folder_.File("NONE.TVX");
-    const ToolRun runtime = Run("check " + Quote(missing));
-    EXPECT_EQ(runtime.exitCode, 1u);
-    EXPECT_EQ(runtime.out, "ErrorNo = 99 : メニュー定義ファイルが存在しません。 : " + missing + "\n");
-    EXPECT_EQ(Run("check --editor " + Quote(missing)).exitCode, 2u);
+    for (const char* mode : {"", "--editor "}) {
+        const ToolRun run = Run(std::string("check ") + mode + Quote(missing));
+        EXPECT_EQ(run.exitCode, 2u) << mode;
+        EXPECT_EQ(run.out, "") << mode;
+        EXPECT_EQ(run.err, "Tvtool: cannot find \"" + missing + "\"\n") << mode;
+        const ToolRun json = Run(std::string("check --json ") + mode + Quote(missing));
+        EXPECT_EQ(json.exitCode, 2u) << mode;
+        EXPECT_EQ(nlohmann::json::parse(json.out),
+                  (nlohmann::json{{"ok", false}, {"error", "cannot find \"" + missing + "\""}}));
+    }
+    EXPECT_EQ(Run("check --json " + Quote(folder_.Path())).exitCode, 2u);
+}
+
+// A pipe or a device would block or never end; a huge file is no menu: both are refused unread.
+TEST_F(TvtoolTest, PipesAndHugeFilesAreRefusedBeforeReading) {
+    const std::string pipe = "\\\\.\\pipe\\torva-tvtool-" + std::to_string(GetCurrentProcessId());
+    win32::UniqueFileHandle server(CreateNamedPipeW(win32::Wide(pipe).c_str(), PIPE_ACCESS_DUPLEX,
+                                                    PIPE_TYPE_BYTE | PIPE_WAIT, 4, 0, 0, 0, nullptr));
+    ASSERT_TRUE(server);
+    for (const char* command : {"check --json ", "check --json --editor "}) {
+        const ToolRun run = Run(command + Quote(pipe));
+        EXPECT_EQ(run.exitCode, 2u) << command;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["ok"], false) << command;
+        EXPECT_NE(run.err.find("is not a regular file"), std::string::npos) << run.err;
+    }
+    const std::string huge = folder_.File("HUGE.TVX");
+    ASSERT_TRUE(WriteBytes(huge, "[VER8.05]\r\n[PAGE1]\r\n" + std::string(16 * 1024 * 1024, ' ')));
+    const ToolRun run = Run("dump " + Quote(huge));
+    EXPECT_EQ(run.exitCode, 2u);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("larger than 16 MiB"), std::string::npos) << run.err;
 }
 
 TEST_F(TvtoolTest, ProgramFolderDefaultsToTvtoolsOwnFolder) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -155,6 +156,69 @@ TEST_F(ToolTest, VersionPrintsTheSuiteVersionAlone) {
     EXPECT_EQ(Run({"--version", "x"}), kExitUsage);
     EXPECT_EQ(Run({"help"}), kExitOk);
     EXPECT_NE(out.str().find("Tvtool --version"), std::string::npos);
+}
+
+// "There is no menu" is an input/output failure in every command and both reading modes: exit 2, one
+// line on the error stream, and with --json one object on the output saying so, and nothing else.
+TEST_F(ToolTest, SourcesThatAreNoReadableFileAreInputErrorsBeforeReading) {
+    File("C:\\MENU\\GOOD.TVX", kGood);
+    special["C:\\MENU\\PIPE.TVX"] = SourceFacts{SourceFacts::Kind::NotRegular, 0};
+    special["C:\\MENU\\HUGE.TVX"] = SourceFacts{SourceFacts::Kind::Regular, kMaxSourceBytes + 1};
+    special["C:\\MENU\\FULL.TVX"] = SourceFacts{SourceFacts::Kind::Regular, kMaxSourceBytes};
+    files.AddFile("C:\\MENU\\FULL.TVX", kGood);
+    struct Row {
+        std::string path;
+        std::string problem;
+    };
+    const std::vector<Row> rows = {
+        {"C:\\MENU\\NONE.TVX", "cannot find \"C:\\MENU\\NONE.TVX\""},
+        {"C:\\MENU", "\"C:\\MENU\" is a folder, not a definition file"},
+        {"C:\\MENU\\PIPE.TVX", "\"C:\\MENU\\PIPE.TVX\" is not a regular file"},
+        {"C:\\MENU\\HUGE.TVX", "\"C:\\MENU\\HUGE.TVX\" is larger than 16 MiB, too large for a definition"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.path);
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"check", r.path},
+                                                     {"check", "--editor", r.path},
+                                                     {"dump", r.path},
+                                                     {"dump", "--editor", r.path},
+                                                     {"format", r.path},
+                                                     {"list", r.path, "C:\\OTHER\\L.TXT"},
+                                                     {"convert", r.path, "C:\\OTHER\\C.TVX"}}) {
+            SCOPED_TRACE(args[0] + " " + args[1]);
+            EXPECT_EQ(Run(args), kExitUsage);
+            EXPECT_EQ(err.str(), "Tvtool: " + r.problem + "\n");
+            EXPECT_EQ(out.str(), "");
+        }
+        EXPECT_FALSE(files.Has("C:\\OTHER\\L.TXT"));
+        EXPECT_FALSE(files.Has("C:\\OTHER\\C.TVX"));
+        for (const char* mode : {"--json", "--editor"}) {
+            EXPECT_EQ(Run({"check", "--json", mode, r.path}), kExitUsage);
+            EXPECT_EQ(nlohmann::json::parse(out.str()),
+                      (nlohmann::json{{"ok", false}, {"error", r.problem}}));
+            const std::string printed = out.str();
+            EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1);
+        }
+    }
+    EXPECT_EQ(Run({"check", "C:\\MENU\\FULL.TVX"}), kExitOk) << "exactly 16 MiB is still read";
+}
+
+// Bytes that are not Shift-JIS text would be lost by writing the definition again: the commands that
+// write a definition refuse; those that only show it go on and say so.
+TEST_F(ToolTest, InvalidShiftJisIsRefusedByWritersAndWarnedAboutByReaders) {
+    const std::string bad = "[VER8.05]\r\n[PAGE1]\r\nCMD1,,OFF,\"\x85\x40\",,,,,,,,END,,,\r\n";
+    files.AddFile("C:\\MENU\\J.TVX", bad);
+    files.AddFile("C:\\MENU\\OLDJ.TVX", "[PAGE1]\r\nCMD1,,OFF,\"\x85\x40\",W,END,\r\n");
+    EXPECT_EQ(Run({"format", "C:\\MENU\\J.TVX"}), kExitUsage);
+    EXPECT_EQ(files.Content("C:\\MENU\\J.TVX"), bad);
+    EXPECT_EQ(Run({"convert", "C:\\MENU\\OLDJ.TVX", "C:\\OTHER\\NEW.TVX"}), kExitUsage);
+    EXPECT_FALSE(files.Has("C:\\OTHER\\NEW.TVX"));
+    EXPECT_NE(err.str().find("not valid Shift-JIS"), std::string::npos);
+    EXPECT_EQ(Run({"list", "C:\\MENU\\J.TVX", "C:\\OTHER\\J.TXT"}), kExitOk);
+    EXPECT_TRUE(files.Has("C:\\OTHER\\J.TXT"));
+    EXPECT_NE(err.str().find("warning"), std::string::npos);
+    EXPECT_EQ(Run({"dump", "--editor", "C:\\MENU\\J.TVX"}), kExitOk);
+    EXPECT_FALSE(out.str().empty());
+    EXPECT_NE(err.str().find("warning"), std::string::npos);
 }
 
 TEST_F(ToolTest, EveryCommandIsListedOnceInTheTable) {

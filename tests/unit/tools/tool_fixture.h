@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,13 +34,25 @@ class ToolTest : public ::testing::Test {
             "C:\\WINDOWS\\SYSTEM32",
             [](const std::string& p) { return p.find(':') == 1 ? p : "C:\\MENU\\" + p; },
             out,
-            err};
+            err,
+            nullptr,
+            [this](const std::string& path) {
+                if (const auto it = special.find(path); it != special.end()) return it->second;
+                SourceFacts facts;
+                if (files.Has(path)) {
+                    facts.kind =
+                        files.IsFolder(path) ? SourceFacts::Kind::Folder : SourceFacts::Kind::Regular;
+                    if (!files.IsFolder(path)) facts.size = files.Content(path).size();
+                }
+                return facts;
+            }};
         return RunTool(args, environment);
     }
 
     void File(const std::string& path, const std::string& utf8) { files.AddFile(path, Utf8ToCp932(utf8)); }
 
     testing::FakeFileSystem files;
+    std::map<std::string, SourceFacts> special;  // paths that are pipes, devices or huge files
     std::ostringstream out;
     std::ostringstream err;
 };
