@@ -1,12 +1,12 @@
 #include "definition/convert_definition.h"
 
 #include <algorithm>
-#include <cfloat>
 
 #include "common/number.h"
 #include "common/run_error.h"
 #include "common/utf8.h"
 #include "definition/line_reader.h"
+#include "definition/text_helpers.h"
 
 namespace torva::definition {
 
@@ -49,12 +49,8 @@ class Converter : public LineReader {
   private:
     bool ReadVersionLine(const std::string& key) override {
         if (!key.starts_with("[VER")) return false;
-        const double number = LeadingNumber(MidChars(key, 5), true);
-        // Out of the float range the version is no old one either (and must not be narrowed).
-        const bool tooLarge = number > FLT_MAX;
-        if (tooLarge || (number >= -FLT_MAX && static_cast<float>(number) > kLastOldVersion)) {
-            Fail(kRuleNotOldVersion, NotOldVersionDetail());
-        }
+        // Narrowed as the reader narrows it: beyond the float range the reading ends as an overflow.
+        if (versionNumber(MidChars(key, 5)) > kLastOldVersion) Fail(kRuleNotOldVersion, NotOldVersionDetail());
         return true;
     }
 

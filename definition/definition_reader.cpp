@@ -1,6 +1,5 @@
 #include "definition/definition_reader.h"
 
-#include <cfloat>
 #include <cstdio>
 
 #include "common/number.h"
@@ -26,9 +25,7 @@ class Reader : public LineReader {
             Fail(kRuleOldVersion, OldVersionDetail(policy_.kind, context_.definitionPath));
             return true;
         }
-        const double number = LeadingNumber(MidChars(key, 5), true);
-        if (number > FLT_MAX || number < -FLT_MAX) throw RunError(kErrOverflow, "version number");
-        const float version = static_cast<float>(number);
+        const float version = versionNumber(MidChars(key, 5));
         if (version > 8.0f) {
             def_.formatClass = 3;
         } else if (version == 8.0f) {

@@ -1,13 +1,23 @@
 #include "definition/text_helpers.h"
 
+#include <cfloat>
+
 #include "common/cp932.h"
+#include "common/number.h"
 #include "common/path.h"
+#include "common/run_error.h"
 #include "common/utf8.h"
 
 namespace torva::definition {
 
 std::string fileExtension(std::string_view path) {
     return LaunchExtension(path, false);
+}
+
+float versionNumber(std::string_view afterVer) {
+    const double number = LeadingNumber(afterVer, true);
+    if (!(number <= FLT_MAX && number >= -FLT_MAX)) throw RunError(kErrOverflow, "version number");
+    return static_cast<float>(number);
 }
 
 namespace {

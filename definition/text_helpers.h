@@ -13,6 +13,11 @@ namespace torva::definition {
 // first position does not start one.
 std::string fileExtension(std::string_view path);
 
+// The number after "[VER" in a version line as the single-precision value the version rules compare.
+// A finite number beyond the single-precision range cannot be one: it ends the reading as an overflow
+// (RunError kErrOverflow), never as an undefined conversion.
+float versionNumber(std::string_view afterVer);
+
 // The first n bytes of the text in the system code page, as text; a double-byte character cut in half
 // is dropped.
 std::string cutToBytes(std::string_view text, std::size_t n);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/cp932.h"
+#include "common/run_error.h"
 #include "definition/rules.h"
 #include "fakes.h"
 
@@ -191,6 +192,22 @@ TEST_F(ConvertTest, VersionLineDecides) {
         }
         EXPECT_EQ(def->comments, std::vector<std::string>{"note"});
     }
+}
+
+// A version number beyond the single-precision range ends the conversion as the reader ends its
+// reading (overflow, the unrecoverable report), whatever its sign; the largest float still compares.
+TEST_F(ConvertTest, VersionBeyondTheFloatRangeOverflowsAsInTheReader) {
+    const std::string huge = "1" + std::string(39, '0');
+    for (const std::string& number : {huge, "-" + huge, huge + ".5"}) {
+        SCOPED_TRACE(number);
+        const ReadResult r = Convert("[VER" + number + "]\r\n[PAGE1]\r\nCMD1,,OFF,\"x\",,END,\r\n");
+        EXPECT_TRUE(r.stopped);
+        EXPECT_EQ(r.runErrorNumber, kErrOverflow);
+        EXPECT_FALSE(def->Page(1).defined);
+    }
+    const ReadResult largest = Convert("[VER340282346638528859811704183484516925440]\r\n[PAGE1]\r\n");
+    EXPECT_EQ(largest.runErrorNumber, 0);
+    EXPECT_EQ(Rules(largest), std::vector<int>{definition::kRuleNotOldVersion});
 }
 
 TEST_F(ConvertTest, FileWithoutVersionLineIsConverted) {
