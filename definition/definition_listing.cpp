@@ -2,13 +2,12 @@
 
 #include "common/cp932.h"
 #include "common/utf8.h"
-#include "definition/listing_columns.h"
 #include "definition/colour_codes.h"
+#include "definition/listing_columns.h"
 
 namespace torva::definition {
 
 namespace {
-
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kRuleWidth = 47;
@@ -171,7 +170,7 @@ class Listing {
 
     void FontLine(const std::string& name, const std::string& style, uint8_t size) {
         Line("　フォント名：" + PadToBytes(name, 25) + std::string(5, ' ') + "スタイル：" +
-             PadToBytes(style, 11) + std::string(5, ' ') + "サイズ：" + std::to_string(size) + "ポイント");
+             PadToChars(style, 11) + std::string(5, ' ') + "サイズ：" + std::to_string(size) + "ポイント");
     }
 
     void Page(int p) {

@@ -1,6 +1,7 @@
 #include "definition/listing_columns.h"
 
 #include "common/cp932.h"
+#include "common/utf8.h"
 #include "definition/text_helpers.h"
 
 namespace torva::definition {
@@ -9,6 +10,13 @@ std::string PadToBytes(std::string_view text, std::size_t n) {
     std::string out = definition::cutToBytes(text, n);
     const std::size_t width = Cp932ByteLength(out);
     if (width < n) out.append(n - width, ' ');
+    return out;
+}
+
+std::string PadToChars(std::string_view text, std::size_t n) {
+    std::string out = LeftChars(text, n);
+    const std::size_t count = CharCount(out);
+    if (count < n) out.append(n - count, ' ');
     return out;
 }
 

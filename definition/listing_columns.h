@@ -12,6 +12,10 @@ namespace torva::definition {
 // be cut in half is dropped and its byte becomes a blank, so the next column still starts in place.
 std::string PadToBytes(std::string_view text, std::size_t n);
 
+// The text cut to n characters and filled with blanks to exactly n characters, a full-width character
+// counting one (the font style column is measured so).
+std::string PadToChars(std::string_view text, std::size_t n);
+
 // A number right-aligned in `width` characters (blanks in front); wider numbers stand in full.
 std::string RightAligned(long long number, std::size_t width);
 

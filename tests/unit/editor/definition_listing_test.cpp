@@ -212,6 +212,33 @@ TEST(DefinitionListing, CommonBarTitleAndPictureAndRelativePaths) {
     EXPECT_NE(text.find("オプション　：PSUP\r\n"), std::string::npos);
 }
 
+// The style column is 11 characters wide whatever the characters are, so the size stays in the same
+// character column for a Japanese style name as for a Latin one.
+TEST(DefinitionListing, FontStyleIsPaddedAndCutByCharacters) {
+    auto def = std::make_unique<MenuDefinition>();
+    def->Page(1).defined = true;
+    const char* const styles[] = {"Bold", "太字 斜体", "ｲﾀﾘｯｸ", "標準標準標準標準標準標準"};
+    for (int n = 1; n <= 4; ++n) {
+        auto& b = def->Page(1).Button(n);
+        b.caption = "B" + std::to_string(n);
+        b.action = ButtonAction::End;
+        b.fontName = "Arial";
+        b.fontStyle = styles[n - 1];
+        b.fontSize = 9;
+    }
+    const auto lines = Lines(listingText(*def, kFolders));
+    const std::string name =
+        "　フォント名：Arial" + std::string(20, ' ') + std::string(5, ' ') + "スタイル：";
+    const std::string size = std::string(5, ' ') + "サイズ：9ポイント";
+    for (const std::string& expected :
+         {name + "Bold       " + size, name + "太字 斜体      " + size, name + "ｲﾀﾘｯｸ      " + size,
+          name + "標準標準標準標準標準標" + size}) {
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), expected), 1) << expected;
+    }
+    EXPECT_EQ(PadToChars("全角", 4), "全角  ");
+    EXPECT_EQ(PadToChars("abcdef", 3), "abc");
+}
+
 TEST(ListingColumns, PadsAndCutsByShiftJisBytes) {
     struct Case {
         const char* text;
