@@ -1,6 +1,10 @@
 # Build conventions shared by every area of the tree.
 
 option(TORVA_SANITIZE "Build native code with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+# The test build (scripts/build.sh cross, which the tests run) turns this on; the release build that
+# users install (scripts/build.sh release) leaves it off, so the programs there ignore the variables
+# tests use to redirect power requests and to shorten timed starts.
+option(TORVA_TEST_HOOKS "Programs honour the test-only environment variables (test builds only)" OFF)
 # Each libFuzzer target (clang builds) stops after this many seconds or its run count, whichever
 # comes first, so a fuzz test stays bounded in the test command.
 set(TORVA_FUZZ_SECONDS 20 CACHE STRING "Time limit of one libFuzzer test in seconds")

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds one or both configurations: native (portable code and its unit tests, with
-# sanitizers) and cross (the Windows programs and the tests that run under Wine).
-# Usage: scripts/build.sh [native|cross|all]   (build folders: build/native, build/cross)
+# Configures and builds the configurations: native (portable code and its unit tests, with sanitizers),
+# cross (the test build: the Windows programs with the test hooks on and the tests that run them under
+# Wine) and release (the Windows programs as users install them: test hooks off, no tests run).
+# Usage: scripts/build.sh [native|cross|all|release]   (folders: build/native, build/cross, build/release)
+# "all" is native and cross, what the test command needs.
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 which="${1:-all}"
@@ -12,7 +14,12 @@ if [ "$which" = native ] || [ "$which" = all ]; then
     cmake --build "$build_dir/native" -j "$jobs"
 fi
 if [ "$which" = cross ] || [ "$which" = all ]; then
-    cmake -S "$root" -B "$build_dir/cross" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    cmake -S "$root" -B "$build_dir/cross" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVA_TEST_HOOKS=ON \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" >/dev/null
     cmake --build "$build_dir/cross" -j "$jobs"
+fi
+if [ "$which" = release ]; then
+    cmake -S "$root" -B "$build_dir/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVA_TEST_HOOKS=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" >/dev/null
+    cmake --build "$build_dir/release" -j "$jobs"
 fi

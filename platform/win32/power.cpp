@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/append_file.h"
+#include "platform/win32/hooks/test_hooks.h"
 #include "platform/win32/power_log.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
@@ -16,7 +17,7 @@ namespace {
 
 // True when the requests go to the test log; *written tells whether the line reached it.
 bool Redirected(const std::string& line, bool* written) {
-    const std::string log = EnvironmentValue(kPowerLogVariable);
+    const std::string log = TestHookValue(kPowerLogVariable);
     if (log.empty()) return false;
     *written = AppendToFile(log, line + "\r\n");
     return true;

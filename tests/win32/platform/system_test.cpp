@@ -4,6 +4,7 @@
 
 #include "platform/win32/append_file.h"
 #include "platform/win32/file_system.h"
+#include "platform/win32/hooks/test_hooks.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/power.h"
 #include "platform/win32/power_log.h"
@@ -59,6 +60,8 @@ TEST(Twips, ConvertAtTheScreenResolution) {
 }
 
 TEST(Win32Power, RequestsGoToTheLogWhenRedirected) {
+    // Without the test variables the requests would be real: this machine would shut down.
+    if (!win32::TestHooksEnabled()) GTEST_SKIP() << "a release build performs power requests";
     ScratchFolder scratch;
     const std::string log = scratch.File("power.log");
     ScopedEnvironment redirect(win32::kPowerLogVariable, log);
@@ -80,6 +83,8 @@ TEST(Win32Power, RequestsGoToTheLogWhenRedirected) {
 }
 
 TEST(Win32Power, UnwritableLogFailsInsteadOfShuttingDown) {
+    // Without the test variables the requests would be real: this machine would shut down.
+    if (!win32::TestHooksEnabled()) GTEST_SKIP() << "a release build performs power requests";
     ScratchFolder scratch;
     ScopedEnvironment redirect(win32::kPowerLogVariable, scratch.File("no folder\\power.log"));
     win32::Win32Power power;
