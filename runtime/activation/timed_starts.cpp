@@ -90,4 +90,14 @@ std::optional<TimedFire> TimedStarts::Tick(TimedKind kind, int n) {
     return TimedFire{slot->page, slot->button};
 }
 
+unsigned TimedStartTickMs(std::string_view testMinute) {
+    if (testMinute.empty() || testMinute.size() > 5) return kTimedStartIntervalMs;
+    unsigned value = 0;
+    for (const char c : testMinute) {
+        if (c < '0' || c > '9') return kTimedStartIntervalMs;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    return value >= 1 && value <= kTimedStartIntervalMs ? value : kTimedStartIntervalMs;
+}
+
 }  // namespace torva::activation

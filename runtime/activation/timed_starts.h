@@ -15,6 +15,12 @@ namespace torva::activation {
 enum class TimedKind { Elapsed, Clock };
 
 inline constexpr unsigned kTimedStartIntervalMs = 60000;
+// The variable through which a test build shortens the minute of the timed starts.
+inline constexpr char kMinuteVariable[] = "TORVA_MINUTE_MS";
+
+// The tick of the timed starts: a minute, or the milliseconds a test build was given (a whole number
+// from 1 to 60000); anything else, an empty text included, is a minute.
+unsigned TimedStartTickMs(std::string_view testMinute);
 
 // Minutes of a "hh:mm" text (hours 0..99, minutes 0..59, one or two digits each); nothing when the
 // text is not such a time.

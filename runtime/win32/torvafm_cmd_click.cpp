@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/hooks/test_hooks.h"
 #include "runtime/activation/mailslot_message.h"
 #include "runtime/activation/polling.h"
 #include "runtime/win32/activation_runtime.h"
@@ -66,11 +67,12 @@ void ActivationRuntime::TORVAFM_OnLoad() {
     state_.running.Clear();
 
     timedStarts_.Arm(*rt_.definition, MinutesNow());
+    const unsigned tick =
+        activation::TimedStartTickMs(torva::win32::TestHookValue(activation::kMinuteVariable));
     for (const auto kind : {activation::TimedKind::Elapsed, activation::TimedKind::Clock}) {
         for (int n = 1; n <= 2; ++n) {
             if (!timedStarts_.Armed(kind, n)) continue;
-            window_.SetTimer(TimerId(kind, n), activation::kTimedStartIntervalMs,
-                             [this, kind, n] { TimedStartTick(kind, n); });
+            window_.SetTimer(TimerId(kind, n), tick, [this, kind, n] { TimedStartTick(kind, n); });
         }
     }
 

@@ -73,7 +73,7 @@ TEST(PasswordE2E, LayoutAndTexts) {
     EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     PostMessageW(*dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(*dialog); }));
-    Sleep(500);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_TRUE(s.RecordsWithArg("guarded").empty());  // closing any other way cancels
 }
 
@@ -86,7 +86,7 @@ TEST(PasswordE2E, WrongEntryStaysSelectedEscCancelsRightEntryRuns) {
     EXPECT_EQ(FindControlById(*dialog, kGuideId)->text, "管理者パスワード");
 
     TypeAndOk(*dialog, "X");  // case matters
-    Sleep(500);
+    ASSERT_TRUE(WaitUntilSettled(*dialog));
     ASSERT_TRUE(IsWindow(*dialog));
     HWND entry = FindControlById(*dialog, kEntryId)->hwnd;
     DWORD start = 0, end = 0;
@@ -96,14 +96,14 @@ TEST(PasswordE2E, WrongEntryStaysSelectedEscCancelsRightEntryRuns) {
 
     PostKey(entry, VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(*dialog); }));
-    Sleep(500);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_TRUE(s.RecordsWithArg("guided").empty());
 
     s.Click(1);
     dialog = WaitForPasswordDialog(s);
     ASSERT_TRUE(dialog.has_value());
     TypeAndOk(*dialog, "Pa55 ");  // no trimming
-    Sleep(500);
+    ASSERT_TRUE(WaitUntilSettled(*dialog));
     ASSERT_TRUE(IsWindow(*dialog));
     entry = FindControlById(*dialog, kEntryId)->hwnd;
     SendMessageW(entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Pa55"));
@@ -112,14 +112,21 @@ TEST(PasswordE2E, WrongEntryStaysSelectedEscCancelsRightEntryRuns) {
     EXPECT_FALSE(IsWindow(*dialog));
 }
 
-TEST(TimedStartE2E, ElapsedStartFiresAfterAMinuteAndAsksThePassword) {
-    MenuSession s;
-    // Button 1 of page 1 after one minute, whatever page is shown.
-    ASSERT_TRUE(s.Start(PasswordMenu(s, {"[TIMER]", "AFT1,00:01,1,1"})));
-    Sleep(45000);
-    EXPECT_FALSE(WaitForPasswordDialog(s, Millis(100)).has_value());  // not yet
+TEST(TimedStartE2E, ElapsedStartsFireInTheirMinuteOrderAndAskThePassword) {
+    // The test build counts the timed starts' minutes in 800 ms, so their order shows in seconds.
+    SessionOptions options;
+    options.environment["TORVA_MINUTE_MS"] = "800";
+    MenuSession s(options);
+    // After two "minutes" button 1 of page 1 (with its password); after one, button 3, which moves to
+    // page 2: the later start acts on its own page, whatever page is shown by then.
+    auto lines = PasswordMenu(s, {"[TIMER]", "AFT1,00:02,1,1", "AFT2,00:01,1,3"});
+    lines.push_back("CMD3,,OFF,\"Next\",,,,,,,,PAGE2,,,");
+    lines.push_back("[PAGE2]");
+    lines.push_back("VARTITLE,\"Second\",,0");
+    ASSERT_TRUE(s.Start(lines));
     const auto dialog = WaitForPasswordDialog(s, Millis(30000));
     ASSERT_TRUE(dialog.has_value());
+    EXPECT_EQ(WindowText(s.Menu()), "Second") << "the one-minute start fired first";
     TypeAndOk(*dialog, "Pa55");
     EXPECT_TRUE(s.WaitForRecordWithArg("guarded"));
     // One-shot: no second prompt a minute later is checked by the unit tests; here the run ends.
@@ -142,8 +149,20 @@ TEST(InputBoxE2E, RemoteMessageAsksForTheTextAndSendsIt) {
     // Cancel sends nothing.
     ClickButton(FindControlById(*box, IDCANCEL)->hwnd);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(*box); }));
-    Sleep(2000);
-    EXPECT_TRUE(s.ProbeRecords().size() <= 1u);  // at most the launch-time opener
+    // A marker sent now arrives after anything the cancelled box could have sent: once the menu has
+    // shown the marker, an earlier message would have been shown before it.
+    ASSERT_TRUE(WriteLocalMailslot("9999MARKER:marker"));
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const auto& r : s.ProbeRecords()) {
+            if (r.commandLine.find("MARKER:marker") != std::string::npos) return true;
+        }
+        return false;
+    }));
+    for (const auto& r : s.ProbeRecords()) {
+        if (r.commandLine.find("Tvrmsg.exe") != std::string::npos) {
+            EXPECT_NE(r.commandLine.find("MARKER:marker"), std::string::npos) << "cancel sent nothing";
+        }
+    }
 
     s.Click(1);
     box = WaitForWindow(query);

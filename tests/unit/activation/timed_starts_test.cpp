@@ -33,6 +33,18 @@ TEST(MinutesOfTime, ReadsHoursAndMinutes) {
     }
 }
 
+TEST(TimedStartTick, AMinuteUnlessATestBuildAsksForLess) {
+    struct Row {
+        const char* value;
+        unsigned tick;
+    };
+    for (const Row& r : {Row{"", 60000}, Row{"500", 500}, Row{"1", 1}, Row{"60000", 60000}, Row{"0", 60000},
+                         Row{"60001", 60000}, Row{"99999", 60000}, Row{"123456", 60000}, Row{"-5", 60000},
+                         Row{"5 ", 60000}, Row{"1e3", 60000}}) {
+        EXPECT_EQ(TimedStartTickMs(r.value), r.tick) << "\"" << r.value << "\"";
+    }
+}
+
 TEST(ClockTarget, LaterTodayOrTheSameTimeTomorrow) {
     EXPECT_EQ(ClockTarget(617, 615), 2);     // 10:17 armed at 10:15
     EXPECT_EQ(ClockTarget(615, 615), 1440);  // the same minute: 24 hours
