@@ -45,7 +45,7 @@ MenuSession::~MenuSession() {
         }
     }
     WaitUntil([&] { return !process_.IsRunning(); }, Millis(3000));
-    Sleep(300);
+    WaitForChildrenToEnd(process_.Id(), Millis(3000));
 }
 
 bool MenuSession::Start(const std::vector<std::string>& lines) {

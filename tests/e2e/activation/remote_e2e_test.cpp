@@ -87,7 +87,7 @@ TEST(MailslotE2E, SecondMenuOnTheMachineRunsWithoutRemoteControl) {
     ASSERT_TRUE(second.Start(RemoteMenu(second)));
     ASSERT_TRUE(WriteLocalMailslot("0312"));
     EXPECT_TRUE(first.WaitForRecordWithArg("page3button12"));
-    Sleep(2000);
+    ASSERT_TRUE(WaitUntilSettled(second.Menu()));
     EXPECT_TRUE(second.RecordsWithArg("page3button12").empty());
 }
 

@@ -54,7 +54,7 @@ TEST(Drawing, TransparentShowsThePictureAndSemiTransparentIsPatterned) {
                          ButtonLine(1, "", "\"CMD:\"", "X"), ButtonLine(2, "", "\"CMD:\"", "H"),
                          ButtonLine(3, "", "\"CMD:\"", "R")}));
     SetForegroundWindow(s.Menu());
-    Sleep(1000);
+    ASSERT_TRUE(WaitUntilPainted(s.Menu()));
     const Capture shot = CaptureWindow(s.Menu(), true);
     ASSERT_FALSE(shot.Empty());
     const RECT client = ClientRectOnScreen(s.Menu());
@@ -90,7 +90,7 @@ TEST(Drawing, EnhancedMetafileBackgroundIsTiledToo) {
     ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", "VARTITLE,\"Metafile\",\"PIC:BACK.EMF\",0",
                          ButtonLine(1, "One")}));
     SetForegroundWindow(s.Menu());
-    Sleep(800);
+    ASSERT_TRUE(WaitUntilPainted(s.Menu()));
     const Capture shot = CaptureWindow(s.Menu(), true);
     ASSERT_FALSE(shot.Empty());
     EXPECT_EQ(shot.At(10, 10), Capture::FromColorRef(RGB(200, 30, 90)));
@@ -109,7 +109,7 @@ TEST(Drawing, OuterFrameIsSunkenInsideTheWindowEdge) {
     ASSERT_TRUE(s.Start(
         {"[VER8.05]", "[MODE2]", "[FRAME]", "[PAGE1]", "VARTITLE,\"Framed\",W,0", ButtonLine(1, "One")}));
     SetForegroundWindow(s.Menu());
-    Sleep(800);
+    ASSERT_TRUE(WaitUntilPainted(s.Menu()));
     const Capture shot = CaptureWindow(s.Menu(), true);
     ASSERT_FALSE(shot.Empty());
     const int w = shot.Width();

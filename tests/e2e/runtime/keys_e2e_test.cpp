@@ -71,7 +71,7 @@ TEST(FunctionKeys, KeyOfAMarkedButtonFocusesAndActivatesIt) {
     PostKey(s.Button(1), VK_F3);
     EXPECT_TRUE(s.WaitForRecordWithArg("pressed-f3"));
     EXPECT_TRUE(FocusBecomes(s, 3));
-    Sleep(500);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_EQ(s.CountRecordsWithArg("pressed-f4"), 0u);
     // Enter activates the focused button.
     PostKey(s.Button(3), VK_RETURN);
@@ -129,7 +129,7 @@ TEST(PageKeys, DoNothingWithoutTheOption) {
     ASSERT_TRUE(FocusBecomes(s, 1));
     PostKey(s.Button(1), VK_PRIOR);
     PostKey(s.Button(1), VK_NEXT);
-    Sleep(1000);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_EQ(WindowText(s.Menu()), "First");
     EXPECT_EQ(s.CountRecordsWithArg("shown-page1"), 1u);
     EXPECT_EQ(s.CountRecordsWithArg("shown-page3"), 0u);
@@ -186,7 +186,7 @@ TEST(Mouse, DraggedOffAndReleasedOutsideDoesNothingButBackOnStillClicks) {
     EXPECT_TRUE(WaitUntil([&] { return InParent(s, 2).left == rest.left; }))
         << "dragging off releases the look";
     PostMessageW(button, WM_LBUTTONUP, 0, At(-20, 10));
-    Sleep(1000);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_EQ(s.CountRecordsWithArg("dragged-two"), 0u);
 
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
@@ -202,7 +202,7 @@ TEST(Mouse, RightClickStartsNothing) {
     ASSERT_TRUE(s.Start(
         {"[VER8.05]", "[MODE1]", "[PAGE1]", ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> right-two\"")}));
     ClickAt(s.Button(2), POINT{10, 10}, true);
-    Sleep(1000);
+    ASSERT_TRUE(WaitUntilSettled(s.Menu()));
     EXPECT_EQ(s.CountRecordsWithArg("right-two"), 0u);
     ClickAt(s.Button(2), POINT{10, 10});
     EXPECT_TRUE(s.WaitForRecordWithArg("right-two")) << "the next left click works";

@@ -1,5 +1,7 @@
 #include "tests/e2e/runtime/runtime_session.h"
 
+#include <algorithm>
+
 #include "common/cp932.h"
 
 namespace torva::e2e {
@@ -14,13 +16,19 @@ RuntimeSession::RuntimeSession() : folder_("tvrt") {
 RuntimeSession::~RuntimeSession() {
     const auto records = ProbeRecords();
     process_.Kill();
+    std::vector<HWND> closing;
     for (HWND w : FindTopLevelWindows({})) {
         const DWORD pid = WindowProcessId(w);
         for (const auto& r : records) {
-            if (r.pid == pid) PostMessageW(w, WM_CLOSE, 0, 0);
+            if (r.pid == pid) {
+                PostMessageW(w, WM_CLOSE, 0, 0);
+                closing.push_back(w);
+            }
         }
     }
-    Sleep(300);
+    WaitUntil(
+        [&] { return std::none_of(closing.begin(), closing.end(), [](HWND w) { return IsWindow(w); }); },
+        Millis(3000));
 }
 
 bool RuntimeSession::WriteDefinition(const std::vector<std::string>& lines) const {
