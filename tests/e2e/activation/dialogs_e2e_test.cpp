@@ -170,16 +170,15 @@ TEST(InputBoxE2E, RemoteMessageAsksForTheTextAndSendsIt) {
     SendMessageW(FindControlById(*box, 102)->hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"昼食:12時"));
     ClickButton(FindControlById(*box, IDOK)->hwnd);
     // The menu receives its own message and starts the viewer with sender and text.
+    std::string viewer;
     ASSERT_TRUE(WaitUntil([&] {
         for (const auto& r : s.ProbeRecords()) {
-            if (r.commandLine.find("Tvrmsg.exe") != std::string::npos) return true;
+            if (r.commandLine.find("Tvrmsg.exe") != std::string::npos &&
+                r.commandLine.find("MARKER:marker") == std::string::npos)
+                viewer = r.commandLine;
         }
-        return false;
+        return !viewer.empty();
     }));
-    std::string viewer;
-    for (const auto& r : s.ProbeRecords()) {
-        if (r.commandLine.find("Tvrmsg.exe") != std::string::npos) viewer = r.commandLine;
-    }
     const auto colon = viewer.find(':', viewer.find("Tvrmsg.exe "));
     ASSERT_NE(colon, std::string::npos);
     EXPECT_EQ(viewer.substr(colon), ":昼食:12時");
