@@ -6,6 +6,7 @@
 #include "common/run_error.h"
 #include "common/utf8.h"
 #include "definition/line_reader.h"
+#include "definition/text_helpers.h"
 
 namespace torva::definition {
 

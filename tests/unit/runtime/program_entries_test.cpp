@@ -120,6 +120,7 @@ TEST(EntryRunner, FailureIsReportedAndTheNextEntryStillRuns) {
 // A failure while an entry is classified is reported under the extension rule's number.
 TEST(EntryRunner, TheExtensionRuleNotesItsLocationNumber) {
     FakeProcesses p;
+    p.results = {std::nullopt};  // the start fails
     ErrorState error;
     error.code = 701;
     int16_t atFailure = 0;
