@@ -43,7 +43,8 @@ ToolEnvironment WithErrorsTo(ToolEnvironment& environment, std::ostream& err) {
             environment.fullPath,
             environment.out,
             err,
-            environment.rendering};
+            environment.rendering,
+            environment.inspect};
 }
 
 // What a step wrote to its error stream, as one message without the program's name.
