@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-// <windows.h> renames DeleteFile and ReplaceFile to their A/W functions; the members must keep one
+// The Windows headers rename DeleteFile and ReplaceFile to their A/W functions; the members must keep one
 // name in every file that sees this class, so the macros end here (Win32 code calls the W functions
-// by name). Implementations in files that include <windows.h> afterwards #undef them again.
+// by name). Implementations in files that include the Windows headers afterwards #undef them again.
 #ifdef DeleteFile
 #undef DeleteFile
 #endif
@@ -18,7 +18,7 @@
 namespace torva::platform {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // Attributes of a path (the Windows attribute bits), nothing when the path does not exist.
     virtual std::optional<uint32_t> Attributes(const std::string& path) const = 0;
@@ -33,7 +33,7 @@ public:
     // Replaces target by source in one step (source is removed); used for safe saves.
     [[nodiscard]] virtual bool ReplaceFile(const std::string& source, const std::string& target) = 0;
     [[nodiscard]] virtual bool DeleteFile(const std::string& path) = 0;
-    // A file that includes <windows.h> after this header sees the two calls above renamed by its
+    // A file that includes the Windows headers after this header sees the two calls above renamed by its
     // macros; these forward them, so callers work whatever the include order.
     [[nodiscard]] bool ReplaceFileW(const std::string& source, const std::string& target) {
         return ReplaceFile(source, target);

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-// <windows.h> defines ExitWindows as a two-argument macro, which would break the member below; the
-// macro ends here (Win32 code calls ExitWindowsEx). A file that includes <windows.h> after this
+// The Windows headers define ExitWindows as a two-argument macro, which would break the member below; the
+// macro ends here (Win32 code calls ExitWindowsEx). A file that includes the Windows headers after this
 // header calls the member as (power.ExitWindows)(flags), which no function-like macro touches.
 #ifdef ExitWindows
 #undef ExitWindows
@@ -14,7 +14,7 @@
 namespace torva::platform {
 
 class SystemInfo {
-public:
+  public:
     virtual ~SystemInfo() = default;
     virtual std::string ComputerName() const = 0;
     virtual std::string WindowsFolder() const = 0;
@@ -37,14 +37,14 @@ enum ExitWindowsFlags : uint32_t {
 // Shutting down, logging off and remote shutdown. When the environment variable TORVA_POWER_LOG
 // names a file, the requests are appended to it as lines instead of being performed (tests only).
 class Power {
-public:
+  public:
     virtual ~Power() = default;
     virtual bool AdjustShutdownPrivilege() = 0;
     // Enables SeRemoteShutdownPrivilege, which shutting down another computer needs.
     virtual bool AdjustRemoteShutdownPrivilege() = 0;
     virtual bool ExitWindows(uint32_t flags) = 0;
-    virtual bool RemoteShutdown(const std::string& computer, const std::string& message, uint32_t timeoutSeconds,
-                                bool force, bool reboot) = 0;
+    virtual bool RemoteShutdown(const std::string& computer, const std::string& message,
+                                uint32_t timeoutSeconds, bool force, bool reboot) = 0;
 };
 
 }  // namespace torva::platform
