@@ -43,7 +43,7 @@ void MainWindow::OpenDefinitionDialog(WindowRequest request) {
 
 void MainWindow::ShowVersionBox() {
     if (versionBox_ && versionBox_->IsOpen()) return;
-    versionBox_ = std::make_unique<VersionBox>(Report(), program_.instance);
+    versionBox_ = std::make_unique<VersionBox>(Report(), program_.store->error(), program_.instance);
     versionBox_->Show(Handle());
 }
 

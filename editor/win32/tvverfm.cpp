@@ -1,5 +1,6 @@
 #include "editor/win32/tvverfm.h"
 
+#include "editor/location_codes.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -33,6 +34,7 @@ void VersionBox::OnCommand(int id, int) {
 }
 
 void VersionBox::Close() {
+    ErrorLocation here(error_, location::kVersionOk);
     if (owner_) {
         EnableWindow(owner_, TRUE);
         SetForegroundWindow(owner_);

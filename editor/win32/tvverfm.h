@@ -3,13 +3,15 @@
 
 #include <windows.h>
 
+#include "common/error_state.h"
 #include "ui/win32/dialog.h"
 
 namespace torva::editor::win32 {
 
 class VersionBox : public ui::win32::Dialog {
   public:
-    VersionBox(ui::win32::FatalReport& report, HINSTANCE instance) : Dialog(report), instance_(instance) {}
+    VersionBox(ui::win32::FatalReport& report, ErrorState& error, HINSTANCE instance)
+        : Dialog(report), error_(error), instance_(instance) {}
 
     // Disables the owner and shows the box; OK enables the owner again and brings it forward.
     bool Show(HWND owner);
@@ -21,6 +23,7 @@ class VersionBox : public ui::win32::Dialog {
   private:
     void Close();
 
+    ErrorState& error_;
     HINSTANCE instance_;
     HWND owner_ = nullptr;
 };

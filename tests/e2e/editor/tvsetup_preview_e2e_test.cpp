@@ -1,7 +1,10 @@
-// The editor's preview of a page against the running menu: within every slot the pixels are the
-// menu's own, in the standard, icon and extended modes.
+// The editor's preview of a page against the running menu: within every slot and inside the border
+// of every title the pixels are the menu's own, in the standard, icon and extended modes.
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
 
 #include "tests/e2e/runtime/runtime_session.h"
 #include "tvsetup_session.h"
@@ -28,8 +31,34 @@ std::vector<std::string> Definition(int mode) {
 
 struct Shot {
     std::vector<Capture> slots;
+    std::vector<Capture> titles;
     int focused = 0;
 };
+
+// The editor's title bars carry a one-pixel border (and the selection on it); the menu's bars of the
+// same size hold the same content at the same place inside that border.
+constexpr int kTitleBorder = 1;
+
+Capture Inside(const Capture& c, int inset) {
+    const int width = c.Width() - 2 * inset;
+    const int height = c.Height() - 2 * inset;
+    if (width <= 0 || height <= 0) return {};
+    std::vector<uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels.push_back(c.At(x + inset, y + inset));
+    }
+    return Capture(width, height, std::move(pixels));
+}
+
+std::vector<Capture> CaptureTitles(HWND window, int firstId) {
+    std::vector<Capture> titles;
+    for (int t = 1; t <= 2; ++t) {
+        const auto control = FindControlById(window, firstId + t);
+        titles.push_back(control ? CaptureWindow(control->hwnd, true) : Capture());
+    }
+    return titles;
+}
 
 Shot CaptureSlots(HWND window, int count, int focused) {
     Shot shot;
@@ -53,6 +82,7 @@ TEST_P(PreviewMatchesTheMenu, InEverySlot) {
         Sleep(0);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(runtime.Button(1)); }));
         menu = CaptureSlots(runtime.Menu(), count, runtime.FocusedButton());
+        menu.titles = CaptureTitles(runtime.Menu(), kTitleId);
     }
     ASSERT_TRUE(WaitForNoWindow(WindowQuery().OfClass("TORVAFM")));
     TvsetupSession editor(true);
@@ -70,6 +100,22 @@ TEST_P(PreviewMatchesTheMenu, InEverySlot) {
         ASSERT_EQ(a.Width(), b.Width()) << "slot " << i;
         ASSERT_EQ(a.Height(), b.Height()) << "slot " << i;
         EXPECT_EQ(a.Similarity(b), 1.0) << "mode " << mode << " slot " << i;
+    }
+
+    // With a slot selected no title carries the selection.
+    editor.Key(VK_DOWN);
+    editor.Key(VK_DOWN);
+    ASSERT_EQ(editor.Selected(), 1);
+    ASSERT_TRUE(WaitUntilPainted(editor.Window()));
+    const std::vector<Capture> titles = CaptureTitles(editor.Window(), kTitleBarId);
+    for (std::size_t t = 0; t < titles.size(); ++t) {
+        const Capture& a = menu.titles[t];
+        const Capture& b = titles[t];
+        ASSERT_FALSE(a.Empty()) << "title " << t + 1;
+        ASSERT_EQ(a.Width(), b.Width()) << "title " << t + 1;
+        ASSERT_EQ(a.Height(), b.Height()) << "title " << t + 1;
+        EXPECT_EQ(Inside(a, kTitleBorder).Similarity(Inside(b, kTitleBorder)), 1.0)
+            << "mode " << mode << " title " << t + 1;
     }
 }
 
