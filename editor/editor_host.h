@@ -27,7 +27,7 @@ class EditorHost {
     // "メニューの内容が更新されています。" CR "保存しますか？", Yes/No/Cancel, Cancel the default.
     virtual SaveAnswer AskSaveChanges() = 0;
     // The chosen full path, or nothing when the dialog was cancelled.
-    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& spec,
+    virtual std::optional<std::string> ChooseFile(const FileDialogSettings& settings,
                                                   const std::string& initialFolder) = 0;
     // Shows the progress window with the caption until HideProgress.
     virtual void ShowProgress(std::string_view caption) = 0;

@@ -8,7 +8,7 @@ namespace torva::editor {
 
 enum class FileDialogKind { Open, Save };
 
-struct FileDialogSpec {
+struct FileDialogSettings {
     FileDialogKind kind = FileDialogKind::Open;
     std::string_view title;
     // Pairs of display text and pattern, each followed by a NUL, the whole ended by a second NUL.
@@ -25,15 +25,15 @@ inline constexpr std::string_view kMenuFilter =
     "TORVAｺﾏﾝﾄﾞ定義ﾌｧｲﾙ (*.tvx)\0*.tvx\0すべてのﾌｧｲﾙ (*.*)\0*.*\0\0"sv;
 inline constexpr std::string_view kTextFilter = "テキスト文書 (*.txt)\0*.txt\0すべてのﾌｧｲﾙ (*.*)\0*.*\0\0"sv;
 
-inline constexpr FileDialogSpec kOpenMenuDialog{
+inline constexpr FileDialogSettings kOpenMenuDialog{
     FileDialogKind::Open, "メニューを開く", kMenuFilter, "", true, false, true};
-inline constexpr FileDialogSpec kSaveMenuDialog{
+inline constexpr FileDialogSettings kSaveMenuDialog{
     FileDialogKind::Save, "名前を付けてﾒﾆｭｰを保存", kMenuFilter, "tvx", false, true, true};
-inline constexpr FileDialogSpec kConvertSourceDialog{
+inline constexpr FileDialogSettings kConvertSourceDialog{
     FileDialogKind::Open, "変換元メニューファイル", kMenuFilter, "", true, false, true};
-inline constexpr FileDialogSpec kConvertTargetDialog{
+inline constexpr FileDialogSettings kConvertTargetDialog{
     FileDialogKind::Save, "変換先メニューファイル", kMenuFilter, "tvx", false, true, true};
-inline constexpr FileDialogSpec kTextOutputDialog{
+inline constexpr FileDialogSettings kTextOutputDialog{
     FileDialogKind::Save, "テキスト出力", kTextFilter, "txt", false, true, true};
 
 }  // namespace torva::editor

@@ -15,7 +15,7 @@ struct FileFilter {
     std::string_view pattern;
 };
 
-struct BrowseSpec {
+struct BrowseSettings {
     std::string_view title;
     std::span<const FileFilter> filters;
 };
@@ -51,9 +51,9 @@ inline constexpr std::array<FileFilter, 6> kPictureFilters{{
     {"ｱｲｺﾝ (*.ico;*.cur)", "*.ico;*.cur"},
 }};
 
-inline constexpr BrowseSpec kProgramBrowse{"実行ファイル名参照", kProgramFilters};
-inline constexpr BrowseSpec kIconBrowse{"アイコンファイル名参照", kIconFilters};
-inline constexpr BrowseSpec kPictureBrowse{"背景ファイル名参照", kPictureFilters};
+inline constexpr BrowseSettings kProgramBrowse{"実行ファイル名参照", kProgramFilters};
+inline constexpr BrowseSettings kIconBrowse{"アイコンファイル名参照", kIconFilters};
+inline constexpr BrowseSettings kPictureBrowse{"背景ファイル名参照", kPictureFilters};
 
 // The filter text of the open-file dialog: description NUL pattern NUL ... NUL.
 std::string FilterText(std::span<const FileFilter> filters);

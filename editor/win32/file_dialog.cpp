@@ -32,12 +32,12 @@ std::wstring WideFilter(std::string_view filter) {
 
 }  // namespace
 
-std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec,
+std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& settings,
                                          const std::string& initialFolder) {
-    const std::wstring filter = WideFilter(spec.filter);
-    const std::wstring title = Wide(spec.title);
+    const std::wstring filter = WideFilter(settings.filter);
+    const std::wstring title = Wide(settings.title);
     const std::wstring folder = Wide(initialFolder);
-    const std::wstring extension = Wide(spec.defaultExtension);
+    const std::wstring extension = Wide(settings.defaultExtension);
     // Room for any path the system allows, not only the short ones.
     std::vector<wchar_t> file(32768, L'\0');
 
@@ -52,10 +52,10 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec,
     ofn.lpstrTitle = title.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
-    if (spec.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
-    if (spec.fileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (spec.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
-    const BOOL chosen = spec.kind == FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+    if (settings.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
+    if (settings.fileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    if (settings.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
+    const BOOL chosen = settings.kind == FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (!chosen) return std::nullopt;
     return Narrow(file.data());
 }

@@ -11,7 +11,7 @@
 namespace torva::editor::win32 {
 
 // The chosen full path, or nothing when the dialog was cancelled.
-std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec,
+std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& settings,
                                          const std::string& initialFolder);
 
 }  // namespace torva::editor::win32

@@ -65,7 +65,7 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
 
     // EditorHost
     SaveAnswer AskSaveChanges() override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& spec,
+    std::optional<std::string> ChooseFile(const FileDialogSettings& settings,
                                           const std::string& initialFolder) override;
     void ShowProgress(std::string_view caption) override;
     void HideProgress() override;

@@ -173,10 +173,10 @@ SaveAnswer MainWindow::AskSaveChanges() {
     return SaveAnswer::Cancel;
 }
 
-std::optional<std::string> MainWindow::ChooseFile(const FileDialogSpec& spec,
+std::optional<std::string> MainWindow::ChooseFile(const FileDialogSettings& settings,
                                                   const std::string& initialFolder) {
     EnableWindow(Handle(), FALSE);
-    auto chosen = RunFileDialog(Handle(), spec, initialFolder);
+    auto chosen = RunFileDialog(Handle(), settings, initialFolder);
     EnableWindow(Handle(), TRUE);
     SetForegroundWindow(Handle());
     return chosen;

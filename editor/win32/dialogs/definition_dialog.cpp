@@ -67,10 +67,10 @@ bool DefinitionDialog::ConfirmStore(const std::string& question) {
     return answer == IDYES;
 }
 
-std::optional<std::string> DefinitionDialog::Browse(const dialogs::BrowseSpec& spec,
+std::optional<std::string> DefinitionDialog::Browse(const dialogs::BrowseSettings& settings,
                                                     std::string& pickFolder) {
-    const std::wstring filter = torva::win32::Wide(dialogs::FilterText(spec.filters));
-    const std::wstring title = torva::win32::Wide(spec.title);
+    const std::wstring filter = torva::win32::Wide(dialogs::FilterText(settings.filters));
+    const std::wstring title = torva::win32::Wide(settings.title);
     const std::wstring initial = torva::win32::Wide(pickFolder);
     std::vector<wchar_t> name(dialogs::kBrowseNameLength, L'\0');
     OPENFILENAMEW ofn{};

@@ -40,7 +40,7 @@ class DefinitionDialog : public ui::win32::Dialog {
     bool ConfirmStore(const std::string& question);
     // The open-file dialog of a browse button; the chosen path, and pickFolder then holds the folder
     // it was chosen in. The current directory is the program folder again afterwards.
-    std::optional<std::string> Browse(const dialogs::BrowseSpec& spec, std::string& pickFolder);
+    std::optional<std::string> Browse(const dialogs::BrowseSettings& settings, std::string& pickFolder);
 
     // Controls are made through these so that every control, on any tab page, is found by its id.
     HWND Add(const ui::win32::ControlMaker& maker, const wchar_t* windowClass, std::string_view text,

@@ -34,10 +34,10 @@ class ScriptedHost : public EditorHost {
         answers.pop_front();
         return a;
     }
-    std::optional<std::string> ChooseFile(const FileDialogSpec& spec, const std::string& folder) override {
-        log.push_back("dialog " + std::string(spec.title) + " in " + folder);
+    std::optional<std::string> ChooseFile(const FileDialogSettings& settings, const std::string& folder) override {
+        log.push_back("dialog " + std::string(settings.title) + " in " + folder);
         if (choices.empty()) {
-            ADD_FAILURE() << "unexpected file dialog " << spec.title;
+            ADD_FAILURE() << "unexpected file dialog " << settings.title;
             return std::nullopt;
         }
         auto c = choices.front();

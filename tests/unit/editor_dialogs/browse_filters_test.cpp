@@ -21,12 +21,12 @@ std::set<std::string> Patterns(std::string_view list) {
 // The "all" filter of a list must offer every kind the other filters offer (apart from "*.*"), or a
 // file of that kind is hidden until the user picks its own filter.
 TEST(BrowseFilters, FirstFilterCoversTheOthers) {
-    for (const BrowseSpec& spec : {kProgramBrowse, kIconBrowse, kPictureBrowse}) {
-        const std::set<std::string> all = Patterns(spec.filters.front().pattern);
-        for (const FileFilter& filter : spec.filters.subspan(1)) {
+    for (const BrowseSettings& settings : {kProgramBrowse, kIconBrowse, kPictureBrowse}) {
+        const std::set<std::string> all = Patterns(settings.filters.front().pattern);
+        for (const FileFilter& filter : settings.filters.subspan(1)) {
             for (const std::string& pattern : Patterns(filter.pattern)) {
                 if (pattern == "*.*") continue;
-                EXPECT_TRUE(all.count(pattern)) << spec.title << " misses " << pattern;
+                EXPECT_TRUE(all.count(pattern)) << settings.title << " misses " << pattern;
             }
         }
         for (const std::string& pattern : all) {
