@@ -55,7 +55,8 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& s
     if (settings.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
     if (settings.fileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
     if (settings.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
-    const BOOL chosen = settings.kind == FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+    const BOOL chosen =
+        settings.kind == FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (!chosen) return std::nullopt;
     return Narrow(file.data());
 }

@@ -34,7 +34,8 @@ class ScriptedHost : public EditorHost {
         answers.pop_front();
         return a;
     }
-    std::optional<std::string> ChooseFile(const FileDialogSettings& settings, const std::string& folder) override {
+    std::optional<std::string> ChooseFile(const FileDialogSettings& settings,
+                                          const std::string& folder) override {
         log.push_back("dialog " + std::string(settings.title) + " in " + folder);
         if (choices.empty()) {
             ADD_FAILURE() << "unexpected file dialog " << settings.title;
