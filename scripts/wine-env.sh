@@ -2,6 +2,16 @@
 # Shared by the Wine wrapper and the run scripts: a display and a ready Wine prefix.
 # Expects WINEPREFIX to be set.
 
+# A display is usable when its socket is there and the server that holds its lock file still runs.
+# A server killed without its clean-up leaves both files behind; the socket alone would send every
+# window of a test run to a display that nobody serves. A new server removes such leftovers itself.
+torva_display_alive() {
+    local num="$1" pid
+    [ -S "/tmp/.X11-unix/X${num}" ] || return 1
+    pid="$(tr -dc '0-9' <"/tmp/.X${num}-lock" 2>/dev/null)" || return 1
+    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null
+}
+
 # Starts a virtual X server on display number $1 unless one is there already. TORVA_STARTED_XVFB_PID
 # is then the process id of the server this call started, or empty when it started none: whoever
 # started a server stops it by that id, and a server someone else started is left alone. Its output
@@ -9,20 +19,20 @@
 torva_start_display() {
     local num="$1"
     TORVA_STARTED_XVFB_PID=""
-    [ -e "/tmp/.X11-unix/X${num}" ] && return 0
+    torva_display_alive "$num" && return 0
     # Without job control the background child is no process group leader, so setsid runs the
     # server in this very process: $! is the server's own id.
     setsid Xvfb ":${num}" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
     TORVA_STARTED_XVFB_PID=$!
     for _ in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X${num}" ] && return 0
+        torva_display_alive "$num" && return 0
         kill -0 "$TORVA_STARTED_XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
     # Another caller may have started the same display a moment earlier; ours then gave up.
     if ! kill -0 "$TORVA_STARTED_XVFB_PID" 2>/dev/null; then
         TORVA_STARTED_XVFB_PID=""
-        [ -e "/tmp/.X11-unix/X${num}" ] && return 0
+        torva_display_alive "$num" && return 0
     fi
     echo "Xvfb :${num} did not come up" >&2
     return 1
