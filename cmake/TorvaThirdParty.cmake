@@ -1,4 +1,4 @@
-# Test, benchmark and JSON libraries. A Windows build on Linux has no Windows builds of them installed:
+# Test and JSON libraries. A Windows build on Linux has no Windows builds of them installed:
 # it compiles GoogleTest from the source that Debian ships, and uses the header-only JSON library
 # through a private include folder (adding /usr/include itself would drag Linux headers into the
 # Windows build). Every other build takes the installed packages (Debian's, or MSYS2's on Windows).
@@ -18,8 +18,4 @@ else()
     find_package(nlohmann_json REQUIRED)
     add_library(torva_json INTERFACE)
     target_link_libraries(torva_json INTERFACE nlohmann_json::nlohmann_json)
-endif()
-if(NOT TORVA_WINDOWS)
-    # The definition benchmark is part of the native build.
-    find_package(benchmark REQUIRED)
 endif()

@@ -3,7 +3,7 @@
 # recommended packages (its fonts and the X libraries it loads at run time) are wanted too.
 set -eu
 pkgs=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth
-      fonts-ipafont googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev clang
+      fonts-ipafont googletest libgtest-dev libgmock-dev nlohmann-json3-dev clang
       libclang-rt-14-dev imagemagick python3 wixl msitools)
 missing=()
 for p in "${pkgs[@]}"; do

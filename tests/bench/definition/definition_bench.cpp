@@ -1,78 +1,104 @@
 // Reading (with validation), writing and encoding a full definition: 99 pages in display mode 9 with
-// every slot used. The file checks go to an in-memory machine, so the figures are the reader's and the
-// writer's own. Run in an optimised build without sanitizers (run_bench.sh) for meaningful figures.
-#include <benchmark/benchmark.h>
-
+// every slot used. Built natively and as a Windows program, each with the code page conversion it
+// ships with (the native codec; the system's under Windows), and run in an optimised build without
+// sanitizers (scripts/bench.sh) for meaningful figures. The file checks are answered from a recording
+// of the same read (ReplayFileSystem), so the figures are the reader's and the writer's own.
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/cp932.h"
 #include "definition/definition_reader.h"
 #include "definition/definition_writer.h"
+#include "tests/bench/definition/replay_file_system.h"
+#include "tests/bench/harness/bench_harness.h"
 #include "tests/unit/definition/definition_fixture.h"
 #include "tests/unit/definition/model_generator.h"
 
 namespace {
 
 using namespace torva::definition;
+namespace bench = torva::testing::bench;
+using torva::testing::ReplayFileSystem;
 
-struct FullDefinition {
-    FullDefinition() {
-        torva::testing::ModelGenerator generator(99);
-        generator.FillFull(*fixture.def);
-        bytes = torva::Utf8ToCp932(fixture.Write());
+#ifdef _WIN32
+constexpr const char* kBuild = "Windows build, the system's code page conversion";
+#else
+constexpr const char* kBuild = "native build, the portable codec";
+#endif
+
+// A reader of one kind with the file checks of its reads recorded once.
+class TimedReader {
+  public:
+    TimedReader(const torva::testing::DefinitionFixture& fixture, ReaderKind kind, const std::string& bytes)
+        : replay_(fixture.files),
+          context_{ReaderPolicy::For(kind), fixture.folders, replay_, torva::testing::kDefinitionPath},
+          bytes_(bytes) {
+        replay_.Record();
+        ok_ = readDefinitionBytes(bytes_, *def_, context_).ok();
     }
-    torva::testing::DefinitionFixture fixture;
-    std::string bytes;
+
+    bool Run() {
+        replay_.Rewind();
+        const ReadResult result = readDefinitionBytes(bytes_, *def_, context_);
+        bench::KeepAlive(*def_);
+        return ok_ && result.ok() && replay_.Departures() == 0;
+    }
+
+    std::size_t Checks() const { return replay_.Recorded(); }
+
+  private:
+    ReplayFileSystem replay_;
+    ReaderContext context_;
+    const std::string& bytes_;
+    std::unique_ptr<MenuDefinition> def_ = std::make_unique<MenuDefinition>();
+    bool ok_ = false;
 };
-
-FullDefinition& Full() {
-    static FullDefinition full;
-    return full;
-}
-
-void ReadAndValidate(benchmark::State& state, ReaderKind kind) {
-    FullDefinition& full = Full();
-    auto def = std::make_unique<MenuDefinition>();
-    const ReaderContext context{ReaderPolicy::For(kind), full.fixture.folders, full.fixture.files,
-                                torva::testing::kDefinitionPath};
-    for (auto _ : state) {
-        const ReadResult result = readDefinitionBytes(full.bytes, *def, context);
-        if (!result.ok()) state.SkipWithError("the full definition did not read cleanly");
-        benchmark::DoNotOptimize(def->pages[98].buttons[23].caption.data());
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * full.bytes.size()));
-    state.counters["file_bytes"] = static_cast<double>(full.bytes.size());
-}
-
-void BM_ReadRuntime(benchmark::State& state) {
-    ReadAndValidate(state, ReaderKind::Runtime);
-}
-void BM_ReadEditor(benchmark::State& state) {
-    ReadAndValidate(state, ReaderKind::Editor);
-}
-
-void BM_WriteText(benchmark::State& state) {
-    FullDefinition& full = Full();
-    for (auto _ : state) {
-        std::string text = definitionText(*full.fixture.def, full.fixture.folders);
-        benchmark::DoNotOptimize(text.data());
-    }
-}
-
-void BM_WriteEncoded(benchmark::State& state) {
-    FullDefinition& full = Full();
-    for (auto _ : state) {
-        const torva::Cp932Encoded encoded =
-            torva::EncodeCp932(definitionText(*full.fixture.def, full.fixture.folders));
-        benchmark::DoNotOptimize(encoded.bytes.data());
-    }
-}
-
-BENCHMARK(BM_ReadRuntime)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadEditor)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WriteText)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WriteEncoded)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    const bench::Options options = bench::ParseOptions(argc, argv);
+    torva::testing::DefinitionFixture fixture;
+    torva::testing::ModelGenerator(99).FillFull(*fixture.def);
+    const std::string text = fixture.Write();
+    const std::string bytes = torva::Utf8ToCp932(text);
+    TimedReader runtime(fixture, ReaderKind::Runtime, bytes);
+    TimedReader editor(fixture, ReaderKind::Editor, bytes);
+    std::printf(
+        "Definition benchmark (%s)\n%zu bytes, 99 pages in display mode 9; %zu (runtime) and %zu "
+        "(editor) file checks per read answered from a recording, outside the figures\n",
+        kBuild, bytes.size(), runtime.Checks(), editor.Checks());
+
+    const MenuDefinition& def = *fixture.def;
+    const std::vector<bench::Case> cases = {
+        {"decode", bytes.size(),
+         [&] {
+             const torva::Cp932Decoded decoded = torva::DecodeCp932(bytes);
+             bench::KeepAlive(decoded);
+             return decoded.text.size() == text.size();
+         }},
+        {"read-runtime", bytes.size(), [&] { return runtime.Run(); }},
+        {"read-editor", bytes.size(), [&] { return editor.Run(); }},
+        {"write-text", bytes.size(),
+         [&] {
+             const std::string written = definitionText(def, fixture.folders);
+             bench::KeepAlive(written);
+             return written.size() == text.size();
+         }},
+        {"encode", bytes.size(),
+         [&] {
+             const torva::Cp932Encoded encoded = torva::EncodeCp932(text);
+             bench::KeepAlive(encoded);
+             return encoded.bytes.size() == bytes.size();
+         }},
+        {"write-file", bytes.size(),
+         [&] {
+             const torva::Cp932Encoded encoded = torva::EncodeCp932(definitionText(def, fixture.folders));
+             bench::KeepAlive(encoded);
+             return encoded.bytes.size() == bytes.size();
+         }},
+    };
+    return bench::RunCases(cases, options);
+}
