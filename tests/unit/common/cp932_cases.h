@@ -1,6 +1,6 @@
 #pragma once
-// Code page 932 facts both codecs (glibc iconv natively, the system tables on Windows) must agree
-// on: the native unit test and the Windows test run the same table.
+// Code page 932 facts both codecs (tables from glibc's converter natively, the system's on Windows)
+// must agree on: the native unit test and the Windows test run the same table.
 
 #include <cstddef>
 #include <string>
