@@ -6,11 +6,94 @@ namespace {
 
 constexpr int kTallCaptionTwips = 120;
 
-void TwoColumns(MenuLayout& l, int leftA, int leftB, int w, int h, auto topOfRow) {
-    for (int k = 1; k <= 6; ++k) {
-        l.buttons[k - 1] = {leftA, topOfRow(k), w, h};
-        l.buttons[k + 5] = {leftB, topOfRow(k), w, h};
+// Buttons in columns filled top to bottom: button i (from 0) stands in column i / rows, row i % rows.
+struct ButtonGrid {
+    int columns;
+    int rows;
+    int left;
+    int columnPitch;
+    int top;
+    int rowPitch;
+    int width;
+    int height;
+};
+
+// The two titles, one below the other.
+struct TitleRow {
+    int left;
+    int top;
+    int pitch;
+    int width;
+    int height;
+};
+
+// The figures of one windowed mode (all but the full screen). Heights are those of the usual window
+// caption; the editor's window carries its menu bar and page number labels.
+struct ModeFigures {
+    int runtimeWidthTwips;
+    int editorWidthTwips;
+    int runtimeHeightTwips;
+    int editorHeightTwips;
+    TitleRow titles;
+    ButtonGrid buttons;
+    int titleFontSize;
+    int captionFontSize;  // 0: the mode prints no captions
+    PixelRect pageLabel;
+    PixelRect pageNumber;
+    int pageLabelFontSize;
+    MenuBarStyle menuBar;
+};
+
+constexpr TitleRow kStandardTitles{81, 7, 26, 443, 23};
+
+// Index = mode; mode 4 (full screen) is computed from the screen instead.
+// clang-format off
+constexpr ModeFigures kModes[10] = {
+    {},
+    {8955, 9075, 5745, 6435, kStandardTitles, {2, 6, 42, 280, 66, 52, 235, 36}, 16, 10,
+     {544, 12, 26, 13}, {568, 12, 17, 13}, 10, MenuBarStyle::Padded},
+    {4575, 4575, 8580, 8580, {6, 3, 14, 285, 13}, {1, 12, 29, 0, 33, 41, 235, 36}, 10, 10,
+     {268, 40, 15, 12}, {283, 40, 12, 12}, 9, MenuBarStyle::Compact},
+    {4575, 4575, 8580, 8580, {6, 3, 14, 285, 13}, {1, 12, 29, 0, 33, 41, 235, 36}, 10, 10,
+     {268, 40, 15, 12}, {283, 40, 12, 12}, 9, MenuBarStyle::Compact},
+    {},
+    {7575, 7575, 1995, 2100, {50, 4, 22, 400, 19}, {12, 1, 4, 41, 50, 0, 36, 36}, 14, 0,
+     {456, 8, 19, 13}, {472, 8, 17, 13}, 10, MenuBarStyle::Padded},
+    {4695, 4695, 1545, 1650, {32, 4, 15, 241, 13}, {12, 1, 4, 25, 36, 0, 20, 20}, 9, 0,
+     {276, 5, 15, 12}, {290, 5, 12, 12}, 9, MenuBarStyle::Compact},
+    // The runtime shows no title bars here; the editor keeps the standard place, outside the narrow
+    // window, so that the titles stay selectable.
+    {870, 870, 8580, 8580, kStandardTitles, {1, 12, 6, 0, 5, 41, 36, 36}, 16, 0,
+     {4, 500, 26, 13}, {28, 500, 17, 13}, 10, MenuBarStyle::Single},
+    {13830, 13830, 10095, 10380, {132, 12, 40, 648, 35}, {2, 6, 80, 416, 112, 88, 337, 50}, 24, 14,
+     {820, 20, 38, 19}, {860, 20, 24, 19}, 14, MenuBarStyle::Padded},
+    {12555, 12555, 7710, 7995, {81, 7, 26, 677, 23}, {3, 8, 42, 256, 66, 52, 235, 36}, 16, 10,
+     {780, 12, 26, 13}, {804, 12, 17, 13}, 10, MenuBarStyle::Padded},
+};
+// clang-format on
+
+constexpr int kNarrowBarMode = 7;
+
+void PlaceTitles(MenuLayout& l, const TitleRow& row) {
+    for (int t = 0; t < 2; ++t) l.titles[t] = {row.left, row.top + row.pitch * t, row.width, row.height};
+}
+
+void PlaceButtons(MenuLayout& l, const ButtonGrid& grid) {
+    l.buttonCount = grid.columns * grid.rows;
+    for (int i = 0; i < l.buttonCount; ++i) {
+        const int column = i / grid.rows;
+        const int row = i % grid.rows;
+        l.buttons[i] = {grid.left + column * grid.columnPitch, grid.top + row * grid.rowPitch, grid.width,
+                        grid.height};
     }
+}
+
+// The figures every kind of window shares.
+void ApplyFigures(MenuLayout& l, const ModeFigures& f) {
+    PlaceButtons(l, f.buttons);
+    l.titleFontSize = f.titleFontSize;
+    l.captions = f.captionFontSize != 0;
+    if (l.captions) l.captionFontSize = f.captionFontSize;
 }
 
 void FullScreen(MenuLayout& l, int sw, int sh) {
@@ -18,15 +101,13 @@ void FullScreen(MenuLayout& l, int sw, int sh) {
     const bool large = sw > 1000;
     const int tw = large ? 648 : 443;
     const int th = large ? 35 : 23;
-    for (int i = 1; i <= 2; ++i) {
-        l.titles[i - 1] = {(sw - tw) / 2, large ? 40 * i - 33 : 25 * i - 18, tw, th};
-    }
+    PlaceTitles(l, {(sw - tw) / 2, 7, large ? 40 : 25, tw, th});
     const int bw = large ? 337 : 235;
     const int bh = large ? 50 : 36;
     const int gap = large ? (sh - 410) / 7 : (sh - 300) / 7;
     const int leftA = (sw - 2 * bw) / 3;
     const int leftB = (2 * sw - 4 * bw) / 3 + bw;
-    TwoColumns(l, leftA, leftB, bw, bh, [&](int k) { return (gap + bh) * k - 4; });
+    PlaceButtons(l, {2, 6, leftA, leftB - leftA, gap + bh - 4, gap + bh, bw, bh});
     l.titleFontSize = large ? 24 : 16;
     l.captionFontSize = large ? 14 : 10;
 }
@@ -39,97 +120,24 @@ MenuLayout EditorLayout(int mode, int sw, int sh, bool tallCaption) {
     l.mode = mode >= 1 && mode <= 9 ? mode : 1;
     l.titlesAlwaysShown = true;
     l.titleBorder = 1;
-    auto height = [&](int xp, int other) { return tallCaption ? xp : other; };
-    auto labels = [&](PixelRect label, PixelRect number, int size) {
-        l.pageLabel = label;
-        l.pageNumber = number;
-        l.pageLabelFontSize = size;
-    };
-    switch (l.mode) {
-        default:
-        case 1:
-            l.windowWidthTwips = 9075;
-            l.windowHeightTwips = height(6555, 6435);
-            for (int t = 1; t <= 2; ++t) l.titles[t - 1] = {81, 26 * t - 19, 443, 23};
-            TwoColumns(l, 42, 322, 235, 36, [](int r) { return 52 * r + 14; });
-            labels({544, 12, 26, 13}, {568, 12, 17, 13}, 10);
-            l.titleFontSize = 16;
-            l.captionFontSize = 10;
-            break;
-        case 2:
-        case 3:
-            l.windowWidthTwips = 4575;
-            l.windowHeightTwips = height(8700, 8580);
-            for (int t = 1; t <= 2; ++t) l.titles[t - 1] = {6, 14 * t - 11, 285, 13};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {29, 41 * i - 8, 235, 36};
-            labels({268, 40, 15, 12}, {283, 40, 12, 12}, 9);
-            l.titleFontSize = 10;
-            l.captionFontSize = 10;
-            l.menuBar = MenuBarStyle::Compact;
-            break;
-        case 4:
-            FullScreen(l, sw, sh);
-            if (sw > 1000) {
-                labels({sw - 78, 15, 38, 19}, {sw - 40, 15, 20, 19}, 14);
-            } else {
-                labels({sw - 56, 12, 26, 13}, {sw - 30, 12, 17, 13}, 10);
-            }
-            break;
-        case 5:
-            l.windowWidthTwips = 7575;
-            l.windowHeightTwips = height(2220, 2100);
-            for (int t = 1; t <= 2; ++t) l.titles[t - 1] = {50, 22 * t - 18, 400, 19};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {41 * i - 37, 50, 36, 36};
-            labels({456, 8, 19, 13}, {472, 8, 17, 13}, 10);
-            l.titleFontSize = 14;
-            l.captions = false;
-            break;
-        case 6:
-            l.windowWidthTwips = 4695;
-            l.windowHeightTwips = height(1770, 1650);
-            for (int t = 1; t <= 2; ++t) l.titles[t - 1] = {32, 15 * t - 11, 241, 13};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {25 * i - 21, 36, 20, 20};
-            labels({276, 5, 15, 12}, {290, 5, 12, 12}, 9);
-            l.titleFontSize = 9;
-            l.captions = false;
-            l.menuBar = MenuBarStyle::Compact;
-            break;
-        case 7:
-            // The titles keep the standard place, outside the narrow window, so they stay selectable.
-            l.windowWidthTwips = 870;
-            l.windowHeightTwips = height(8700, 8580);
-            l.minimiseBox = false;
-            for (int t = 1; t <= 2; ++t) l.titles[t - 1] = {81, 26 * t - 19, 443, 23};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {6, 41 * i - 36, 36, 36};
-            labels({4, 500, 26, 13}, {28, 500, 17, 13}, 10);
-            l.titleFontSize = 16;
-            l.captions = false;
-            l.menuBar = MenuBarStyle::Single;
-            break;
-        case 8:
-            l.windowWidthTwips = 13830;
-            l.windowHeightTwips = height(10500, 10380);
-            for (int t = 1; t <= 2; ++t) l.titles[t - 1] = {132, 40 * t - 28, 648, 35};
-            TwoColumns(l, 80, 496, 337, 50, [](int r) { return 88 * r + 24; });
-            labels({820, 20, 38, 19}, {860, 20, 24, 19}, 14);
-            l.titleFontSize = 24;
-            l.captionFontSize = 14;
-            break;
-        case 9:
-            l.windowWidthTwips = 12555;
-            l.windowHeightTwips = height(8115, 7995);
-            l.buttonCount = 24;
-            for (int t = 1; t <= 2; ++t) l.titles[t - 1] = {81, 26 * t - 19, 677, 23};
-            for (int r = 1; r <= 8; ++r) {
-                l.buttons[r - 1] = {42, 52 * r + 14, 235, 36};
-                l.buttons[r + 7] = {298, 52 * r + 14, 235, 36};
-                l.buttons[r + 15] = {554, 52 * r + 14, 235, 36};
-            }
-            labels({780, 12, 26, 13}, {804, 12, 17, 13}, 10);
-            l.titleFontSize = 16;
-            l.captionFontSize = 10;
-            break;
+    if (l.mode == 4) {
+        FullScreen(l, sw, sh);
+        const bool large = sw > 1000;
+        l.pageLabel = large ? PixelRect{sw - 78, 15, 38, 19} : PixelRect{sw - 56, 12, 26, 13};
+        l.pageNumber = large ? PixelRect{sw - 40, 15, 20, 19} : PixelRect{sw - 30, 12, 17, 13};
+        l.pageLabelFontSize = large ? 14 : 10;
+        return l;
     }
+    const ModeFigures& f = kModes[l.mode];
+    ApplyFigures(l, f);
+    l.windowWidthTwips = f.editorWidthTwips;
+    l.windowHeightTwips = f.editorHeightTwips + (tallCaption ? kTallCaptionTwips : 0);
+    PlaceTitles(l, f.titles);
+    l.pageLabel = f.pageLabel;
+    l.pageNumber = f.pageNumber;
+    l.pageLabelFontSize = f.pageLabelFontSize;
+    l.menuBar = f.menuBar;
+    l.minimiseBox = l.mode != kNarrowBarMode;
     return l;
 }
 
@@ -155,77 +163,24 @@ std::array<std::string, 5> EditorMenuCaptions(int mode) {
 
 MenuLayout ComputeLayout(int mode, int screenWidthPx, int screenHeightPx, bool tallCaption) {
     MenuLayout l;
-    l.mode = mode;
-    switch (mode) {
-        default:
-        case 1:
-            l.mode = 1;
-            l.sizing = WindowSizing::Client;
-            l.windowWidthTwips = 8955;
-            l.windowHeightTwips = 5745;
-            l.titles = {PixelRect{81, 7, 443, 23}, PixelRect{81, 33, 443, 23}};
-            TwoColumns(l, 42, 322, 235, 36, [](int k) { return 66 + 52 * (k - 1); });
-            l.titleFontSize = 16;
-            l.captionFontSize = 10;
-            break;
-        case 2:
-        case 3:
-            l.windowWidthTwips = 4575;
-            l.windowHeightTwips = 8580;
-            for (int i = 1; i <= 2; ++i) l.titles[i - 1] = {6, 14 * i - 11, 285, 13};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {29, 41 * i - 8, 235, 36};
-            l.titleFontSize = 10;
-            l.captionFontSize = 10;
-            break;
-        case 4:
-            FullScreen(l, screenWidthPx, screenHeightPx);
-            break;
-        case 5:
-            l.windowWidthTwips = 7575;
-            l.windowHeightTwips = 1995;
-            for (int i = 1; i <= 2; ++i) l.titles[i - 1] = {50, 22 * i - 18, 400, 19};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {41 * i - 37, 50, 36, 36};
-            l.titleFontSize = 14;
-            l.captions = false;
-            break;
-        case 6:
-            l.windowWidthTwips = 4695;
-            l.windowHeightTwips = 1545;
-            for (int i = 1; i <= 2; ++i) l.titles[i - 1] = {32, 15 * i - 11, 241, 13};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {25 * i - 21, 36, 20, 20};
-            l.titleFontSize = 9;
-            l.captions = false;
-            break;
-        case 7:
-            l.windowWidthTwips = 870;
-            l.windowHeightTwips = 8580;
-            l.minimiseBox = false;
-            l.titleBars = false;
-            l.titleTipLabel = {4, 497, 40, 31};
-            for (int i = 1; i <= 12; ++i) l.buttons[i - 1] = {6, 41 * i - 36, 36, 36};
-            l.captions = false;
-            break;
-        case 8:
-            l.windowWidthTwips = 13830;
-            l.windowHeightTwips = 10095;
-            for (int i = 1; i <= 2; ++i) l.titles[i - 1] = {132, 40 * i - 28, 648, 35};
-            TwoColumns(l, 80, 496, 337, 50, [](int k) { return 88 * k + 24; });
-            l.titleFontSize = 24;
-            l.captionFontSize = 14;
-            break;
-        case 9:
-            l.windowWidthTwips = 12555;
-            l.windowHeightTwips = 7710;
-            l.buttonCount = 24;
-            for (int i = 1; i <= 2; ++i) l.titles[i - 1] = {81, 26 * i - 19, 677, 23};
-            for (int k = 1; k <= 8; ++k) {
-                l.buttons[k - 1] = {42, 52 * k + 14, 235, 36};
-                l.buttons[k + 7] = {298, 52 * k + 14, 235, 36};
-                l.buttons[k + 15] = {554, 52 * k + 14, 235, 36};
-            }
-            l.titleFontSize = 16;
-            l.captionFontSize = 10;
-            break;
+    l.mode = mode >= 1 && mode <= 9 ? mode : 1;
+    if (l.mode == 4) {
+        FullScreen(l, screenWidthPx, screenHeightPx);
+        return l;
+    }
+    const ModeFigures& f = kModes[l.mode];
+    ApplyFigures(l, f);
+    l.windowWidthTwips = f.runtimeWidthTwips;
+    l.windowHeightTwips = f.runtimeHeightTwips;
+    if (l.mode == 1) l.sizing = WindowSizing::Client;
+    if (l.mode == kNarrowBarMode) {
+        // No title bars: the titles are a tooltip over this label.
+        l.minimiseBox = false;
+        l.titleBars = false;
+        l.titleTipLabel = {4, 497, 40, 31};
+        l.titleFontSize = 0;
+    } else {
+        PlaceTitles(l, f.titles);
     }
     // A client-sized window gets the taller caption from the system's own frame arithmetic.
     if (tallCaption && l.sizing == WindowSizing::Outer) l.windowHeightTwips += kTallCaptionTwips;

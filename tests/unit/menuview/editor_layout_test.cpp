@@ -12,58 +12,34 @@ MenuLayout Editor(int mode, bool xp = false, int sw = 1280, int sh = 1024) {
     return ComputeLayout(WindowKind::Editor, mode, sw, sh, xp);
 }
 
-struct EditorWindowCase {
+// One row a windowed mode: the window, its controls and its default fonts.
+struct EditorModeCase {
     int mode;
-    int width;
-    int heightXp;
-    int heightOther;
-    int buttons;
+    int width, heightXp, heightOther, buttons;
     bool minimiseBox;
     MenuBarStyle menuBar;
-};
-
-class EditorWindow : public testing::TestWithParam<EditorWindowCase> {};
-
-TEST_P(EditorWindow, SizesFollowTheTableAndTheXpFlag) {
-    const auto& c = GetParam();
-    const MenuLayout other = Editor(c.mode, false);
-    const MenuLayout xp = Editor(c.mode, true);
-    EXPECT_EQ(other.kind, WindowKind::Editor);
-    EXPECT_EQ(other.sizing, WindowSizing::Outer);
-    EXPECT_EQ(other.windowWidthTwips, c.width);
-    EXPECT_EQ(xp.windowWidthTwips, c.width);
-    EXPECT_EQ(other.windowHeightTwips, c.heightOther);
-    EXPECT_EQ(xp.windowHeightTwips, c.heightXp);
-    EXPECT_EQ(other.buttonCount, c.buttons);
-    EXPECT_EQ(other.minimiseBox, c.minimiseBox);
-    EXPECT_EQ(other.menuBar, c.menuBar);
-    EXPECT_TRUE(other.titlesAlwaysShown);
-    EXPECT_TRUE(other.titleBars);
-    EXPECT_EQ(other.titleBorder, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllFixedModes, EditorWindow,
-    testing::Values(EditorWindowCase{1, 9075, 6555, 6435, 12, true, MenuBarStyle::Padded},
-                    EditorWindowCase{2, 4575, 8700, 8580, 12, true, MenuBarStyle::Compact},
-                    EditorWindowCase{3, 4575, 8700, 8580, 12, true, MenuBarStyle::Compact},
-                    EditorWindowCase{5, 7575, 2220, 2100, 12, true, MenuBarStyle::Padded},
-                    EditorWindowCase{6, 4695, 1770, 1650, 12, true, MenuBarStyle::Compact},
-                    EditorWindowCase{7, 870, 8700, 8580, 12, false, MenuBarStyle::Single},
-                    EditorWindowCase{8, 13830, 10500, 10380, 12, true, MenuBarStyle::Padded},
-                    EditorWindowCase{9, 12555, 8115, 7995, 24, true, MenuBarStyle::Padded}));
-
-struct EditorControlCase {
-    int mode;
     PixelRect title1, title2, firstSlot, lastSlot, label, number;
-    int labelFont;
+    int labelFont, titleFont, captionFont;
 };
 
-class EditorControls : public testing::TestWithParam<EditorControlCase> {};
+class EditorMode : public testing::TestWithParam<EditorModeCase> {};
 
-TEST_P(EditorControls, PlacesFollowTheTable) {
+TEST_P(EditorMode, FollowsTheTableAndTheXpFlag) {
     const auto& c = GetParam();
-    const MenuLayout l = Editor(c.mode);
+    const MenuLayout l = Editor(c.mode, false);
+    const MenuLayout xp = Editor(c.mode, true);
+    EXPECT_EQ(l.kind, WindowKind::Editor);
+    EXPECT_EQ(l.sizing, WindowSizing::Outer);
+    EXPECT_EQ(l.windowWidthTwips, c.width);
+    EXPECT_EQ(xp.windowWidthTwips, c.width);
+    EXPECT_EQ(l.windowHeightTwips, c.heightOther);
+    EXPECT_EQ(xp.windowHeightTwips, c.heightXp);
+    EXPECT_EQ(l.buttonCount, c.buttons);
+    EXPECT_EQ(l.minimiseBox, c.minimiseBox);
+    EXPECT_EQ(l.menuBar, c.menuBar);
+    EXPECT_TRUE(l.titlesAlwaysShown);
+    EXPECT_TRUE(l.titleBars);
+    EXPECT_EQ(l.titleBorder, 1);
     EXPECT_EQ(l.titles[0], c.title1);
     EXPECT_EQ(l.titles[1], c.title2);
     EXPECT_EQ(l.buttons[0], c.firstSlot);
@@ -71,75 +47,33 @@ TEST_P(EditorControls, PlacesFollowTheTable) {
     EXPECT_EQ(l.pageLabel, c.label);
     EXPECT_EQ(l.pageNumber, c.number);
     EXPECT_EQ(l.pageLabelFontSize, c.labelFont);
+    EXPECT_EQ(l.titleFontSize, c.titleFont);
+    EXPECT_EQ(l.captionFontSize, c.captionFont);
+    EXPECT_EQ(l.captions, c.captionFont != 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, EditorControls,
-    testing::Values(EditorControlCase{1,
-                                      {81, 7, 443, 23},
-                                      {81, 33, 443, 23},
-                                      {42, 66, 235, 36},
-                                      {322, 326, 235, 36},
-                                      {544, 12, 26, 13},
-                                      {568, 12, 17, 13},
-                                      10},
-                    EditorControlCase{2,
-                                      {6, 3, 285, 13},
-                                      {6, 17, 285, 13},
-                                      {29, 33, 235, 36},
-                                      {29, 484, 235, 36},
-                                      {268, 40, 15, 12},
-                                      {283, 40, 12, 12},
-                                      9},
-                    EditorControlCase{3,
-                                      {6, 3, 285, 13},
-                                      {6, 17, 285, 13},
-                                      {29, 33, 235, 36},
-                                      {29, 484, 235, 36},
-                                      {268, 40, 15, 12},
-                                      {283, 40, 12, 12},
-                                      9},
-                    EditorControlCase{5,
-                                      {50, 4, 400, 19},
-                                      {50, 26, 400, 19},
-                                      {4, 50, 36, 36},
-                                      {455, 50, 36, 36},
-                                      {456, 8, 19, 13},
-                                      {472, 8, 17, 13},
-                                      10},
-                    EditorControlCase{6,
-                                      {32, 4, 241, 13},
-                                      {32, 19, 241, 13},
-                                      {4, 36, 20, 20},
-                                      {279, 36, 20, 20},
-                                      {276, 5, 15, 12},
-                                      {290, 5, 12, 12},
-                                      9},
-                    // The vertical bar keeps its titles at the standard place, beyond its narrow width.
-                    EditorControlCase{7,
-                                      {81, 7, 443, 23},
-                                      {81, 33, 443, 23},
-                                      {6, 5, 36, 36},
-                                      {6, 456, 36, 36},
-                                      {4, 500, 26, 13},
-                                      {28, 500, 17, 13},
-                                      10},
-                    EditorControlCase{8,
-                                      {132, 12, 648, 35},
-                                      {132, 52, 648, 35},
-                                      {80, 112, 337, 50},
-                                      {496, 552, 337, 50},
-                                      {820, 20, 38, 19},
-                                      {860, 20, 24, 19},
-                                      14},
-                    EditorControlCase{9,
-                                      {81, 7, 677, 23},
-                                      {81, 33, 677, 23},
-                                      {42, 66, 235, 36},
-                                      {554, 430, 235, 36},
-                                      {780, 12, 26, 13},
-                                      {804, 12, 17, 13},
-                                      10}));
+// The vertical bar (7) keeps its titles at the standard place, beyond its narrow width, and unlike
+// the runtime's bar prints them at 16 points.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(AllFixedModes, EditorMode, testing::Values(
+    EditorModeCase{1, 9075, 6555, 6435, 12, true, MenuBarStyle::Padded, {81, 7, 443, 23}, {81, 33, 443, 23},
+                   {42, 66, 235, 36}, {322, 326, 235, 36}, {544, 12, 26, 13}, {568, 12, 17, 13}, 10, 16, 10},
+    EditorModeCase{2, 4575, 8700, 8580, 12, true, MenuBarStyle::Compact, {6, 3, 285, 13}, {6, 17, 285, 13},
+                   {29, 33, 235, 36}, {29, 484, 235, 36}, {268, 40, 15, 12}, {283, 40, 12, 12}, 9, 10, 10},
+    EditorModeCase{3, 4575, 8700, 8580, 12, true, MenuBarStyle::Compact, {6, 3, 285, 13}, {6, 17, 285, 13},
+                   {29, 33, 235, 36}, {29, 484, 235, 36}, {268, 40, 15, 12}, {283, 40, 12, 12}, 9, 10, 10},
+    EditorModeCase{5, 7575, 2220, 2100, 12, true, MenuBarStyle::Padded, {50, 4, 400, 19}, {50, 26, 400, 19},
+                   {4, 50, 36, 36}, {455, 50, 36, 36}, {456, 8, 19, 13}, {472, 8, 17, 13}, 10, 14, 0},
+    EditorModeCase{6, 4695, 1770, 1650, 12, true, MenuBarStyle::Compact, {32, 4, 241, 13}, {32, 19, 241, 13},
+                   {4, 36, 20, 20}, {279, 36, 20, 20}, {276, 5, 15, 12}, {290, 5, 12, 12}, 9, 9, 0},
+    EditorModeCase{7, 870, 8700, 8580, 12, false, MenuBarStyle::Single, {81, 7, 443, 23}, {81, 33, 443, 23},
+                   {6, 5, 36, 36}, {6, 456, 36, 36}, {4, 500, 26, 13}, {28, 500, 17, 13}, 10, 16, 0},
+    EditorModeCase{8, 13830, 10500, 10380, 12, true, MenuBarStyle::Padded, {132, 12, 648, 35},
+                   {132, 52, 648, 35}, {80, 112, 337, 50}, {496, 552, 337, 50}, {820, 20, 38, 19},
+                   {860, 20, 24, 19}, 14, 24, 14},
+    EditorModeCase{9, 12555, 8115, 7995, 24, true, MenuBarStyle::Padded, {81, 7, 677, 23}, {81, 33, 677, 23},
+                   {42, 66, 235, 36}, {554, 430, 235, 36}, {780, 12, 26, 13}, {804, 12, 17, 13}, 10, 16, 10}));
+// clang-format on
 
 TEST(EditorFullScreen, NarrowScreenUsesTheSmallSlotsAndLabels) {
     const MenuLayout l = Editor(4, true, 1000, 700);
@@ -168,23 +102,6 @@ TEST(EditorFullScreen, ScreenOf1024HasAPitchOf101) {
     EXPECT_EQ(l.pageLabelFontSize, 14);
     EXPECT_EQ(l.titleFontSize, 24);
     EXPECT_EQ(l.captionFontSize, 14);
-}
-
-TEST(EditorFonts, DefaultSizesByMode) {
-    struct Row {
-        int mode, title, caption;
-        bool captions;
-    };
-    // Unlike the runtime's bar, the editor's mode 7 prints its (off-window) titles at 16 points.
-    for (const Row r :
-         {Row{1, 16, 10, true}, Row{2, 10, 10, true}, Row{3, 10, 10, true}, Row{5, 14, 0, false},
-          Row{6, 9, 0, false}, Row{7, 16, 0, false}, Row{8, 24, 14, true}, Row{9, 16, 10, true}}) {
-        SCOPED_TRACE(r.mode);
-        const MenuLayout l = Editor(r.mode);
-        EXPECT_EQ(l.titleFontSize, r.title);
-        EXPECT_EQ(l.captionFontSize, r.caption);
-        EXPECT_EQ(l.captions, r.captions);
-    }
 }
 
 TEST(EditorTitles, AreShownEvenWhenEmptyAndDefaultColoured) {
