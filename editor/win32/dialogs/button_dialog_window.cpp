@@ -7,7 +7,6 @@
 #include "common/error_state.h"
 #include "editor/dialogs/store_question.h"
 #include "editor/win32/dialogs/control_ids.h"
-#include "editor/win32/dialogs/font_dialog.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -86,17 +85,15 @@ bool ButtonDialogWindow::Open(HWND owner) {
 
 void ButtonDialogWindow::OnInit() {
     ErrorLocation location(Host().Error(), kOpening);
-    tabs_.Create(Controls(), kTabs, {120, 120, kWidth - 240, 6600});
-    ui::win32::SetFont(tabs_.Tabs(), DialogFont());
-    for (std::string_view title : kTabTitles) tabs_.AddPage(torva::win32::Wide(title));
+    MakeTabs(tabs_, kWidth, 6600, kTabTitles);
     MakeGeneralPage();
     MakeIconPage();
-    MakeColourPage(dialogs::kButtonCaptionColourTab);
-    MakeColourPage(dialogs::kButtonBackColourTab);
-    Add(Controls(), L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON | WS_GROUP, IDOK, {3720, 6870, 1380, 420});
-    Add(Controls(), L"BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP, IDCANCEL, {5160, 6870, 1380, 420});
-    Add(Controls(), L"BUTTON", "ﾍﾙﾌﾟ(&H)", WS_TABSTOP, kHelp, {6600, 6870, 1380, 420});
-    SendMessageW(Handle(), DM_SETDEFID, IDOK, 0);
+    MakeColourPage(tabs_.Controls(dialogs::kButtonCaptionColourTab), "ボタン文字カラー",
+                   kCaptionColourHeading, captionPalette_, kCaptionPalette,
+                   model_.PaletteUseOf(dialogs::kButtonCaptionColourTab));
+    MakeColourPage(tabs_.Controls(dialogs::kButtonBackColourTab), "ボタン背景カラー", kBackColourHeading,
+                   backPalette_, kBackPalette, model_.PaletteUseOf(dialogs::kButtonBackColourTab));
+    MakeClosingButtons(Controls(), 3720, 6870);
     ShowFields();
     ShowTab(dialogs::kButtonGeneralTab);
     FocusControl(kCaption);
@@ -157,16 +154,6 @@ void ButtonDialogWindow::MakeIconPage() {
     Edit(page, kGuide, {120, 3540, 7400, 330}, true);
 }
 
-void ButtonDialogWindow::MakeColourPage(int tab) {
-    const ui::win32::ControlMaker page = tabs_.Controls(tab);
-    const bool caption = tab == dialogs::kButtonCaptionColourTab;
-    Label(page, caption ? "ボタン文字カラー" : "ボタン背景カラー",
-          caption ? kCaptionColourHeading : kBackColourHeading, {120, 150, 4000, 270});
-    PaletteControl& palette = caption ? captionPalette_ : backPalette_;
-    palette.Create(page, caption ? kCaptionPalette : kBackPalette, {120, 540, 7400, 2300}, DialogFont(),
-                   model_.PaletteUseOf(tab));
-}
-
 void ButtonDialogWindow::ShowFields() {
     const dialogs::ButtonFields& f = model_.fields;
     SetText(kCaption, f.caption);
@@ -184,7 +171,7 @@ void ButtonDialogWindow::ShowFields() {
     for (int m = 0; m <= definition::kMaxButtonWaitMode; ++m) SetChecked(kWaitFirst + m, f.waitMode == m);
     SetChecked(kPfKey, f.pfKey);
     ShowActionStates();
-    ShowFontButtons();
+    ShowFont(model_.font);
 }
 
 void ButtonDialogWindow::ShowActionStates() {
@@ -201,11 +188,6 @@ void ButtonDialogWindow::ShowActionStates() {
     Enable(kButtonNumber, states.buttonNumber);
     Enable(kRemoteLabel, states.remoteComputer);
     Enable(kRemote, states.remoteComputer);
-}
-
-void ButtonDialogWindow::ShowFontButtons() {
-    Enable(kFontClearButton, model_.font.IsSet());
-    SetText(kFontSummary, dialogs::FontSummary(model_.font));
 }
 
 void ButtonDialogWindow::ReadFields() {
@@ -279,24 +261,6 @@ void ButtonDialogWindow::LeaveField(int id) {
     if (field == ButtonField::IconFile) strip_.Apply(load);
 }
 
-void ButtonDialogWindow::ChooseFont() {
-    ErrorLocation location(Host().Error(), kFontLocation);
-    const dialogs::FontRequest request = dialogs::PrepareFontRequest(model_.font, PixelsPerInchOf(Owner()));
-    const auto answer = AskFont(Handle(), request);
-    if (!answer) return;
-    if (const auto font = dialogs::ApplyFontAnswer(*answer, dialogs::kButtonDefaultSize)) {
-        model_.font = *font;
-        ShowFontButtons();
-    }
-}
-
-void ButtonDialogWindow::ClearFont() {
-    ErrorLocation location(Host().Error(), kFontClear);
-    model_.font.Clear();
-    FocusControl(kFontButton);
-    ShowFontButtons();
-}
-
 void ButtonDialogWindow::BrowseProgram() {
     ErrorLocation location(Host().Error(), kProgramBrowse);
     if (const auto chosen = Browse(dialogs::kProgramBrowse, Host().ProgramPickFolder())) {
@@ -355,10 +319,16 @@ void ButtonDialogWindow::OnCommand(int id, int notification) {
     }
     switch (id) {
         case kFontButton:
-            if (notification == BN_CLICKED) ChooseFont();
+            if (notification == BN_CLICKED) {
+                ErrorLocation location(Host().Error(), kFontLocation);
+                PickFont(model_.font, dialogs::kButtonDefaultSize);
+            }
             return;
         case kFontClearButton:
-            if (notification == BN_CLICKED) ClearFont();
+            if (notification == BN_CLICKED) {
+                ErrorLocation location(Host().Error(), kFontClear);
+                ClearFont(model_.font);
+            }
             return;
         case kProgramBrowseButton:
             if (notification == BN_CLICKED) BrowseProgram();
@@ -393,14 +363,11 @@ INT_PTR ButtonDialogWindow::OnOtherMessage(UINT message, WPARAM, LPARAM lParam) 
         SetText(kIconFile, model_.fields.iconFile);
         return TRUE;
     }
-    if (message == WM_NOTIFY) {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == tabs_.Tabs() && header->code == TCN_SELCHANGE) {
-            ErrorLocation location(Host().Error(), kTabChange);
-            tabs_.OnNotify(*header);
-            ShowTab(tabs_.Selected());
-            return TRUE;
-        }
+    if (IsPageChange(tabs_, message, lParam)) {
+        ErrorLocation location(Host().Error(), kTabChange);
+        tabs_.OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        ShowTab(tabs_.Selected());
+        return TRUE;
     }
     return FALSE;
 }

@@ -26,15 +26,11 @@ class ButtonDialogWindow : public DefinitionDialog {
   private:
     void MakeGeneralPage();
     void MakeIconPage();
-    void MakeColourPage(int tab);
     void ShowFields();
     void ShowActionStates();
-    void ShowFontButtons();
     void ReadFields();
     void ShowTab(int tab);
     void LeaveField(int id);
-    void ChooseFont();
-    void ClearFont();
     void BrowseProgram();
     void BrowseIcon();
     void Ok();

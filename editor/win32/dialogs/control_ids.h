@@ -8,10 +8,11 @@ namespace torva::editor::win32::ids {
 // Shared by every dialog: OK and Cancel are IDOK and IDCANCEL.
 inline constexpr int kTabs = 100;
 inline constexpr int kHelp = 103;
+// The font buttons of the button and title dialogs.
+inline constexpr int kFontButton = 202, kFontClearButton = 203, kFontSummary = 205;
 
 namespace button {
-inline constexpr int kCaptionLabel = 200, kCaption = 201, kFontButton = 202, kFontClearButton = 203,
-                     kPfKey = 204, kFontSummary = 205;
+inline constexpr int kCaptionLabel = 200, kCaption = 201, kPfKey = 204;
 inline constexpr int kActionFirst = 210;  // + action 1..18
 inline constexpr int kProgramLabel = 230, kProgram = 231, kProgramBrowseButton = 232, kArgumentsLabel = 233,
                      kArguments = 234, kWorkFolderLabel = 235, kWorkFolder = 236;
@@ -26,8 +27,7 @@ inline constexpr int kCaptionColourHeading = 400, kCaptionPalette = 401, kBackCo
 
 namespace title {
 // Title and bar-title dialogs.
-inline constexpr int kTextLabel = 200, kText = 201, kFontButton = 202, kFontClearButton = 203,
-                     kWaitHeading = 204, kFontSummary = 205;
+inline constexpr int kTextLabel = 200, kText = 201, kWaitHeading = 204;
 inline constexpr int kWaitFirst = 210;  // + page wait mode 0..4
 inline constexpr int kCommon = 220, kPictureLabel = 230, kPicture = 231, kBrowse = 232, kPreview = 233;
 inline constexpr int kHeading = 400;  // + tab

@@ -8,13 +8,17 @@
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "editor/dialogs/browse_filters.h"
 #include "editor/dialogs/dialog_host.h"
+#include "editor/dialogs/font_choice.h"
+#include "editor/win32/dialogs/palette_control.h"
 #include "platform/win32/unique_handle.h"
 #include "ui/win32/dialog.h"
+#include "ui/win32/tab_pages.h"
 
 namespace torva::editor::win32 {
 
@@ -58,6 +62,24 @@ class DefinitionDialog : public ui::win32::Dialog {
 
     // EN_SETFOCUS of a text box: its whole text is selected.
     bool SelectAllOnEntry(int id, int notification);
+
+    // The parts several dialogs share (definition_dialog_parts.cpp).
+    // The tab control across the dialog's top, one page a title, in the dialog font.
+    void MakeTabs(ui::win32::TabPages& tabs, int clientWidthTwips, int heightTwips,
+                  std::span<const std::string_view> titles);
+    // OK (the default button), Cancel and Help side by side, OK's corner at (left, top).
+    void MakeClosingButtons(const ui::win32::ControlMaker& maker, int left, int top);
+    // A colour tab page: its heading over the palette.
+    void MakeColourPage(const ui::win32::ControlMaker& page, std::string_view heading, int headingId,
+                        PaletteControl& palette, int paletteId, dialogs::PaletteUse use);
+    // A WM_NOTIFY that is the tab control's change of page.
+    static bool IsPageChange(const ui::win32::TabPages& tabs, UINT message, LPARAM lParam);
+    // The font buttons (ids::kFontButton, kFontClearButton, kFontSummary): the summary of the font,
+    // Clear enabled only while one is set.
+    void ShowFont(const dialogs::DialogFont& font);
+    // The system font dialog over `font`; shows the answer when one was taken.
+    void PickFont(dialogs::DialogFont& font, int defaultSize);
+    void ClearFont(dialogs::DialogFont& font);
 
     HGDIOBJ DialogFont();
     dialogs::DialogHost& Host() { return host_; }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <span>
+
 #include "common/error_state.h"
 #include "common/utf8.h"
 #include "editor/dialogs/store_question.h"
@@ -42,18 +44,13 @@ bool ProgramDialogWindow::Open(HWND owner) {
 void ProgramDialogWindow::OnInit() {
     const dialogs::ProgramDialogTraits& traits = dialogs::TraitsOf(model_.kind());
     ErrorLocation location(Host().Error(), traits.openLocation);
-    tabs_.Create(Controls(), kTabs, {120, 120, kWidth - 240, 3660});
-    ui::win32::SetFont(tabs_.Tabs(), DialogFont());
     const int tabCount = traits.showsEndTab ? 2 : 1;
+    MakeTabs(tabs_, kWidth, 3660, std::span(dialogs::kProgramTabCaptions).first(tabCount));
     for (int tab = 0; tab < tabCount; ++tab) {
-        tabs_.AddPage(torva::win32::Wide(dialogs::kProgramTabCaptions[static_cast<std::size_t>(tab)]));
         MakePage(tab);
         ShowBoxes(tab, model_.BoxesOf(tab));
     }
-    Add(Controls(), L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON | WS_GROUP, IDOK, {3120, 3930, 1380, 420});
-    Add(Controls(), L"BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP, IDCANCEL, {4560, 3930, 1380, 420});
-    Add(Controls(), L"BUTTON", "ﾍﾙﾌﾟ(&H)", WS_TABSTOP, kHelp, {6000, 3930, 1380, 420});
-    SendMessageW(Handle(), DM_SETDEFID, IDOK, 0);
+    MakeClosingButtons(Controls(), 3120, 3930);
     tabs_.Select(0);
     FocusControl(IdOf(kProgram, 0, 0));
 }
@@ -162,9 +159,7 @@ void ProgramDialogWindow::OnCommand(int id, int notification) {
 }
 
 INT_PTR ProgramDialogWindow::OnOtherMessage(UINT message, WPARAM, LPARAM lParam) {
-    if (message != WM_NOTIFY) return FALSE;
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom != tabs_.Tabs() || header->code != TCN_SELCHANGE) return FALSE;
+    if (!IsPageChange(tabs_, message, lParam)) return FALSE;
     SwitchTo(tabs_.Selected());
     return TRUE;
 }

@@ -59,10 +59,7 @@ void TimedStartDialogWindow::OnInit() {
         Label(maker, "ボタン", kButtonLabel + row, {4020, top + 390, 700, 270});
         Edit(maker, kButton + row, {4740, top + 360, 600, 330});
     }
-    Add(maker, L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON | WS_GROUP, IDOK, {1920, 2640, 1380, 420});
-    Add(maker, L"BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP, IDCANCEL, {3360, 2640, 1380, 420});
-    Add(maker, L"BUTTON", "ﾍﾙﾌﾟ(&H)", WS_TABSTOP, kHelp, {4800, 2640, 1380, 420});
-    SendMessageW(Handle(), DM_SETDEFID, IDOK, 0);
+    MakeClosingButtons(maker, 1920, 2640);
     SetChecked(kSideFirst + dialogs::kElapsedSide, true);
     ShowSide();
     FocusControl(kTime);

@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 #include "common/error_state.h"
 #include "common/utf8.h"
 #include "editor/dialogs/button_dialog.h"
 #include "editor/dialogs/store_question.h"
 #include "editor/win32/dialogs/control_ids.h"
-#include "editor/win32/dialogs/font_dialog.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -28,6 +29,9 @@ constexpr int16_t kTitleOpening = 950, kTitlePalette = 951, kTitleFont = 952, kT
 constexpr int16_t kBarOpening = 940, kBarPalette = 941, kBarBrowse = 942, kBarPicture = 945, kBarOk = 947,
                   kBarCancel = 948;
 
+constexpr std::array<std::string_view, 3> kTitleTabTitles{"基本設定", "文字ｶﾗｰ設定", "背景ｶﾗｰ設定"};
+constexpr std::array<std::string_view, 3> kBarTabTitles{"基本設定", "カラー設定", "背景設定"};
+
 }  // namespace
 
 TitleDialogWindow::TitleDialogWindow(dialogs::DialogHost& host, ui::win32::FatalReport& report, int page,
@@ -40,11 +44,7 @@ bool TitleDialogWindow::Open(HWND owner) {
 
 void TitleDialogWindow::OnInit() {
     ErrorLocation location(Host().Error(), kTitleOpening);
-    tabs_.Create(Controls(), kTabs, {120, 120, kTitleWidth - 240, 3660});
-    ui::win32::SetFont(tabs_.Tabs(), DialogFont());
-    for (std::string_view title : {"基本設定", "文字ｶﾗｰ設定", "背景ｶﾗｰ設定"}) {
-        tabs_.AddPage(torva::win32::Wide(title));
-    }
+    MakeTabs(tabs_, kTitleWidth, 3660, kTitleTabTitles);
     const ui::win32::ControlMaker general = tabs_.Controls(dialogs::kTitleGeneralTab);
     Label(general, model_.TextLabel(), kTextLabel, {120, 150, 2000, 270});
     Edit(general, kText, {120, 450, 7400, 330});
@@ -52,24 +52,15 @@ void TitleDialogWindow::OnInit() {
     Add(general, L"BUTTON", "消去", WS_TABSTOP, kFontClearButton, {1440, 960, 1100, 360});
     Label(general, "", kFontSummary, {2700, 1005, 4820, 270});
     for (int tab : {dialogs::kTitleTextColourTab, dialogs::kTitleBackColourTab}) {
-        const ui::win32::ControlMaker page = tabs_.Controls(tab);
-        Label(page, model_.ColourHeading(tab), kHeading + tab, {120, 150, 4000, 270});
-        PaletteControl& palette = tab == dialogs::kTitleTextColourTab ? textPalette_ : backPalette_;
-        palette.Create(page, kPalette + tab, {120, 540, 7400, 2300}, DialogFont(), model_.PaletteUseOf(tab));
+        MakeColourPage(tabs_.Controls(tab), model_.ColourHeading(tab), kHeading + tab,
+                       tab == dialogs::kTitleTextColourTab ? textPalette_ : backPalette_, kPalette + tab,
+                       model_.PaletteUseOf(tab));
     }
-    Add(Controls(), L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON | WS_GROUP, IDOK, {3720, 3930, 1380, 420});
-    Add(Controls(), L"BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP, IDCANCEL, {5160, 3930, 1380, 420});
-    Add(Controls(), L"BUTTON", "ﾍﾙﾌﾟ(&H)", WS_TABSTOP, kHelp, {6600, 3930, 1380, 420});
-    SendMessageW(Handle(), DM_SETDEFID, IDOK, 0);
+    MakeClosingButtons(Controls(), 3720, 3930);
     SetText(kText, model_.text);
-    ShowFontButtons();
+    ShowFont(model_.font);
     ShowTab(dialogs::kTitleGeneralTab);
     FocusControl(kText);
-}
-
-void TitleDialogWindow::ShowFontButtons() {
-    Enable(kFontClearButton, model_.font.IsSet());
-    SetText(kFontSummary, dialogs::FontSummary(model_.font));
 }
 
 void TitleDialogWindow::ShowTab(int tab) {
@@ -77,23 +68,6 @@ void TitleDialogWindow::ShowTab(int tab) {
     model_.currentTab = tab;
     if (tab == dialogs::kTitleTextColourTab) textPalette_.ShowColour(model_.foreColour);
     if (tab == dialogs::kTitleBackColourTab) backPalette_.ShowColour(model_.backColour);
-}
-
-void TitleDialogWindow::ChooseFont() {
-    ErrorLocation location(Host().Error(), kTitleFont);
-    const auto answer = AskFont(Handle(), dialogs::PrepareFontRequest(model_.font, PixelsPerInchOf(Owner())));
-    if (!answer) return;
-    if (const auto font = dialogs::ApplyFontAnswer(*answer, dialogs::kTitleDefaultSize)) {
-        model_.font = *font;
-        ShowFontButtons();
-    }
-}
-
-void TitleDialogWindow::ClearFont() {
-    ErrorLocation location(Host().Error(), kTitleFontClear);
-    model_.font.Clear();
-    FocusControl(kFontButton);
-    ShowFontButtons();
 }
 
 void TitleDialogWindow::OnCommand(int id, int notification) {
@@ -115,10 +89,16 @@ void TitleDialogWindow::OnCommand(int id, int notification) {
             if (notification == BN_CLICKED) Host().ShowHelp(0);
             return;
         case kFontButton:
-            if (notification == BN_CLICKED) ChooseFont();
+            if (notification == BN_CLICKED) {
+                ErrorLocation location(Host().Error(), kTitleFont);
+                PickFont(model_.font, dialogs::kTitleDefaultSize);
+            }
             return;
         case kFontClearButton:
-            if (notification == BN_CLICKED) ClearFont();
+            if (notification == BN_CLICKED) {
+                ErrorLocation location(Host().Error(), kTitleFontClear);
+                ClearFont(model_.font);
+            }
             return;
         case kText:
             SelectAllOnEntry(id, notification);
@@ -138,9 +118,7 @@ void TitleDialogWindow::OnCommand(int id, int notification) {
 }
 
 INT_PTR TitleDialogWindow::OnOtherMessage(UINT message, WPARAM, LPARAM lParam) {
-    if (message != WM_NOTIFY) return FALSE;
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom != tabs_.Tabs() || header->code != TCN_SELCHANGE) return FALSE;
+    if (!IsPageChange(tabs_, message, lParam)) return FALSE;
     ErrorLocation location(Host().Error(), kTitleTabs);
     ShowTab(tabs_.Selected());
     return TRUE;
@@ -156,10 +134,7 @@ bool BarTitleDialogWindow::Open(HWND owner) {
 
 void BarTitleDialogWindow::OnInit() {
     ErrorLocation location(Host().Error(), kBarOpening);
-    tabs_.Create(Controls(), kTabs, {120, 120, kBarWidth - 240, 3660});
-    ui::win32::SetFont(tabs_.Tabs(), DialogFont());
-    for (std::string_view title : {"基本設定", "カラー設定", "背景設定"})
-        tabs_.AddPage(torva::win32::Wide(title));
+    MakeTabs(tabs_, kBarWidth, 3660, kBarTabTitles);
 
     const ui::win32::ControlMaker general = tabs_.Controls(dialogs::kBarGeneralTab);
     Label(general, "バータイトル名称", kTextLabel, {120, 150, 2400, 270});
@@ -176,9 +151,8 @@ void BarTitleDialogWindow::OnInit() {
     Add(general, L"BUTTON", "ページ共通指定", WS_TABSTOP | BS_AUTOCHECKBOX | WS_GROUP, kCommon,
         {120, 2340, 3000, 300});
 
-    const ui::win32::ControlMaker colour = tabs_.Controls(dialogs::kBarColourTab);
-    Label(colour, "メニュー背景カラー", kHeading, {120, 150, 4000, 270});
-    palette_.Create(colour, kPalette, {120, 540, 7400, 2300}, DialogFont(), dialogs::PaletteUse::Background);
+    MakeColourPage(tabs_.Controls(dialogs::kBarColourTab), "メニュー背景カラー", kHeading, palette_, kPalette,
+                   dialogs::PaletteUse::Background);
 
     const ui::win32::ControlMaker picture = tabs_.Controls(dialogs::kBarPictureTab);
     Label(picture, "背景ファイル名", kPictureLabel, {120, 150, 2400, 270});
@@ -186,10 +160,7 @@ void BarTitleDialogWindow::OnInit() {
     Add(picture, L"BUTTON", "参照", WS_TABSTOP, kBrowse, {6660, 435, 860, 360});
     preview_.Create(picture, kPreview, {120, 900, 7400, 2160});
 
-    Add(Controls(), L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON | WS_GROUP, IDOK, {3720, 3930, 1380, 420});
-    Add(Controls(), L"BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP, IDCANCEL, {5160, 3930, 1380, 420});
-    Add(Controls(), L"BUTTON", "ﾍﾙﾌﾟ(&H)", WS_TABSTOP, kHelp, {6600, 3930, 1380, 420});
-    SendMessageW(Handle(), DM_SETDEFID, IDOK, 0);
+    MakeClosingButtons(Controls(), 3720, 3930);
 
     SetText(kText, model_.text);
     SetText(kPicture, model_.picture);
@@ -276,9 +247,7 @@ void BarTitleDialogWindow::OnCommand(int id, int notification) {
 }
 
 INT_PTR BarTitleDialogWindow::OnOtherMessage(UINT message, WPARAM, LPARAM lParam) {
-    if (message != WM_NOTIFY) return FALSE;
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom != tabs_.Tabs() || header->code != TCN_SELCHANGE) return FALSE;
+    if (!IsPageChange(tabs_, message, lParam)) return FALSE;
     ShowTab(tabs_.Selected());
     return TRUE;
 }

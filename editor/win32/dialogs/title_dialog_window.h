@@ -26,9 +26,6 @@ class TitleDialogWindow : public DefinitionDialog {
 
   private:
     void ShowTab(int tab);
-    void ShowFontButtons();
-    void ChooseFont();
-    void ClearFont();
 
     int page_;
     dialogs::TitleDialogModel model_;

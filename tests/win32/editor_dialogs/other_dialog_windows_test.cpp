@@ -111,13 +111,13 @@ TEST_F(DialogWindowTest, TitleTextFontAndColours) {
     HWND dialog = dialogs.OpenDialog();
     Pump();
     EXPECT_EQ(TextOf(dialog, ids::title::kTextLabel), "副タイトル名称");
-    EXPECT_TRUE(IsWindowEnabled(Find(dialog, ids::title::kFontClearButton)));
-    EXPECT_EQ(TextOf(dialog, ids::title::kFontSummary), "20pt");
+    EXPECT_TRUE(IsWindowEnabled(Find(dialog, ids::kFontClearButton)));
+    EXPECT_EQ(TextOf(dialog, ids::kFontSummary), "20pt");
     SetTextOf(dialog, ids::title::kText, "Sub");
-    Click(dialog, ids::title::kFontClearButton);
-    EXPECT_FALSE(IsWindowEnabled(Find(dialog, ids::title::kFontClearButton)));
-    EXPECT_EQ(TextOf(dialog, ids::title::kFontSummary), "");
-    EXPECT_EQ(GetFocus(), Find(dialog, ids::title::kFontButton));
+    Click(dialog, ids::kFontClearButton);
+    EXPECT_FALSE(IsWindowEnabled(Find(dialog, ids::kFontClearButton)));
+    EXPECT_EQ(TextOf(dialog, ids::kFontSummary), "");
+    EXPECT_EQ(GetFocus(), Find(dialog, ids::kFontButton));
     SelectTab(dialog, ids::kTabs, 2);
     EXPECT_EQ(TextOf(dialog, ids::title::kHeading + 2), "副タイトル背景カラー");
     ClickAt(Find(dialog, ids::title::kPalette + 2), 1 * (405 + 1260) + 170, 4 * 405 + 120 + 170);  // "透"
