@@ -3,7 +3,6 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "common/run_error.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -18,29 +17,11 @@ constexpr int kScrollTwips = 255;
 constexpr int kScrollBarId = 0x7F01;
 constexpr COLORREF kChosenBlue = RGB(0, 0, 255);
 
-void EnsureClass() {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (GetClassInfoExW(module, kClassName, &wc)) return;
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = module;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) throw RunError(kErrOutOfMemory, "icon strip class");
-}
-
 }  // namespace
 
 void IconStrip::Create(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at) {
-    EnsureClass();
-    id_ = id;
-    dpi_ = maker.Dpi().x;
     // A control parent, so that Tab reaches the scroll bar inside it.
-    hwnd_ = maker.Add(kClassName, L"", 0, id, at, WS_EX_CONTROLPARENT);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&IconStrip::Procedure));
+    CreateControl(maker, kClassName, 0, 0, id, at, WS_EX_CONTROLPARENT);
     const ui::win32::ControlMaker inside(hwnd_, maker.Dpi());
     const int width = dialogs::kIconCells * (kCellTwips + kGapTwips) - kGapTwips;
     scroll_ = inside.Add(L"SCROLLBAR", L"", WS_TABSTOP | SBS_HORZ, kScrollBarId,
@@ -121,18 +102,11 @@ void IconStrip::OnScroll(int request) {
     if (pos > picker_.ScrollMax()) pos = picker_.ScrollMax();
     if (picker_.Scroll(pos)) {
         Refresh();
-        SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(id_, kChanged),
-                     reinterpret_cast<LPARAM>(hwnd_));
+        NotifyParent(kChanged);
     }
 }
 
-LRESULT CALLBACK IconStrip::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<IconStrip*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
-}
-
-LRESULT IconStrip::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT IconStrip::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_HSCROLL:
             OnScroll(LOWORD(wParam));
@@ -143,8 +117,7 @@ LRESULT IconStrip::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 const RECT r = CellRect(k);
                 if (PtInRect(&r, p) && picker_.Click(k)) {
                     Refresh();
-                    SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(id_, kChanged),
-                                 reinterpret_cast<LPARAM>(hwnd_));
+                    NotifyParent(kChanged);
                     break;
                 }
             }
@@ -154,15 +127,6 @@ LRESULT IconStrip::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             SetFocus(scroll_);
             return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd_, &ps);
-            Paint(dc);
-            EndPaint(hwnd_, &ps);
-            return 0;
-        }
         case WM_DESTROY:
             Release();
             return 0;
@@ -171,10 +135,7 @@ LRESULT IconStrip::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void IconStrip::Paint(HDC dc) {
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+void IconStrip::Paint(HDC dc, const RECT&) {
     const auto cells = picker_.Cells();
     for (int k = 0; k < dialogs::kIconCells; ++k) {
         RECT r = CellRect(k);

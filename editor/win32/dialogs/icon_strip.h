@@ -12,16 +12,15 @@
 #include "editor/dialogs/icon_picker.h"
 #include "platform/win32/unique_handle.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/owner_drawn_control.h"
 
 namespace torva::editor::win32 {
 
-class IconStrip {
+class IconStrip : public ui::win32::OwnerDrawnControl {
   public:
     static constexpr int kChanged = 0x0702;
 
     explicit IconStrip(dialogs::IconPicker& picker) : picker_(picker) {}
-    IconStrip(const IconStrip&) = delete;
-    IconStrip& operator=(const IconStrip&) = delete;
 
     void Create(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at);
 
@@ -31,20 +30,15 @@ class IconStrip {
     void Refresh();
     // Releases every image.
     void Release();
-    HWND Handle() const { return hwnd_; }
 
   private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC dc);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& client) override;
     RECT CellRect(int k) const;
     void OnScroll(int request);
 
     dialogs::IconPicker& picker_;
-    HWND hwnd_ = nullptr;
     HWND scroll_ = nullptr;
-    int id_ = 0;
-    int dpi_ = kDefaultDpi;
     std::vector<torva::win32::UniqueIcon> images_;
 };
 

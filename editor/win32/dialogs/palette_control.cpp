@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "common/run_error.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 
@@ -16,20 +15,6 @@ constexpr int kCellTwips = 345;
 constexpr int kPitchTwips = 405;
 constexpr int kLabelTwips = 1260;
 
-void EnsureClass() {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (GetClassInfoExW(module, kClassName, &wc)) return;
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window once its object is known
-    wc.hInstance = module;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) throw RunError(kErrOutOfMemory, "palette class");
-}
-
 }  // namespace
 
 COLORREF ScreenColour(dialogs::Colour value) {
@@ -42,18 +27,9 @@ COLORREF ScreenColour(dialogs::Colour value) {
 
 void PaletteControl::Create(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at, HGDIOBJ font,
                             dialogs::PaletteUse use) {
-    EnsureClass();
-    id_ = id;
     font_ = font;
     use_ = use;
-    dpi_ = maker.Dpi().x;
-    hwnd_ = maker.Add(kClassName, L"", WS_TABSTOP, id, at);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaletteControl::Procedure));
-}
-
-int PaletteControl::Pixels(int twips) const {
-    return TwipsToPixels(twips, dpi_);
+    CreateControl(maker, kClassName, CS_HREDRAW | CS_VREDRAW, WS_TABSTOP, id, at);
 }
 
 RECT PaletteControl::CellRect(int cell) const {
@@ -95,16 +71,10 @@ void PaletteControl::Pick(int cell) {
     selected_ = cell;
     swatch_ = dialogs::PickCell(cell, use_, swatch_);
     InvalidateRect(hwnd_, nullptr, TRUE);
-    SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(id_, kPicked), reinterpret_cast<LPARAM>(hwnd_));
+    NotifyParent(kPicked);
 }
 
-LRESULT CALLBACK PaletteControl::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<PaletteControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
-}
-
-LRESULT PaletteControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PaletteControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS;
@@ -137,24 +107,12 @@ LRESULT PaletteControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (to != from && dialogs::CellShown(to, use_)) Pick(to);
             return 0;
         }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd_, &ps);
-            Paint(dc);
-            EndPaint(hwnd_, &ps);
-            return 0;
-        }
         default:
             return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
 
-void PaletteControl::Paint(HDC dc) {
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+void PaletteControl::Paint(HDC dc, const RECT&) {
     HGDIOBJ oldFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     const bool focused = GetFocus() == hwnd_;

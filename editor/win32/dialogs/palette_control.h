@@ -9,16 +9,13 @@
 #include "common/twips.h"
 #include "editor/dialogs/colour_palette.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/owner_drawn_control.h"
 
 namespace torva::editor::win32 {
 
-class PaletteControl {
+class PaletteControl : public ui::win32::OwnerDrawnControl {
   public:
     static constexpr int kPicked = 0x0701;
-
-    PaletteControl() = default;
-    PaletteControl(const PaletteControl&) = delete;
-    PaletteControl& operator=(const PaletteControl&) = delete;
 
     void Create(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at, HGDIOBJ font,
                 dialogs::PaletteUse use);
@@ -28,22 +25,16 @@ class PaletteControl {
     void ShowColour(dialogs::Colour value);
     // The cell of the last pick (kNoCell before any).
     int PickedCell() const { return selected_; }
-    HWND Handle() const { return hwnd_; }
 
   private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC dc);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& client) override;
     RECT CellRect(int cell) const;
     RECT SwatchRect() const;
     int CellAt(POINT p) const;
     void Pick(int cell);
-    int Pixels(int twips) const;
 
-    HWND hwnd_ = nullptr;
     HGDIOBJ font_ = nullptr;
-    int id_ = 0;
-    int dpi_ = kDefaultDpi;
     dialogs::PaletteUse use_ = dialogs::PaletteUse::Text;
     int selected_ = dialogs::kNoCell;
     dialogs::Colour swatch_ = 0;

@@ -1,6 +1,5 @@
 #include "editor/win32/dialogs/picture_preview.h"
 
-#include "common/run_error.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -8,19 +7,6 @@ namespace torva::editor::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TorvaPicturePreview";
-
-void EnsureClass() {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (GetClassInfoExW(module, kClassName, &wc)) return;
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = module;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) throw RunError(kErrOutOfMemory, "picture preview class");
-}
 
 }  // namespace
 
@@ -36,12 +22,9 @@ void PicturePreview::Release() {
 }
 
 void PicturePreview::Create(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at) {
-    EnsureClass();
     // Pictures are read through OLE, which wants the thread initialised (a second start is counted).
     comStarted_ = SUCCEEDED(CoInitialize(nullptr));
-    hwnd_ = maker.Add(kClassName, L"", 0, id, at, WS_EX_STATICEDGE);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PicturePreview::Procedure));
+    CreateControl(maker, kClassName, 0, 0, id, at, WS_EX_STATICEDGE);
 }
 
 void PicturePreview::Show(const std::optional<std::string>& path) {
@@ -60,32 +43,14 @@ void PicturePreview::Show(const std::optional<std::string>& path) {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-LRESULT CALLBACK PicturePreview::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<PicturePreview*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            self->Paint(dc);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_DESTROY:
-            self->Release();
-            self->hwnd_ = nullptr;
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
+LRESULT PicturePreview::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_DESTROY) return OwnerDrawnControl::OnMessage(message, wParam, lParam);
+    Release();
+    hwnd_ = nullptr;
+    return 0;
 }
 
-void PicturePreview::Paint(HDC dc) {
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+void PicturePreview::Paint(HDC dc, const RECT& client) {
     if (!picture_) return;
     OLE_XSIZE_HIMETRIC width = 0;
     OLE_YSIZE_HIMETRIC height = 0;

@@ -11,26 +11,24 @@
 
 #include "common/twips.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/owner_drawn_control.h"
 
 namespace torva::editor::win32 {
 
-class PicturePreview {
+class PicturePreview : public ui::win32::OwnerDrawnControl {
   public:
     PicturePreview() = default;
-    ~PicturePreview();
-    PicturePreview(const PicturePreview&) = delete;
-    PicturePreview& operator=(const PicturePreview&) = delete;
+    ~PicturePreview() override;
 
     void Create(const ui::win32::ControlMaker& maker, int id, const TwipsRect& at);
     // Shows a picture file (absolute path) or, without one, nothing.
     void Show(const std::optional<std::string>& path);
 
   private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC dc);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& client) override;
     void Release();
 
-    HWND hwnd_ = nullptr;
     IPicture* picture_ = nullptr;
     std::string shown_;
     bool comStarted_ = false;
