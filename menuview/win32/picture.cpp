@@ -1,18 +1,12 @@
 #include "menuview/win32/picture.h"
 
 #include "menuview/win32/gdi_api.h"
+#include "platform/win32/com.h"
 #include "platform/win32/wide.h"
 
 namespace torva::menuview::win32 {
 
 namespace {
-
-struct PictureRelease {
-    IPicture* p = nullptr;
-    ~PictureRelease() {
-        if (p) p->Release();
-    }
-};
 
 int HimetricToPixels(long himetric, int dotsPerInch) {
     return static_cast<int>((static_cast<long long>(himetric) * dotsPerInch + 1270) / 2540);
@@ -22,7 +16,7 @@ int HimetricToPixels(long himetric, int dotsPerInch) {
 
 std::optional<Canvas> LoadPictureFile(const std::string& path, COLORREF background) {
     std::wstring wide = torva::win32::Wide(path);
-    PictureRelease pic;
+    torva::win32::ComRef<IPicture> pic;
     if (FAILED(
             OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&pic.p))) ||
         !pic.p) {

@@ -7,36 +7,15 @@
 
 #include <vector>
 
+#include "platform/win32/com.h"
 #include "platform/win32/wide.h"
 
 namespace torva::menuview::win32 {
 
 namespace {
 
-// Releases a COM interface at the end of its scope.
-template <typename T>
-struct ComRef {
-    T* p = nullptr;
-    ComRef() = default;
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    ~ComRef() {
-        if (p) p->Release();
-    }
-    T** put() { return &p; }
-    T* operator->() const { return p; }
-};
-
-// COM for this thread while the file is written, if nobody started it before.
-struct ComScope {
-    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComScope() = default;
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() {
-        if (SUCCEEDED(hr)) CoUninitialize();
-    }
-};
+using torva::win32::ComRef;
+using torva::win32::ComScope;
 
 std::string Failed(const std::string& step, HRESULT hr) {
     char code[16];

@@ -10,12 +10,14 @@
 #include "menuview/win32/icon_images.h"
 #include "menuview/win32/page_renderer.h"
 #include "menuview/win32/png_file.h"
+#include "platform/win32/com.h"
 #include "platform/win32/wide.h"
 
 namespace torva::tools {
 
 namespace {
 
+using torva::win32::ComScope;
 using torva::win32::Wide;
 
 bool FileExists(const std::string& path) {
@@ -47,17 +49,6 @@ std::string Join(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     return folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
-
-// Pictures load through OLE, which wants COM started on this thread.
-struct ComScope {
-    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComScope() = default;
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() {
-        if (SUCCEEDED(hr)) CoUninitialize();
-    }
-};
 
 }  // namespace
 

@@ -5,34 +5,15 @@
 #include <wincodec.h>
 // clang-format on
 
+#include "platform/win32/com.h"
 #include "platform/win32/wide.h"
 
 namespace torva::e2e {
 
 namespace {
 
-template <typename T>
-struct ComRef {
-    T* p = nullptr;
-    ComRef() = default;
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    ~ComRef() {
-        if (p) p->Release();
-    }
-    T** put() { return &p; }
-    T* operator->() const { return p; }
-};
-
-struct ComScope {
-    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComScope() = default;
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() {
-        if (SUCCEEDED(hr)) CoUninitialize();
-    }
-};
+using win32::ComRef;
+using win32::ComScope;
 
 }  // namespace
 
