@@ -24,6 +24,7 @@
 #include "menuview/win32/canvas.h"
 #include "menuview/win32/page_renderer.h"
 #include "platform/win32/unique_handle.h"
+#include "ui/win32/control_tips.h"
 #include "ui/win32/window.h"
 
 namespace torva::editor::win32 {
@@ -138,7 +139,7 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
     menuview::win32::Canvas window_;  // the client area as painted
     std::array<SlotControl, menuview::kMaxButtons> slots_{};
     std::array<TitleControl, 2> titles_{};
-    HWND tooltip_ = nullptr;
+    ui::win32::ControlTips tips_;
     HWND pageLabel_ = nullptr;
     HWND pageNumber_ = nullptr;
     HMENU barMenu_ = nullptr;     // the five menus

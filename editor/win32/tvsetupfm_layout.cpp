@@ -30,21 +30,12 @@ TwipsScale ReadScale() {
 
 void MainWindow::CreateControls() {
     RegisterControlClass(kControlClass);
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, program_.instance, nullptr);
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    tips_.Create(Handle(), program_.instance);
     auto create = [&](int id) {
         HWND control = CreateWindowExW(0, kControlClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
                                        1, 1, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        program_.instance, nullptr);
-        TTTOOLINFOW info{};
-        info.cbSize = TTTOOLINFOW_V2_SIZE;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = Handle();
-        info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        tips_.Add(control);
         return control;
     };
     auto label = [&](int id, const wchar_t* text) {

@@ -7,12 +7,9 @@
 #include "editor/win32/tvsetupfm.h"
 #include "editor/win32/win_api.h"
 #include "menuview/frame_lines.h"
-#include "platform/win32/wide.h"
 #include "ui/win32/controls.h"
 
 namespace torva::editor::win32 {
-
-using torva::win32::Wide;
 
 void MainWindow::RenderPage() {
     ErrorLocation here(program_.store->error(), location::kPageRendering);
@@ -84,18 +81,9 @@ void MainWindow::ShowPageLabels() {
 }
 
 void MainWindow::UpdateTooltips() {
-    auto set = [&](HWND control, const std::string& text) {
-        std::wstring wide = Wide(text);
-        TTTOOLINFOW info{};
-        info.cbSize = TTTOOLINFOW_V2_SIZE;
-        info.hwnd = Handle();
-        info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = wide.data();
-        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-    };
     for (int i = 1; i <= menuview::kMaxButtons; ++i) {
         const auto n = static_cast<std::size_t>(i - 1);
-        set(slots_[n].hwnd, i <= layout_.buttonCount ? page_.slots[n].tooltip : std::string());
+        tips_.SetText(slots_[n].hwnd, i <= layout_.buttonCount ? page_.slots[n].tooltip : std::string());
     }
 }
 

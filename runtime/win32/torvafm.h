@@ -30,6 +30,7 @@
 #include "runtime/close_logic.h"
 #include "runtime/win32/torvafm_cmd_click.h"
 #include "runtime/win32/tvverfm.h"
+#include "ui/win32/control_tips.h"
 #include "ui/win32/window.h"
 
 namespace torva::runtime::win32 {
@@ -155,7 +156,7 @@ class MenuWindow : public ui::win32::Window {
     MenuEvents* events_ = nullptr;
     MenuOwner owner_;
     VersionBox versionBox_;
-    HWND tooltip_ = nullptr;
+    ui::win32::ControlTips tips_;
     HINSTANCE instance_ = nullptr;
     MenuLayout layout_;
     int screenWidthPx_ = 0;

@@ -51,19 +51,7 @@ void MenuWindow::ApplyLayout() {
 }
 
 void MenuWindow::CreateControls() {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance_, nullptr);
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
-    auto addTool = [&](HWND control) {
-        TTTOOLINFOW info{};
-        info.cbSize = TTTOOLINFOW_V2_SIZE;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = Handle();
-        info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    };
+    tips_.Create(Handle(), instance_);
     auto create = [&](int id, const PixelRect& r, bool visible, bool tabStop) {
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
         if (visible) style |= WS_VISIBLE;
@@ -82,11 +70,11 @@ void MenuWindow::CreateControls() {
         b.hwnd = create(kButtonControlIdBase + i + 1, r, i < layout_.buttonCount, true);
         b.restLeft = r.left;
         b.restTop = r.top;
-        addTool(b.hwnd);
+        tips_.Add(b.hwnd);
     }
     if (!layout_.titleBars) {
         titleTip_ = create(kTitleTipControlId, layout_.titleTipLabel, true, false);
-        addTool(titleTip_);
+        tips_.Add(titleTip_);
     }
 }
 

@@ -65,19 +65,11 @@ void MenuWindow::ShowTitles() {
 }
 
 void MenuWindow::UpdateTooltips() {
-    auto set = [&](HWND control, const std::string& text) {
-        std::wstring wide = Wide(text);
-        TTTOOLINFOW info{};
-        info.cbSize = TTTOOLINFOW_V2_SIZE;
-        info.hwnd = Handle();
-        info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = wide.data();
-        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-    };
     for (int i = 0; i < layout_.buttonCount; ++i) {
-        set(buttons_[static_cast<std::size_t>(i)].hwnd, page_.slots[static_cast<std::size_t>(i)].tooltip);
+        tips_.SetText(buttons_[static_cast<std::size_t>(i)].hwnd,
+                      page_.slots[static_cast<std::size_t>(i)].tooltip);
     }
-    if (titleTip_) set(titleTip_, page_.titleTooltip);
+    if (titleTip_) tips_.SetText(titleTip_, page_.titleTooltip);
 }
 
 }  // namespace torva::runtime::win32
