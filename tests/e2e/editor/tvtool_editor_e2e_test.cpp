@@ -43,32 +43,10 @@ class TvtoolEditorTest : public ::testing::Test {
 
     ToolRun Run(const std::string& arguments) {
         // A file of its own for each run: the console host may hold the last one for a moment.
-        const std::string errPath = folder_.File("stderr" + std::to_string(++runs_) + ".txt");
-        SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-        win32::UniqueFileHandle err(CreateFileW(win32::Wide(errPath).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        EXPECT_TRUE(err) << "cannot create " << errPath << ": " << GetLastError();
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        startup.hStdOutput = err.get();
-        startup.hStdError = err.get();
-        std::wstring command = win32::Wide("\"" + ProgramPath("Tvtool.exe") + "\" " + arguments);
-        PROCESS_INFORMATION info{};
-        ToolRun run;
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                            nullptr, &startup, &info)) {
-            ADD_FAILURE() << "Tvtool.exe did not start: " << GetLastError();
-            return run;
-        }
-        win32::UniqueKernelHandle process(info.hProcess);
-        win32::UniqueKernelHandle thread(info.hThread);
-        EXPECT_EQ(WaitForSingleObject(process.get(), 60000), WAIT_OBJECT_0);
-        GetExitCodeProcess(process.get(), &run.exitCode);
-        err.reset();
-        run.err = ReadBytes(errPath).value_or("");
-        return run;
+        const ConsoleRun run = RunConsole(ProgramPath("Tvtool.exe"), arguments,
+                                          folder_.File("stderr" + std::to_string(++runs_) + ".txt"));
+        EXPECT_TRUE(run.exitCode) << "Tvtool.exe did not start or end: " << run.startError;
+        return {run.exitCode.value_or(0xFFFFFFFF), run.out};
     }
 
     std::string File(const std::string& name) const { return folder_.File(name); }

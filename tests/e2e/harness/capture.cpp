@@ -57,6 +57,19 @@ struct ScreenDc {
     }
 };
 
+// A BMP file of the header and the pixel rows as given.
+bool WriteBmpFile(const std::string& path, const BITMAPINFOHEADER& info, const char* rows, DWORD rowBytes) {
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + rowBytes;
+    std::ofstream out(win32::Wide(path).c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(rows, static_cast<std::streamsize>(rowBytes));
+    return static_cast<bool>(out);
+}
+
 }  // namespace
 
 Capture::Capture(int width, int height, std::vector<uint32_t> pixels)
@@ -89,24 +102,46 @@ double Capture::Similarity(const Capture& other) const {
 
 bool Capture::SaveBmp(const std::string& path) const {
     if (Empty()) return false;
-    BITMAPFILEHEADER fh{};
-    BITMAPINFOHEADER ih{};
+    BITMAPINFOHEADER info{};
     const DWORD imageBytes = static_cast<DWORD>(pixels_.size() * 4);
-    ih.biSize = sizeof ih;
-    ih.biWidth = width_;
-    ih.biHeight = -height_;
-    ih.biPlanes = 1;
-    ih.biBitCount = 32;
-    ih.biCompression = BI_RGB;
-    ih.biSizeImage = imageBytes;
-    fh.bfType = 0x4D42;  // "BM"
-    fh.bfOffBits = sizeof fh + sizeof ih;
-    fh.bfSize = fh.bfOffBits + imageBytes;
-    std::ofstream out(win32::Wide(path).c_str(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-    out.write(reinterpret_cast<const char*>(&ih), sizeof ih);
-    out.write(reinterpret_cast<const char*>(pixels_.data()), static_cast<std::streamsize>(imageBytes));
-    return static_cast<bool>(out);
+    info.biSize = sizeof info;
+    info.biWidth = width_;
+    info.biHeight = -height_;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = imageBytes;
+    return WriteBmpFile(path, info, reinterpret_cast<const char*>(pixels_.data()), imageBytes);
+}
+
+bool Capture::SavePictureBmp(const std::string& path) const {
+    if (Empty()) return false;
+    const int rowBytes = (width_ * 3 + 3) & ~3;
+    std::string rows(static_cast<std::size_t>(rowBytes) * height_, '\0');
+    for (int y = 0; y < height_; ++y) {
+        char* row = &rows[static_cast<std::size_t>(height_ - 1 - y) * rowBytes];
+        for (int x = 0; x < width_; ++x) {
+            const uint32_t p = At(x, y);
+            row[x * 3] = static_cast<char>(p & 0xFF);  // blue, green, red
+            row[x * 3 + 1] = static_cast<char>((p >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<char>((p >> 16) & 0xFF);
+        }
+    }
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width_;
+    info.biHeight = height_;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    return WriteBmpFile(path, info, rows.data(), static_cast<DWORD>(rows.size()));
+}
+
+Capture Capture::Filled(int width, int height, const std::function<uint32_t(int x, int y)>& colourAt) {
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels[static_cast<std::size_t>(y) * width + x] = colourAt(x, y);
+    }
+    return Capture(width, height, std::move(pixels));
 }
 
 Capture CaptureScreen(const RECT& area) {

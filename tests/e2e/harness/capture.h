@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ class Capture {
     double Similarity(const Capture& other) const;
     // Writes a 32-bit BMP file; false when it cannot be written.
     bool SaveBmp(const std::string& path) const;
+    // Writes a 24-bit bottom-up BMP file, the plain form every picture reader takes: for pictures
+    // handed to the programs under test.
+    bool SavePictureBmp(const std::string& path) const;
+
+    // An image whose pixel (x, y) is colourAt(x, y) (0x00RRGGBB).
+    static Capture Filled(int width, int height, const std::function<uint32_t(int x, int y)>& colourAt);
 
     static constexpr uint32_t FromColorRef(COLORREF c) {
         return (static_cast<uint32_t>(GetRValue(c)) << 16) | (static_cast<uint32_t>(GetGValue(c)) << 8) |

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/win32/wide.h"
+#include "tests/e2e/harness/test_support.h"
 
 namespace torva::e2e {
 
@@ -130,6 +131,48 @@ void Process::Kill(UINT exitCode) {
 void Process::Detach() {
     process_.reset();
     id_ = 0;
+}
+
+ConsoleRun RunConsole(const std::string& program, const std::string& arguments, const std::string& outPath,
+                      const std::string& errPath) {
+    ConsoleRun run;
+    {
+        SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        auto open = [&](const std::string& path) {
+            return win32::UniqueFileHandle(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                       &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                       nullptr));
+        };
+        win32::UniqueFileHandle out = open(outPath);
+        win32::UniqueFileHandle err = errPath.empty() ? win32::UniqueFileHandle() : open(errPath);
+        if (!out || (!errPath.empty() && !err)) {
+            run.startError = GetLastError();
+            return run;
+        }
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdOutput = out.get();
+        startup.hStdError = errPath.empty() ? out.get() : err.get();
+        std::wstring command = Wide("\"" + program + "\" " + arguments);
+        PROCESS_INFORMATION info{};
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                            nullptr, &startup, &info)) {
+            run.startError = GetLastError();
+            return run;
+        }
+        win32::UniqueKernelHandle process(info.hProcess);
+        win32::UniqueKernelHandle thread(info.hThread);
+        DWORD code = 0;
+        if (WaitForSingleObject(process.get(), 60000) == WAIT_OBJECT_0 &&
+            GetExitCodeProcess(process.get(), &code))
+            run.exitCode = code;
+    }
+    // The files are closed on our side before they are read.
+    run.out = ReadBytes(outPath).value_or("");
+    if (!errPath.empty()) run.err = ReadBytes(errPath).value_or("");
+    return run;
 }
 
 }  // namespace torva::e2e

@@ -95,4 +95,16 @@ class Process {
 // Builds a Unicode environment block: the caller's variables with the given changes applied.
 std::wstring BuildEnvironmentBlock(const std::map<std::string, std::string>& changes);
 
+// A console program run to its end, its output caught in files.
+struct ConsoleRun {
+    std::optional<DWORD> exitCode;  // none when it did not start, or did not end within a minute
+    std::string out;
+    std::string err;  // empty when the errors went with the output
+    DWORD startError = 0;
+};
+// Runs program (a full path) with arguments, without a window: its standard output goes to outPath,
+// its standard error to errPath, or with the output when errPath is empty.
+ConsoleRun RunConsole(const std::string& program, const std::string& arguments, const std::string& outPath,
+                      const std::string& errPath = {});
+
 }  // namespace torva::e2e

@@ -134,35 +134,6 @@ std::string ShellFolder(int csidl) {
     return folder;
 }
 
-ConsoleRun RunConsole(const std::string& program, const std::string& arguments, const std::string& outPath) {
-    ConsoleRun run;
-    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    {
-        win32::UniqueFileHandle out(CreateFileW(Wide(outPath).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!out) return run;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        startup.hStdOutput = out.get();
-        startup.hStdError = out.get();
-        std::wstring command = Wide("\"" + program + "\" " + arguments);
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                            nullptr, &startup, &info))
-            return run;
-        win32::UniqueKernelHandle process(info.hProcess);
-        win32::UniqueKernelHandle thread(info.hThread);
-        if (WaitForSingleObject(process.get(), 60000) == WAIT_OBJECT_0) {
-            DWORD code = 0;
-            if (GetExitCodeProcess(process.get(), &code)) run.exitCode = code;
-        }
-    }
-    run.out = ReadBytes(outPath).value_or("");
-    return run;
-}
-
 std::vector<std::string> FilesBelow(const std::string& folder) {
     std::vector<std::string> files;
     std::function<void(const std::string&)> walk = [&](const std::string& relative) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/harness/process.h"
+
 namespace torva::e2e {
 
 // Runs msiexec with the arguments and a verbose log; its exit code (nothing when it did not end).
@@ -35,13 +37,6 @@ std::string FileVersion(const std::string& path);
 
 // A shell folder (CSIDL_*), without a trailing "\".
 std::string ShellFolder(int csidl);
-
-// Runs a console program and gives its exit code and standard output.
-struct ConsoleRun {
-    std::optional<DWORD> exitCode;
-    std::string out;
-};
-ConsoleRun RunConsole(const std::string& program, const std::string& arguments, const std::string& outPath);
 
 // The files and folders below a folder, as paths relative to it, folders with a trailing "\"
 // ("TvsetupHelp\", "TvsetupHelp\index.html"), sorted.

@@ -2,39 +2,15 @@
 // pattern of a semi-transparent one.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "tests/e2e/runtime/runtime_session.h"
 
 namespace torva::e2e {
 namespace {
 
-// A small 24-bit bitmap of one colour.
+// A small bitmap of one colour.
 bool WriteSolidBmp(const std::string& path, int size, COLORREF colour) {
-    const int rowBytes = (size * 3 + 3) & ~3;
-    std::string data(static_cast<std::size_t>(rowBytes * size), '\0');
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const std::size_t at = static_cast<std::size_t>(y * rowBytes + x * 3);
-            data[at] = static_cast<char>(GetBValue(colour));
-            data[at + 1] = static_cast<char>(GetGValue(colour));
-            data[at + 2] = static_cast<char>(GetRValue(colour));
-        }
-    }
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(data.size());
-    info.biSize = sizeof(info);
-    info.biWidth = size;
-    info.biHeight = size;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::string bytes(sizeof(file) + sizeof(info), '\0');
-    std::memcpy(bytes.data(), &file, sizeof(file));
-    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
-    return WriteBytes(path, bytes + data);
+    const uint32_t rgb = Capture::FromColorRef(colour);
+    return Capture::Filled(size, size, [rgb](int, int) { return rgb; }).SavePictureBmp(path);
 }
 
 RECT Inner(const RECT& r) {

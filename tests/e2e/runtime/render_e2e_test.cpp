@@ -2,7 +2,6 @@
 // the screen, and transparent and semi-transparent buttons over a tiled picture come out exactly.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <sstream>
 
 #include "menuview/menu_layout.h"
@@ -11,33 +10,12 @@
 namespace torva::e2e {
 namespace {
 
-// A 24-bit bitmap, left half one colour and right half another, so that tiles can be told apart.
+// A bitmap, left half one colour and right half another, so that tiles can be told apart.
 bool WriteHalvesBmp(const std::string& path, int size, COLORREF left, COLORREF right) {
-    const int rowBytes = (size * 3 + 3) & ~3;
-    std::string data(static_cast<std::size_t>(rowBytes * size), '\0');
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const COLORREF c = x < size / 2 ? left : right;
-            const std::size_t at = static_cast<std::size_t>(y * rowBytes + x * 3);
-            data[at] = static_cast<char>(GetBValue(c));
-            data[at + 1] = static_cast<char>(GetGValue(c));
-            data[at + 2] = static_cast<char>(GetRValue(c));
-        }
-    }
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(data.size());
-    info.biSize = sizeof(info);
-    info.biWidth = size;
-    info.biHeight = size;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::string bytes(sizeof(file) + sizeof(info), '\0');
-    std::memcpy(bytes.data(), &file, sizeof(file));
-    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
-    return WriteBytes(path, bytes + data);
+    const uint32_t leftRgb = Capture::FromColorRef(left);
+    const uint32_t rightRgb = Capture::FromColorRef(right);
+    return Capture::Filled(size, size, [&](int x, int) { return x < size / 2 ? leftRgb : rightRgb; })
+        .SavePictureBmp(path);
 }
 
 // Tvtool.exe render for page 1 of the session's menu into the session's folder; the exit code.
