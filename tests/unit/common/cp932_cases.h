@@ -2,8 +2,12 @@
 // Code page 932 facts both codecs (tables from glibc's converter natively, the system's on Windows)
 // must agree on: the native unit test and the Windows test run the same table.
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <string>
+
+#include "common/cp932.h"
 
 namespace torva::testing {
 
@@ -51,5 +55,20 @@ inline const Cp932EncodeCase kCp932EncodeCases[] = {
     {"overlong backslash stays unmappable", "\xE0\x81\x9C", "???", 3},
     {"truncated sequence", "x\xE3\x81", "x??", 2},
 };
+
+// Both tables through the codec this test binary is built with.
+inline void ExpectCp932Tables() {
+    for (const auto& c : kCp932DecodeCases) {
+        const auto decoded = DecodeCp932(c.bytes);
+        EXPECT_EQ(decoded.text, c.text) << c.name;
+        EXPECT_EQ(decoded.invalid, c.invalid) << c.name;
+    }
+    for (const auto& c : kCp932EncodeCases) {
+        const auto encoded = EncodeCp932(c.text);
+        EXPECT_EQ(encoded.bytes, c.bytes) << c.name;
+        EXPECT_EQ(encoded.unmappable, c.unmappable) << c.name;
+        EXPECT_EQ(Cp932ByteLength(c.text), c.bytes.size()) << c.name;
+    }
+}
 
 }  // namespace torva::testing

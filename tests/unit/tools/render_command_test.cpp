@@ -2,11 +2,7 @@
 // recorder (the drawing is proven end to end under Wine).
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "common/cp932.h"
-#include "tests/support/fake_file_system.h"
-#include "tools/tool_commands.h"
+#include "tests/unit/tools/tool_fixture.h"
 
 namespace torva::tools {
 namespace {
@@ -28,40 +24,18 @@ class RecordingRendering : public PageRendering {
     int failOnPage = 0;
 };
 
-class RenderTest : public ::testing::Test {
+class RenderTest : public ToolTest {
   protected:
     RenderTest() {
-        for (const char* folder : {"C:\\MENU", "C:\\TOOLS", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32"})
-            files.AddFolder(folder);
-        files.AddFile("C:\\WINDOWS\\SYSTEM32\\CMD.EXE");
         File("C:\\MENU\\PAGES.TVX",
              "[VER8.05]\r\n[MODE2]\r\n[PAGE1]\r\nCMD1,,OFF,\"a\",,,,,,,,\"CMD:cmd.exe /c\",0,,\r\n"
              "[PAGE3]\r\nCMD1,,OFF,\"b\",,,,,,,,\"CMD:cmd.exe /c\",0,,\r\n"
              "[PAGE12]\r\nCMD1,,OFF,\"c\",,,,,,,,\"CMD:cmd.exe /c\",0,,\r\n");
     }
 
-    int Run(std::vector<std::string> args, PageRendering* with) {
-        out.str({});
-        err.str({});
-        ToolEnvironment environment{
-            files,
-            "C:\\TOOLS",
-            "C:\\WINDOWS",
-            "C:\\WINDOWS\\SYSTEM32",
-            [](const std::string& p) { return p.find(':') == 1 ? p : "C:\\MENU\\" + p; },
-            out,
-            err,
-            with};
-        return RunTool(args, environment);
-    }
-    int Run(std::vector<std::string> args) { return Run(std::move(args), &rendering); }
+    int Run(std::vector<std::string> args) { return ToolTest::Run(std::move(args), &rendering); }
 
-    void File(const std::string& path, const std::string& utf8) { files.AddFile(path, Utf8ToCp932(utf8)); }
-
-    testing::FakeFileSystem files;
     RecordingRendering rendering;
-    std::ostringstream out;
-    std::ostringstream err;
 };
 
 TEST_F(RenderTest, EveryDefinedPageInTheDefinitionsModeByDefault) {
@@ -116,7 +90,7 @@ TEST_F(RenderTest, BadPagesModesAndArgumentsAreUsageErrors) {
 }
 
 TEST_F(RenderTest, WithoutARendererTheCommandSaysWhereRenderingWorks) {
-    EXPECT_EQ(Run({"render", "PAGES.TVX", "--out", "SHOTS"}, nullptr), kExitUsage);
+    EXPECT_EQ(ToolTest::Run({"render", "PAGES.TVX", "--out", "SHOTS"}), kExitUsage);
     EXPECT_NE(err.str().find("Windows build"), std::string::npos) << err.str();
 }
 

@@ -24,7 +24,8 @@ class ToolTest : public ::testing::Test {
         files.AddFile("C:\\TOOLS\\TVTOOL.EXE");
     }
 
-    int Run(std::vector<std::string> args) {
+    // rendering: what Tvtool render draws with (none: the command reports it cannot draw).
+    int Run(std::vector<std::string> args, PageRendering* rendering = nullptr) {
         out.str({});
         err.str({});
         ToolEnvironment environment{
@@ -35,7 +36,7 @@ class ToolTest : public ::testing::Test {
             [](const std::string& p) { return p.find(':') == 1 ? p : "C:\\MENU\\" + p; },
             out,
             err,
-            nullptr,
+            rendering,
             [this](const std::string& path) {
                 if (const auto it = special.find(path); it != special.end()) return it->second;
                 SourceFacts facts;
