@@ -107,3 +107,36 @@ function(torva_win32_test)
     set_tests_properties(${ARG_NAME} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT ${ARG_TIMEOUT}
                          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
+
+# torva_fuzz_test(NAME name SOURCES ... REPLAY replay_main.cpp LIBS ... RUNS n MAX_LEN n TIMEOUT s
+#                 [CORPUS seed-folder] [FOUND folder]): a native fuzz test, label "fuzz". With clang a
+# libFuzzer program run for a bounded number of inputs; with other compilers the replay driver runs
+# the seeds and mutations of them. New inputs go to FOUND (default corpus_found in the build), never
+# to the seed folder.
+function(torva_fuzz_test)
+    if(TORVA_WINDOWS)
+        return()
+    endif()
+    cmake_parse_arguments(ARG "" "NAME;REPLAY;RUNS;MAX_LEN;TIMEOUT;CORPUS;FOUND" "SOURCES;LIBS" ${ARGN})
+    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        add_executable(${ARG_NAME} ${ARG_SOURCES})
+        target_compile_options(${ARG_NAME} PRIVATE -fsanitize=fuzzer)
+        target_link_options(${ARG_NAME} PRIVATE -fsanitize=fuzzer)
+        set(run_args -runs=${ARG_RUNS} -max_total_time=${TORVA_FUZZ_SECONDS} -max_len=${ARG_MAX_LEN})
+        if(ARG_CORPUS)
+            if(NOT ARG_FOUND)
+                set(ARG_FOUND ${CMAKE_CURRENT_BINARY_DIR}/corpus_found)
+            endif()
+            file(MAKE_DIRECTORY ${ARG_FOUND})
+            list(APPEND run_args -timeout=10 ${ARG_FOUND} ${ARG_CORPUS})
+        endif()
+    else()
+        add_executable(${ARG_NAME} ${ARG_SOURCES} ${ARG_REPLAY})
+        target_link_libraries(${ARG_NAME} PRIVATE torva_fuzz_replay)
+        set(run_args ${ARG_CORPUS})
+    endif()
+    torva_strict(${ARG_NAME})
+    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
+    add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME} ${run_args})
+    set_tests_properties(${ARG_NAME} PROPERTIES LABELS fuzz TIMEOUT ${ARG_TIMEOUT})
+endfunction()
