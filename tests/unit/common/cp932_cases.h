@@ -71,4 +71,34 @@ inline void ExpectCp932Tables() {
     }
 }
 
+// Each assigned two-byte code decodes to one character that encodes back to the same bytes;
+// unassigned codes are reported, never silently dropped.
+inline void ExpectEveryDoubleByteCodeRoundTrips() {
+    std::size_t assigned = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!IsCp932LeadByte(static_cast<unsigned char>(lead))) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+            const auto decoded = DecodeCp932(bytes);
+            if (decoded.invalid != 0) {
+                EXPECT_FALSE(decoded.text.empty());
+                continue;
+            }
+            ++assigned;
+            // Characters with two codes (NEC row 13, the NEC-selected and IBM extensions) may come
+            // back as their other code; the character itself must survive, and every other code
+            // must come back byte for byte.
+            const auto encoded = EncodeCp932(decoded.text);
+            EXPECT_EQ(encoded.unmappable, 0u) << std::hex << lead << " " << trail;
+            EXPECT_EQ(Cp932ToUtf8(encoded.bytes), decoded.text) << std::hex << lead << " " << trail;
+            const bool shared = lead == 0x87 || lead == 0xED || lead == 0xEE || lead >= 0xFA;
+            if (!shared) {
+                EXPECT_EQ(encoded.bytes, bytes) << std::hex << lead << " " << trail;
+            }
+        }
+    }
+    EXPECT_GT(assigned, 7000u);
+}
+
 }  // namespace torva::testing
