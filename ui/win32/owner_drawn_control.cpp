@@ -56,6 +56,10 @@ LRESULT CALLBACK OwnerDrawnControl::Procedure(HWND hwnd, UINT message, WPARAM wP
             EndPaint(hwnd, &ps);
             return 0;
         }
+        case WM_NCDESTROY:
+            // The last message: the object may already have let go of its handle.
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            return DefWindowProcW(hwnd, message, wParam, lParam);
         default:
             return self->OnMessage(message, wParam, lParam);
     }
