@@ -33,6 +33,16 @@ class RunnerTest : public ::testing::Test {
         return out;
     }
     std::string LastBox() const { return host.boxes.empty() ? std::string() : host.boxes.back().text; }
+    // The actions of a script text of its own on a fresh host, run to a normal end.
+    static std::vector<std::string> ActionsOf(const std::string& text, bool nt = true) {
+        FakeScriptHost fresh;
+        fresh.nt = nt;
+        fresh.AddScript(kScript, text);
+        ScriptState s;
+        ScriptRunner runner(fresh, s);
+        EXPECT_EQ(runner.Run(kScript), 0);
+        return fresh.Actions();
+    }
 
     FakeScriptHost host;
     ScriptState state;

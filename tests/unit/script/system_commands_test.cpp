@@ -39,18 +39,13 @@ TEST_F(RunnerTest, LocalExitRequestsEndTheScript) {
         {"LOFF:", false, {"exitwindows 0"}},
     };
     for (const auto& c : cases) {
-        FakeScriptHost fresh;
-        fresh.nt = c.nt;
-        fresh.AddScript(kScript, std::string(c.line) + " IGNORED\r\nMSG: NOT SHOWN\r\n");
-        ScriptState s;
-        ScriptRunner runner(fresh, s);
         SCOPED_TRACE(std::string(c.line) + (c.nt ? " nt" : " other"));
-        EXPECT_EQ(runner.Run(kScript), 0);
-        EXPECT_EQ(fresh.Actions(), c.actions);
+        EXPECT_EQ(ActionsOf(std::string(c.line) + " IGNORED\r\nMSG: NOT SHOWN\r\n", c.nt), c.actions);
     }
 }
 
-TEST_F(RunnerTest, RemoteShutdown) {
+// Remote shutdowns, messages and presses: what each sends, and the script goes on after it.
+TEST_F(RunnerTest, RemoteRequestsGoOnToTheNextLine) {
     struct Case {
         const char* line;
         bool nt;
@@ -65,49 +60,23 @@ TEST_F(RunnerTest, RemoteShutdown) {
         {"RSDWN:", true, {}},
         {"RSDWN: PC01", false, {}},
         {"RREBT: PC01 X", false, {}},
+        {"RMSG: PC01 hello", true, {"mailslot PC01 9999WS01:HELLO"}},
+        {"RMSG: . a: b:c ", true, {"mailslot . 9999WS01:A: B:C"}},
+        {"RMSG: PC01", true, {}},
+        {"RMSG: PC01    ", true, {}},
+        {"RMSG:", true, {}},
+        {"RCTL: PC01 3 12", true, {"mailslot PC01 0312"}},
+        {"RCTL: . 99 24", true, {"mailslot . 9924"}},
+        {"RCTL: PC01 1  1", true, {"mailslot PC01 0101"}},
+        {"RCTL: PC01 3", true, {}},
+        {"RCTL: PC01", true, {}},
+        {"RCTL:", true, {}},
     };
     for (const auto& c : cases) {
-        FakeScriptHost fresh;
-        fresh.nt = c.nt;
-        fresh.AddScript(kScript, std::string(c.line) + "\r\nMSG: NEXT\r\n");
-        ScriptState s;
-        ScriptRunner runner(fresh, s);
         SCOPED_TRACE(c.line);
-        EXPECT_EQ(runner.Run(kScript), 0);
         Strings expected = c.actions;
         expected.push_back("box NEXT");
-        EXPECT_EQ(fresh.Actions(), expected);
-    }
-}
-
-TEST_F(RunnerTest, RemoteMessagesAndPresses) {
-    struct Case {
-        const char* line;
-        Strings actions;
-    };
-    const Case cases[] = {
-        {"RMSG: PC01 hello", {"mailslot PC01 9999WS01:HELLO"}},
-        {"RMSG: . a: b:c ", {"mailslot . 9999WS01:A: B:C"}},
-        {"RMSG: PC01", {}},
-        {"RMSG: PC01    ", {}},
-        {"RMSG:", {}},
-        {"RCTL: PC01 3 12", {"mailslot PC01 0312"}},
-        {"RCTL: . 99 24", {"mailslot . 9924"}},
-        {"RCTL: PC01 1  1", {"mailslot PC01 0101"}},
-        {"RCTL: PC01 3", {}},
-        {"RCTL: PC01", {}},
-        {"RCTL:", {}},
-    };
-    for (const auto& c : cases) {
-        FakeScriptHost fresh;
-        fresh.AddScript(kScript, std::string(c.line) + "\r\nMSG: NEXT\r\n");
-        ScriptState s;
-        ScriptRunner runner(fresh, s);
-        SCOPED_TRACE(c.line);
-        EXPECT_EQ(runner.Run(kScript), 0);
-        Strings expected = c.actions;
-        expected.push_back("box NEXT");
-        EXPECT_EQ(fresh.Actions(), expected);
+        EXPECT_EQ(ActionsOf(std::string(c.line) + "\r\nMSG: NEXT\r\n", c.nt), expected);
     }
 }
 
