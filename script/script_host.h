@@ -41,6 +41,8 @@ class ScriptHost {
     virtual std::string WindowsFolder() const = 0;
     virtual std::string SystemFolder() const = 0;
     virtual std::string ComputerName() const = 0;
+    // The folder started programs run in (the runner's current folder).
+    virtual std::string CurrentFolder() const = 0;
     virtual bool IsNtPlatform() const = 0;
 
     virtual bool Exists(const std::string& path) const = 0;

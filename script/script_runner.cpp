@@ -170,13 +170,21 @@ ScriptRunner::Flow ScriptRunner::RunProgram(const ScriptLine& line, bool wait) {
     const std::string extension = ProgramExtension(resolved.path);
     if (!IsProgramExtension(extension)) {
         // Documents are never waited for, and the line's parameters are not passed on.
-        if (host_.ShellOpen(resolved.path, state_.runnerFolder) < 32) Fail(kErrOpenFailed, line.argument);
+        const bool opened = host_.ShellOpen(resolved.path, state_.runnerFolder) >= 32;
+        Record("open", resolved.path, state_.runnerFolder, false, opened, std::nullopt);
+        if (!opened) Fail(kErrOpenFailed, line.argument);
         return Flow::Next;
     }
-    const auto processId = host_.StartProcess(ProgramCommandLine(resolved.path, program.parameters));
-    if (!processId || *processId == 0) Fail(kErrStartFailed, line.argument);
+    const std::string commandLine = ProgramCommandLine(resolved.path, program.parameters);
+    const std::string folder = journal_ ? host_.CurrentFolder() : std::string();
+    const auto processId = host_.StartProcess(commandLine);
+    const bool started = processId && *processId != 0;
+    Record(wait ? "wait" : "nowait", commandLine, folder, wait, started, processId);
+    if (!started) Fail(kErrStartFailed, line.argument);
     if (!wait) return Flow::Next;
     const auto exitCode = host_.WaitForExit(*processId);
+    if (journal_)
+        journal_->Ended(*processId, exitCode ? std::optional<std::int64_t>(*exitCode) : std::nullopt);
     if (!exitCode) Fail(kErrWaitFailed, line.argument);
     state_.lastExitCode = static_cast<int32_t>(*exitCode);
     return Flow::Next;
@@ -214,6 +222,21 @@ ScriptRunner::Flow ScriptRunner::Ask(const ScriptLine& line, std::string_view qu
     text += '\r';
     text += question;
     return host_.ShowBox(text, BoxKind::Question) == leaveOn ? Flow::Leave : Flow::Next;
+}
+
+void ScriptRunner::Record(const char* action, const std::string& commandLine, const std::string& workFolder,
+                          bool waited, bool started, std::optional<uint32_t> processId) {
+    if (!journal_) return;
+    journal::StartRecord record;
+    record.action = action;
+    record.commandLine = commandLine;
+    record.workFolder = workFolder;
+    record.script = state_.scriptPath;
+    record.scriptLine = state_.lineNumber;
+    record.waited = waited;
+    record.started = started;
+    if (started && processId) record.processId = *processId;
+    journal_->Started(std::move(record));
 }
 
 void ScriptRunner::Fail(ScriptError error, std::string detail) {

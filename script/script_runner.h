@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "journal/launch_journal.h"
 #include "script/script_host.h"
 #include "script/script_line.h"
 #include "script/script_state.h"
@@ -18,7 +19,9 @@ inline constexpr uint32_t kCloseMenuCommand = 1090;
 
 class ScriptRunner {
   public:
-    ScriptRunner(ScriptHost& host, ScriptState& state) : host_(host), state_(state) {}
+    // Starts go to the launch journal when one is given.
+    ScriptRunner(ScriptHost& host, ScriptState& state, journal::LaunchJournal* journal = nullptr)
+        : host_(host), state_(state), journal_(journal) {}
     ScriptRunner(const ScriptRunner&) = delete;
     ScriptRunner& operator=(const ScriptRunner&) = delete;
 
@@ -51,10 +54,13 @@ class ScriptRunner {
 
     // Sets the error number and texts and unwinds to the error box.
     [[noreturn]] void Fail(ScriptError error, std::string detail);
+    void Record(const char* action, const std::string& commandLine, const std::string& workFolder,
+                bool waited, bool started, std::optional<uint32_t> processId);
     void ShowErrorBox(int failureNumber);
 
     ScriptHost& host_;
     ScriptState& state_;
+    journal::LaunchJournal* journal_;
     std::vector<std::string> lines_;
     std::size_t nextLine_ = 0;
 };

@@ -14,6 +14,7 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"list", "[--program-folder DIR] FILE OUT", RunList},
         {"convert", "[--program-folder DIR] OLD NEW", RunConvert},
         {"render", "[--page N | --all] [--mode M] [--program-folder DIR] --out FOLDER FILE", RunRender},
+        {"journal", "[--since TIME] [--button PAGE:BUTTON] JOURNALFILE", RunJournal},
     };
     return kCommands;
 }

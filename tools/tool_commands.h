@@ -36,5 +36,6 @@ int RunFormat(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunList(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunConvert(const CommandArguments& arguments, ToolEnvironment& environment);
 int RunRender(const CommandArguments& arguments, ToolEnvironment& environment);
+int RunJournal(const CommandArguments& arguments, ToolEnvironment& environment);
 
 }  // namespace torva::tools

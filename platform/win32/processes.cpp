@@ -57,6 +57,17 @@ std::optional<uint32_t> Win32Processes::WaitForExit(uint32_t processId) {
     return static_cast<uint32_t>(code);
 }
 
+std::optional<uint32_t> Win32Processes::ExitCodeIfEnded(uint32_t processId) const {
+    // Only a kept handle is sure to be this start's process: a bare id may belong to a newer one.
+    const auto kept = std::find_if(started_.begin(), started_.end(),
+                                   [&](const Started& s) { return s.processId == processId; });
+    if (kept == started_.end()) return std::nullopt;
+    if (WaitForSingleObject(kept->process.get(), 0) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    if (!GetExitCodeProcess(kept->process.get(), &code)) return std::nullopt;
+    return static_cast<uint32_t>(code);
+}
+
 namespace {
 bool OwnedBy(HWND window, uint32_t processId) {
     DWORD owner = 0;

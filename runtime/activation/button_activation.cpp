@@ -106,7 +106,7 @@ void ButtonActivation::Act(int page, int button, const definition::MenuButton& b
             window_.CloseAfterAction();
             return;
         case ButtonAction::ScreenSaver:
-            StartScreenSaver();
+            StartScreenSaver(page, button, b);
             return;
         case ButtonAction::RemoteMessage:
             SendRemoteMessage(b);
@@ -138,6 +138,7 @@ void ButtonActivation::Launch(int page, int button, const definition::MenuButton
     if (launch.kind == LaunchKind::Document) {
         // The opener changes to the work folder itself (it receives it between the brackets).
         const auto pid = services_.processes.Start(launch.commandLine);
+        Record(page, button, b, "document", launch.commandLine, b.workFolder, false, pid);
         if (!pid || *pid == 0) {
             window_.ReportFailure(kDocumentStartFailed, kStartFailedText, b.program);
             return;
@@ -152,15 +153,21 @@ void ButtonActivation::Launch(int page, int button, const definition::MenuButton
     const int mode = EffectiveWaitMode(def_.Page(page).pageWaitMode, b.runOption);
     if (WaitsForProgram(mode) && state_.running.IsFull()) return;
 
+    const char* action = launch.kind == LaunchKind::Script ? "script" : "program";
     const bool switchFolder = !b.workFolder.empty();
     if (switchFolder && !services_.files.SetCurrentFolder(b.workFolder)) {
         // Starting in whatever folder happens to be current could run the program against the
         // wrong files: report instead.
+        Record(page, button, b, action, launch.commandLine, b.workFolder, WaitsForProgram(mode),
+               std::nullopt);
         window_.ReportFailure(kProgramStartFailed, kStartFailedText, b.workFolder);
         return;
     }
+    const std::string startFolder = switchFolder ? b.workFolder : services_.files.CurrentFolder();
     const auto pid = services_.processes.Start(launch.commandLine);
     if (switchFolder) (void)services_.files.SetCurrentFolder(services_.programFolder);
+    // Written before the failure report, whose box waits for the user.
+    Record(page, button, b, action, launch.commandLine, startFolder, WaitsForProgram(mode), pid);
     if (!pid || *pid == 0) {
         window_.ReportFailure(kProgramStartFailed, kStartFailedText, b.program);
         return;
@@ -173,7 +180,24 @@ void ButtonActivation::Launch(int page, int button, const definition::MenuButton
     if (HidesMenu(mode)) window_.HideMenu();
 }
 
-void ButtonActivation::StartScreenSaver() {
+void ButtonActivation::Record(int page, int button, const definition::MenuButton& b, const char* action,
+                              const std::string& commandLine, const std::string& workFolder, bool waited,
+                              std::optional<uint32_t> pid) const {
+    if (!services_.journal) return;
+    journal::StartRecord record;
+    record.page = page;
+    record.button = button;
+    record.caption = b.caption;
+    record.action = action;
+    record.commandLine = commandLine;
+    record.workFolder = workFolder;
+    record.started = pid && *pid != 0;
+    record.waited = waited;
+    if (record.started) record.processId = *pid;
+    services_.journal->Started(std::move(record));
+}
+
+void ButtonActivation::StartScreenSaver(int page, int button, const definition::MenuButton& b) {
     if (!services_.ntPlatform) {
         window_.StartScreenSaverCommand();
         return;
@@ -183,7 +207,9 @@ void ButtonActivation::StartScreenSaver() {
     if (!key) return;
     const auto value = key->GetString("SCRNSAVE.EXE");
     if (!value || value->empty()) return;
-    const auto pid = services_.processes.Start(ScreenSaverCommandLine(*value));
+    const std::string commandLine = ScreenSaverCommandLine(*value);
+    const auto pid = services_.processes.Start(commandLine);
+    Record(page, button, b, "screensaver", commandLine, services_.files.CurrentFolder(), false, pid);
     if (!pid || *pid == 0) window_.ReportFailure(kProgramStartFailed, kScreenSaverFailedText, *value);
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "common/error_state.h"
+#include "definition/menu_definition.h"
+#include "journal/launch_journal.h"
 #include "platform/files.h"
 #include "platform/mailslot.h"
 #include "platform/processes.h"
@@ -13,7 +15,6 @@
 #include "platform/system.h"
 #include "runtime/activation/activation_state.h"
 #include "runtime/activation/menu_window_host.h"
-#include "definition/menu_definition.h"
 
 namespace torva::activation {
 
@@ -27,6 +28,7 @@ struct ActivationServices {
     ErrorState& error;
     std::string programFolder;
     bool ntPlatform = true;  // every system this program runs on; the other branch is kept for tests
+    journal::LaunchJournal* journal = nullptr;  // where starts are recorded; none in most tests
 };
 
 inline constexpr const char* kMissingProgramText = "実行ファイルが存在しません！！\r";
@@ -48,7 +50,11 @@ class ButtonActivation {
   private:
     void Act(int page, int button, const definition::MenuButton& b);
     void Launch(int page, int button, const definition::MenuButton& b);
-    void StartScreenSaver();
+    // One start for the launch journal; the start has happened (pid) or failed (nothing).
+    void Record(int page, int button, const definition::MenuButton& b, const char* action,
+                const std::string& commandLine, const std::string& workFolder, bool waited,
+                std::optional<uint32_t> pid) const;
+    void StartScreenSaver(int page, int button, const definition::MenuButton& b);
     void LocalSystemAction(definition::ButtonAction action);
     void RemoteShutdown(definition::ButtonAction action, const definition::MenuButton& b);
     void SendRemoteMessage(const definition::MenuButton& b);

@@ -28,7 +28,8 @@ int EffectiveWaitModeOf(const definition::MenuDefinition& def, int page, int but
 }
 
 void PollRunningList(const definition::MenuDefinition& def, ActivationState& state,
-                     const platform::Processes& processes, MenuWindowHost& window) {
+                     const platform::Processes& processes, MenuWindowHost& window,
+                     journal::LaunchJournal* journal) {
     bool unlock = false;
     bool show = false;
     state.running.Poll([&](std::uint32_t pid) { return processes.FindVisibleWindow(pid).found; },
@@ -36,6 +37,12 @@ void PollRunningList(const definition::MenuDefinition& def, ActivationState& sta
                            const int mode = EffectiveWaitModeOf(def, e.page, e.button);
                            unlock = unlock || LocksMenu(mode);
                            show = show || BringsMenuBack(mode);
+                           // The program may outlive its windows: then its end has no exit code yet.
+                           if (journal) {
+                               const auto code = processes.ExitCodeIfEnded(e.processId);
+                               journal->Ended(e.processId,
+                                              code ? std::optional<std::int64_t>(*code) : std::nullopt);
+                           }
                        });
     if (unlock && !state.documentWaitActive && !AnyRunning(def, state.running, LocksMenu))
         window.UnlockMenu();

@@ -9,6 +9,7 @@
 
 #include "common/error_state.h"
 #include "definition/menu_definition.h"
+#include "journal/launch_journal.h"
 #include "platform/mailslot.h"
 #include "platform/processes.h"
 #include "runtime/activation/activation_state.h"
@@ -32,9 +33,10 @@ int EffectiveWaitModeOf(const definition::MenuDefinition& def, int page, int but
 // front) when it hid or locked it, but only once no other
 // running program (or document opener) still asks for the lock or the hiding: the first of two
 // locking programs to end must not unlock the menu under the second. The timer stops when the
-// list is empty.
+// list is empty. Each released program's end goes to the launch journal, when there is one.
 void PollRunningList(const definition::MenuDefinition& def, ActivationState& state,
-                     const platform::Processes& processes, MenuWindowHost& window);
+                     const platform::Processes& processes, MenuWindowHost& window,
+                     journal::LaunchJournal* journal = nullptr);
 
 // Timer2: while the document opener owns a window the menu stays disabled, and a "TORVA" window of
 // the opener is kept in front of the menu; when it owns none the menu is enabled and the timer

@@ -31,9 +31,10 @@ UINT_PTR TimerId(activation::TimedKind kind, int n) {
 ActivationRuntime::ActivationRuntime(TorvaRuntime& rt, MenuWindow& window)
     : rt_(rt),
       window_(window),
-      host_(rt, window, state_),
+      journal_(journalEnvironment_, "Torva"),
+      host_(rt, window, state_, journal_),
       services_{*rt.os.processes, *rt.os.files, registry_,        power_, mailslots_,
-                *rt.os.system,    rt.error,     rt.programFolder, true},
+                *rt.os.system,    rt.error,     rt.programFolder, true,   &journal_},
       handler_(*rt.definition, state_, services_, host_) {}
 
 // ATimer (902) and TTimer (903): one tick of entry n.

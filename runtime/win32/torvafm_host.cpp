@@ -69,7 +69,7 @@ void TorvaWindowHost::StartRunningTimer() {
     window_.SetTimer(kRunningTimerId, activation::kRunningPollIntervalMs, [this] {
         TorvaRuntime& rt = rt_;
         ErrorLocation here(rt.error, activation::kRunningPollErrorCode);
-        activation::PollRunningList(*rt.definition, state_, *rt.os.processes, *this);
+        activation::PollRunningList(*rt.definition, state_, *rt.os.processes, *this, &journal_);
     });
 }
 void TorvaWindowHost::StopRunningTimer() {

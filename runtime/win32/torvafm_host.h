@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "journal/launch_journal.h"
 #include "runtime/activation/activation_state.h"
 #include "runtime/activation/menu_window_host.h"
 
@@ -16,8 +17,9 @@ inline constexpr UINT_PTR kDocumentTimerId = 2;  // Timer2
 
 class TorvaWindowHost : public activation::MenuWindowHost {
   public:
-    TorvaWindowHost(TorvaRuntime& rt, MenuWindow& window, activation::ActivationState& state)
-        : rt_(rt), window_(window), state_(state) {}
+    TorvaWindowHost(TorvaRuntime& rt, MenuWindow& window, activation::ActivationState& state,
+                    journal::LaunchJournal& journal)
+        : rt_(rt), window_(window), state_(state), journal_(journal) {}
 
     std::uint64_t WindowHandle() const override;
     int CurrentPage() const override;
@@ -47,6 +49,7 @@ class TorvaWindowHost : public activation::MenuWindowHost {
     TorvaRuntime& rt_;
     MenuWindow& window_;
     activation::ActivationState& state_;
+    journal::LaunchJournal& journal_;
 };
 
 }  // namespace torva::runtime::win32

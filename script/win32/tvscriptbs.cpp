@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "journal/win32/win32_journal.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/mailslots.h"
 #include "platform/win32/power.h"
@@ -22,8 +23,10 @@ int RunTvscript(const std::string& commandLine) {
     torva::win32::Win32Power power;
     torva::win32::Win32Mailslots mailslots;
     Win32ScriptHost host(PlatformServices{files, processes, shell, system, power, mailslots});
+    torva::win32::Win32JournalEnvironment journalEnvironment;
+    journal::LaunchJournal journal(journalEnvironment, "Tvscript");
     ScriptState state;  // the runner's program state, for this one run
-    ScriptRunner runner(host, state);
+    ScriptRunner runner(host, state, &journal);
     return runner.Run(commandLine);
 }
 

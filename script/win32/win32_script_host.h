@@ -28,6 +28,7 @@ class Win32ScriptHost : public ScriptHost {
     std::string WindowsFolder() const override { return services_.system.WindowsFolder(); }
     std::string SystemFolder() const override { return services_.system.SystemFolder(); }
     std::string ComputerName() const override { return services_.system.ComputerName(); }
+    std::string CurrentFolder() const override { return services_.files.CurrentFolder(); }
     bool IsNtPlatform() const override;
 
     bool Exists(const std::string& path) const override { return services_.files.Exists(path); }

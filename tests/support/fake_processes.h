@@ -39,6 +39,12 @@ class FakeProcesses : public platform::Processes {
         return nextId++;
     }
     std::optional<uint32_t> WaitForExit(uint32_t) override { return 0; }
+    std::map<uint32_t, uint32_t> exitCodes;  // processes that have ended, with their codes
+    std::optional<uint32_t> ExitCodeIfEnded(uint32_t pid) const override {
+        const auto code = exitCodes.find(pid);
+        if (code == exitCodes.end()) return std::nullopt;
+        return code->second;
+    }
     platform::WindowSearch FindVisibleWindow(uint32_t pid) const override {
         return Search(pid, visibleWindow, false);
     }

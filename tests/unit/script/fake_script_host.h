@@ -36,6 +36,7 @@ class FakeScriptHost : public ScriptHost {
     std::string WindowsFolder() const override { return kWindows; }
     std::string SystemFolder() const override { return kSystem; }
     std::string ComputerName() const override { return computerName; }
+    std::string CurrentFolder() const override { return "C:\\WORK"; }
     bool IsNtPlatform() const override { return nt; }
 
     bool Exists(const std::string& path) const override { return files.Exists(path); }

@@ -1,0 +1,122 @@
+// The launch journal written by the real menu and script runner while the machine policy names it.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "journal/journal_line.h"
+#include "platform/win32/wide.h"
+#include "tests/e2e/activation/menu_session.h"
+#include "tests/e2e/harness/message_box.h"
+
+namespace torva::e2e {
+namespace {
+
+constexpr const char* kPolicyKey = "Software\\Policies\\Torva";
+
+std::vector<nlohmann::json> JournalLines(const std::string& path) {
+    std::vector<nlohmann::json> lines;
+    const auto bytes = ReadBytes(path);
+    if (!bytes) return lines;
+    std::size_t pos = 0;
+    while (pos < bytes->size()) {
+        const std::size_t end = bytes->find('\n', pos);
+        if (end == std::string::npos) break;  // a line still being written
+        lines.push_back(nlohmann::json::parse(bytes->substr(pos, end - pos), nullptr, false));
+        pos = end + 1;
+    }
+    return lines;
+}
+
+const nlohmann::json* Find(const std::vector<nlohmann::json>& lines, const std::string& program,
+                           const std::string& event, const std::string& needle) {
+    for (const auto& l : lines) {
+        if (l.is_object() && l.value("program", "") == program && l.value("event", "") == event &&
+            l.dump().find(needle) != std::string::npos)
+            return &l;
+    }
+    return nullptr;
+}
+
+class JournalE2E : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteRegistryString(HKEY_LOCAL_MACHINE, kPolicyKey, "LaunchJournal", journal_));
+    }
+    std::vector<std::string> Menu(const std::vector<std::string>& buttons) {
+        std::vector<std::string> lines{"[VER8.05]", "[MODE1]", "[PAGE1]", "VARTITLE,\"Journal\",,0"};
+        lines.insert(lines.end(), buttons.begin(), buttons.end());
+        return lines;
+    }
+
+    ScopedRegistryCleanup policy_{HKEY_LOCAL_MACHINE, kPolicyKey};
+    TempFolder logs_{"journal"};
+    std::string journal_ = logs_.File("launch.jsonl");
+};
+
+TEST_F(JournalE2E, TwoButtonsAndAScriptWriteTheirLines) {
+    SessionOptions options;
+    options.realSiblings = true;  // the real script runner writes its own lines
+    MenuSession s(options);
+    const std::string script = s.Folder().File("job.tvs");
+    ASSERT_TRUE(WriteBytes(script, "WAIT: " + s.Probe() + " scriptchild --exit 5\r\nEND:\r\n"));
+    ASSERT_TRUE(s.Start(Menu({ProbeButton(s, 1, "--title JournalOne --exit 3", 1),
+                              ProbeButton(s, 2, "second", 0, {}, {}, s.Folder().Path()),
+                              "CMD3,,OFF,\"Job\",,,,,,,,\"CMD:" + script + "\",0,,"})));
+    s.Click(1);
+    ASSERT_TRUE(WaitForWindow(Titled("JournalOne")).has_value());
+    s.Click(2);
+    s.Click(3);
+    ASSERT_TRUE(WaitUntil([&] { return Find(JournalLines(journal_), "Tvscript", "end", "") != nullptr; }));
+    ASSERT_TRUE(CloseWindowsTitled("JournalOne"));
+    ASSERT_TRUE(WaitUntil([&] { return Find(JournalLines(journal_), "Torva", "end", "") != nullptr; }));
+
+    const auto lines = JournalLines(journal_);
+    for (const auto& l : lines) {
+        ASSERT_TRUE(l.is_object()) << "every line whole and JSON";
+        EXPECT_FALSE(l.value("computer", "").empty());
+        EXPECT_FALSE(l.value("user", "").empty());
+        EXPECT_TRUE(journal::ParseUtc(l.value("time", "")).has_value()) << l.dump();
+    }
+    const auto* one = Find(lines, "Torva", "start", "JournalOne");
+    const auto* two = Find(lines, "Torva", "start", "second");
+    const auto* job = Find(lines, "Torva", "start", "job.tvs");
+    const auto* child = Find(lines, "Tvscript", "start", "scriptchild");
+    const auto* oneEnd = Find(lines, "Torva", "end", "");
+    const auto* childEnd = Find(lines, "Tvscript", "end", "");
+    ASSERT_TRUE(one && two && job && child && oneEnd && childEnd) << lines.size() << " lines";
+    EXPECT_EQ((*one)["page"], 1);
+    EXPECT_EQ((*one)["button"], 1);
+    EXPECT_EQ((*one)["caption"], "B1");
+    EXPECT_EQ((*one)["action"], "program");
+    EXPECT_EQ((*one)["waited"], true);
+    EXPECT_EQ((*one)["commandLine"], "\"" + s.Probe() + "\" --title JournalOne --exit 3");
+    EXPECT_EQ((*two)["button"], 2);
+    EXPECT_EQ((*two)["waited"], false);
+    EXPECT_EQ((*two)["workFolder"], s.Folder().Path());
+    EXPECT_EQ((*job)["action"], "script");
+    EXPECT_EQ((*oneEnd)["id"], (*one)["id"]);
+    EXPECT_EQ((*oneEnd)["exitCode"], 3);
+    EXPECT_GE((*oneEnd)["durationMs"].get<long long>(), 0);
+    EXPECT_EQ((*child)["script"], script);
+    EXPECT_EQ((*child)["scriptLine"], 1);
+    EXPECT_EQ((*childEnd)["id"], (*child)["id"]);
+    EXPECT_EQ((*childEnd)["exitCode"], 5);
+    EXPECT_EQ(lines.size(), 6u) << "no other start was journaled";
+}
+
+TEST_F(JournalE2E, ReadOnlyJournalStillLetsTheProgramStart) {
+    ASSERT_TRUE(WriteBytes(journal_, "kept\n"));
+    ASSERT_TRUE(SetFileAttributesW(win32::Wide(journal_).c_str(), FILE_ATTRIBUTE_READONLY));
+    MenuSession s;
+    ASSERT_TRUE(s.Start(Menu({ProbeButton(s, 1, "readonlyjournal", 3)})));
+    s.Click(1);
+    EXPECT_TRUE(s.WaitForRecordWithArg("readonlyjournal"));
+    // No report about the journal: the menu comes back once the program (which ends at once) is gone.
+    EXPECT_TRUE(WaitUntil([&] { return s.MenuEnabled(); }));
+    EXPECT_TRUE(FindMessageBoxes(s.Program().Id()).empty());
+    SetFileAttributesW(win32::Wide(journal_).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadBytes(journal_), std::optional<std::string>("kept\n"));
+}
+
+}  // namespace
+}  // namespace torva::e2e
