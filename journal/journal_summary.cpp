@@ -61,7 +61,10 @@ bool Flag(const json& j, const char* key, bool fallback) {
     return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
 }
 
-std::string Label(const json& j) {
+// Who started what: a menu button, a script, or one of the menu's start, end or page start programs
+// (named by their action, and the page for page start programs). The per-button key leaves a
+// script's line out, so every start of one script counts together.
+std::string Label(const json& j, bool withScriptLine) {
     const std::string program = Text(j, "program");
     const auto page = SmallInteger(j, "page");
     const auto button = SmallInteger(j, "button");
@@ -71,18 +74,13 @@ std::string Label(const json& j) {
             " " + std::to_string(*page) + ":" + std::to_string(*button) + " \"" + Text(j, "caption") + "\"";
     } else if (const std::string script = Text(j, "script"); !script.empty()) {
         label += " " + script;
-        if (const auto line = SmallInteger(j, "scriptLine")) label += " line " + std::to_string(*line);
+        if (const auto line = SmallInteger(j, "scriptLine"); line && withScriptLine)
+            label += " line " + std::to_string(*line);
+    } else if (const std::string action = Text(j, "action"); !action.empty()) {
+        label += " " + action;
+        if (page) label += " page " + std::to_string(*page);
     }
     return label;
-}
-
-// The per-button key leaves the script line out: every start of one script counts together.
-std::string GroupLabel(const json& j) {
-    const auto page = SmallInteger(j, "page");
-    const auto button = SmallInteger(j, "button");
-    if (page && button) return Label(j);
-    const std::string script = Text(j, "script");
-    return (Text(j, "program").empty() ? "?" : Text(j, "program")) + (script.empty() ? "" : " " + script);
 }
 
 bool Passes(const json& j, std::int64_t timeMs, const JournalFilter& filter) {
@@ -172,13 +170,13 @@ JournalSummary SummariseJournal(std::string_view text, const JournalFilter& filt
             s.time = Text(j, "time");
             s.computer = Text(j, "computer");
             s.user = Text(j, "user");
-            s.label = Label(j);
+            s.label = Label(j, true);
             s.commandLine = Text(j, "commandLine");
             s.started = Flag(j, "started", true);
             s.waited = Flag(j, "waited", false);
             byId[key] = starts.size();
             starts.push_back(std::move(s));
-            groupOf.push_back(GroupLabel(j));
+            groupOf.push_back(Label(j, false));
             continue;
         }
         const auto found = byId.find(key);

@@ -47,7 +47,23 @@ void LaunchJournal::Write(const std::string& path, const std::string& line) {
     if (!environment_.AppendLine(path, line)) ++failedWrites_;
 }
 
-void LaunchJournal::Started(StartRecord record) {
+void LaunchJournal::Started(StartRecord record) noexcept {
+    try {
+        WriteStart(std::move(record));
+    } catch (...) {
+        ++failedWrites_;  // out of memory at worst; the start goes on regardless
+    }
+}
+
+void LaunchJournal::Ended(std::uint32_t processId, std::optional<std::int64_t> exitCode) noexcept {
+    try {
+        WriteEnd(processId, exitCode);
+    } catch (...) {
+        ++failedWrites_;
+    }
+}
+
+void LaunchJournal::WriteStart(StartRecord record) {
     const std::string path = environment_.PolicyPath();
     if (path.empty()) return;
     const JournalOrigin& origin = Origin();
@@ -66,7 +82,7 @@ void LaunchJournal::Started(StartRecord record) {
     Write(path, StartLine(origin, record));
 }
 
-void LaunchJournal::Ended(std::uint32_t processId, std::optional<std::int64_t> exitCode) {
+void LaunchJournal::WriteEnd(std::uint32_t processId, std::optional<std::int64_t> exitCode) {
     const auto found = open_.find(processId);
     if (found == open_.end()) return;
     const Open open = std::move(found->second);

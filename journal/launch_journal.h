@@ -49,10 +49,10 @@ class LaunchJournal {
     LaunchJournal& operator=(const LaunchJournal&) = delete;
 
     // Writes the start line (id and time are set here). A waited program that started is remembered
-    // for its end line.
-    void Started(StartRecord record);
+    // for its end line. Neither call lets anything escape: the start it records has happened.
+    void Started(StartRecord record) noexcept;
     // The wait for the process has ended: writes the end line of its start, if one was remembered.
-    void Ended(std::uint32_t processId, std::optional<std::int64_t> exitCode);
+    void Ended(std::uint32_t processId, std::optional<std::int64_t> exitCode) noexcept;
     // Lines that could not be written, for the tests and for a curious debugger.
     std::size_t FailedWrites() const { return failedWrites_; }
 
@@ -66,6 +66,8 @@ class LaunchJournal {
         std::uint64_t order = 0;
     };
     void Write(const std::string& path, const std::string& line);
+    void WriteStart(StartRecord record);
+    void WriteEnd(std::uint32_t processId, std::optional<std::int64_t> exitCode);
     const JournalOrigin& Origin();
 
     JournalEnvironment& environment_;

@@ -47,6 +47,7 @@ void RunProgramEntries(EntryKind kind,
         if (hooks.error) hooks.error->code = kExtensionRuleLocation;
         const EntryLaunch launch = BuildEntryLaunch(kind, entry, programFolder);
         const auto pid = processes.Start(launch.commandLine);
+        if (hooks.started) hooks.started(entry, launch, pid);
         if (!pid || *pid == 0) {
             if (hooks.reportFailure)
                 hooks.reportFailure(launch.failureCode, kLaunchFailedMessage, launch.commandLine);
@@ -57,6 +58,7 @@ void RunProgramEntries(EntryKind kind,
         while (processes.FindTorvaTitleWindow(*pid).found) {
             if (hooks.betweenChecks) hooks.betweenChecks();
         }
+        if (hooks.waitEnded) hooks.waitEnded(*pid);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,12 @@ struct EntryRunnerHooks {
     // The program's error state, where the extension rule notes its location number; none in tests
     // that do not look.
     ErrorState* error = nullptr;
+    // Told of every start as soon as it has happened (a process id) or failed (nothing), before any
+    // report, and of the end of each wait; the launch journal listens here.
+    std::function<void(const definition::ProgramEntry& entry, const EntryLaunch& launch,
+                       std::optional<uint32_t> processId)>
+        started;
+    std::function<void(uint32_t processId)> waitEnded;
 };
 
 // Runs entries 1 and 2 in order (blank ones are skipped), waiting for those with the wait flag

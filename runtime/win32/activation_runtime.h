@@ -4,8 +4,6 @@
 
 #include <memory>
 
-#include "journal/launch_journal.h"
-#include "journal/win32/win32_journal.h"
 #include "platform/mailslot.h"
 #include "platform/win32/mailslots.h"
 #include "platform/win32/power.h"
@@ -50,8 +48,6 @@ class ActivationRuntime final : public MenuEvents {
     torva::win32::Win32Registry registry_;
     torva::win32::Win32Power power_;
     torva::win32::Win32Mailslots mailslots_;
-    torva::win32::Win32JournalEnvironment journalEnvironment_;
-    journal::LaunchJournal journal_;
     TorvaWindowHost host_;
     activation::ActivationServices services_;
     activation::ButtonActivation handler_;

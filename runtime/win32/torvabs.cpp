@@ -65,6 +65,7 @@ void RunStartPrograms(TorvaRuntime& rt) {
     hooks.betweenChecks = [] { Sleep(1000); };
     hooks.settle = WaitUntilStarted;
     hooks.error = &rt.error;
+    JournalEntryStarts(rt, hooks, "startProgram");
     RunProgramEntries(EntryKind::Start, rt.definition->startPrograms, rt.programFolder, *rt.os.processes,
                       hooks);
 }
@@ -176,6 +177,26 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
 
 }  // namespace
 
+void JournalEntryStarts(TorvaRuntime& rt, EntryRunnerHooks& hooks, const char* action,
+                        std::optional<int> page) {
+    hooks.started = [&rt, action, page](const definition::ProgramEntry& entry, const EntryLaunch& launch,
+                                        std::optional<uint32_t> pid) {
+        journal::StartRecord record;
+        record.page = page;
+        record.action = action;
+        record.commandLine = launch.commandLine;
+        record.workFolder = rt.os.files->CurrentFolder();
+        record.waited = entry.waitMode != 0;
+        record.started = pid && *pid != 0;
+        if (record.started) record.processId = *pid;
+        rt.journal.Started(std::move(record));
+    };
+    hooks.waitEnded = [&rt](uint32_t pid) {
+        const auto code = rt.os.processes->ExitCodeIfEnded(pid);
+        rt.journal.Ended(pid, code ? std::optional<std::int64_t>(*code) : std::nullopt);
+    };
+}
+
 void RunEndPrograms(TorvaRuntime& rt) {
     ErrorLocation here(rt.error, 701);
     EntryRunnerHooks hooks;
@@ -185,6 +206,7 @@ void RunEndPrograms(TorvaRuntime& rt) {
     hooks.betweenChecks = PumpSevenTimes;
     hooks.settle = WaitUntilStarted;
     hooks.error = &rt.error;
+    JournalEntryStarts(rt, hooks, "endProgram");
     RunProgramEntries(EntryKind::End, rt.definition->endPrograms, rt.programFolder, *rt.os.processes, hooks);
 }
 

@@ -11,12 +11,15 @@
 
 #include "common/error_state.h"
 #include "definition/menu_definition.h"
+#include "journal/launch_journal.h"
+#include "journal/win32/win32_journal.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/win32/unique_handle.h"
 #include "runtime/close_logic.h"
+#include "runtime/program_entries.h"
 #include "ui/win32/fatal_guard.h"
 
 namespace torva::runtime::win32 {
@@ -55,6 +58,9 @@ struct TorvaRuntime final : ui::win32::FatalReport {
     HINSTANCE instance = nullptr;
     // The menu window once it exists: the owner of the reports, and the tray entry to remove.
     HWND menuWindow = nullptr;
+    // Every start the menu performs goes here; it writes only while the policy names a file.
+    torva::win32::Win32JournalEnvironment journalEnvironment;
+    journal::LaunchJournal journal{journalEnvironment, "Torva"};
 
     const definition::DefinitionOptions& options() const { return definition->options; }
 
@@ -69,6 +75,11 @@ struct TorvaRuntime final : ui::win32::FatalReport {
 
 // Runs the end programs (error code 701), waiting for waited ones while pumping messages.
 void RunEndPrograms(TorvaRuntime& rt);
+
+// Hands the starts of start, end and page start programs to the launch journal, under the action
+// name given (page: the page whose start programs they are).
+void JournalEntryStarts(TorvaRuntime& rt, EntryRunnerHooks& hooks, const char* action,
+                        std::optional<int> page = std::nullopt);
 
 // Values of the position store and of the instance record.
 inline constexpr const char* kIniFileName = "\\Torva.ini";

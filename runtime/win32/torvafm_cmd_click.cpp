@@ -31,10 +31,9 @@ UINT_PTR TimerId(activation::TimedKind kind, int n) {
 ActivationRuntime::ActivationRuntime(TorvaRuntime& rt, MenuWindow& window)
     : rt_(rt),
       window_(window),
-      journal_(journalEnvironment_, "Torva"),
-      host_(rt, window, state_, journal_),
+      host_(rt, window, state_, rt.journal),
       services_{*rt.os.processes, *rt.os.files, registry_,        power_, mailslots_,
-                *rt.os.system,    rt.error,     rt.programFolder, true,   &journal_},
+                *rt.os.system,    rt.error,     rt.programFolder, true,   &rt.journal},
       handler_(*rt.definition, state_, services_, host_) {}
 
 // ATimer (902) and TTimer (903): one tick of entry n.

@@ -25,6 +25,7 @@ void MenuWindow::DrawPage() {
     hooks.betweenChecks = [] { (void)ui::win32::PumpFor(500); };
     hooks.settle = WaitUntilStarted;
     hooks.error = &rt.error;
+    JournalEntryStarts(rt, hooks, "pageStart", currentPage_);
     RunProgramEntries(EntryKind::PageStart, page.pageStarts, rt.programFolder, *rt.os.processes, hooks);
     RenderPage();
 }

@@ -148,6 +148,23 @@ TEST(JournalSummary, LongestRunsAreCappedAndFormatted) {
     EXPECT_EQ(report.find("malformed"), std::string::npos) << report;
 }
 
+TEST(JournalSummary, MenuStartEndAndPageStartProgramsAreNamedByTheirAction) {
+    StartRecord pageStart;
+    pageStart.id = "p";
+    pageStart.timeMs = kT0;
+    pageStart.page = 4;
+    pageStart.action = "pageStart";
+    StartRecord startProgram = pageStart;
+    startProgram.id = "s";
+    startProgram.page.reset();
+    startProgram.action = "startProgram";
+    const JournalSummary s = SummariseJournal(
+        StartLine({"PC", "u", "Torva"}, pageStart) + StartLine({"PC", "u", "Torva"}, startProgram), {});
+    ASSERT_EQ(s.buttons.size(), 2u);
+    EXPECT_EQ(s.buttons[0].label, "Torva pageStart page 4");
+    EXPECT_EQ(s.buttons[1].label, "Torva startProgram");
+}
+
 TEST(JournalSummary, PageButtonArgument) {
     EXPECT_EQ(ParsePageButton("1:2"), (std::pair{1, 2}));
     EXPECT_EQ(ParsePageButton("99:24"), (std::pair{99, 24}));

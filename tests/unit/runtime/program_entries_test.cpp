@@ -139,3 +139,34 @@ TEST(EntryRunner, BlankEntriesAreSkipped) {
 
 }  // namespace
 }  // namespace torva::runtime
+
+namespace torva::runtime {
+namespace {
+
+// The journal hears of each start before its failure report and of a waited program after its wait.
+TEST(EntryRunnerJournal, StartsAndWaitEndsAreToldInOrder) {
+    torva::testing::FakeProcesses p;
+    p.results = {std::nullopt, 100u};
+    p.windowForChecks[100] = 2;
+    std::vector<std::string> told;
+    EntryRunnerHooks hooks;
+    hooks.reportFailure = [&](int16_t, const std::string&, const std::string&) { told.push_back("report"); };
+    hooks.started = [&](const definition::ProgramEntry& entry, const EntryLaunch& launch,
+                        std::optional<uint32_t> pid) {
+        told.push_back("start " + entry.program + " " + launch.commandLine + " " +
+                       (pid ? std::to_string(*pid) : std::string("failed")));
+    };
+    hooks.betweenChecks = [&] { told.push_back("check"); };
+    hooks.waitEnded = [&](uint32_t pid) { told.push_back("ended " + std::to_string(pid)); };
+    std::array<definition::ProgramEntry, 2> entries{};
+    entries[0].program = "C:\\fail.exe";
+    entries[1].program = "C:\\slow.exe";
+    entries[1].waitMode = 1;
+    RunProgramEntries(EntryKind::PageStart, entries, "C:\\TV", p, hooks);
+    EXPECT_EQ(told, (std::vector<std::string>{"start C:\\fail.exe \"C:\\fail.exe\"  failed", "report",
+                                              "start C:\\slow.exe \"C:\\slow.exe\"  100", "check", "check",
+                                              "ended 100"}));
+}
+
+}  // namespace
+}  // namespace torva::runtime
