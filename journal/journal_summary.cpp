@@ -154,14 +154,22 @@ JournalSummary SummariseJournal(std::string_view text, const JournalFilter& filt
         const json j = json::parse(line, nullptr, false);
         const std::string event = j.is_object() ? Text(j, "event") : std::string();
         const std::string id = j.is_object() ? Text(j, "id") : std::string();
-        const auto timeMs = j.is_object() ? ParseUtc(Text(j, "time")) : std::nullopt;
-        if ((event != "start" && event != "end") || id.empty() || !timeMs) {
+        // A plain value rather than an optional: GCC's optimiser cannot follow the latter here.
+        std::int64_t timeMs = 0;
+        bool hasTime = false;
+        if (j.is_object()) {
+            if (const auto parsed = ParseUtc(Text(j, "time"))) {
+                timeMs = *parsed;
+                hasTime = true;
+            }
+        }
+        if ((event != "start" && event != "end") || id.empty() || !hasTime) {
             ++summary.malformed;
             continue;
         }
         const std::string key = Text(j, "computer") + "\n" + id;
         if (event == "start") {
-            if (!Passes(j, *timeMs, filter)) {
+            if (!Passes(j, timeMs, filter)) {
                 filteredOut.insert(key);
                 continue;
             }
@@ -183,7 +191,7 @@ JournalSummary SummariseJournal(std::string_view text, const JournalFilter& filt
         if (found == byId.end()) {
             // An end without its start: a journal cut at the front, or a start line that could not be
             // written. Ends of starts the filter left out are left out with them.
-            if (!filteredOut.contains(key) && Passes(j, *timeMs, filter)) ++summary.unmatchedEnds;
+            if (!filteredOut.contains(key) && Passes(j, timeMs, filter)) ++summary.unmatchedEnds;
             continue;
         }
         JournalStart& s = starts[found->second];

@@ -9,7 +9,8 @@
 namespace torva::win32 {
 
 // Appends the line with one WriteFile on a handle opened for appending only, so lines of several
-// programs writing at once never mix. The file is opened and closed for every line, sharing reading,
+// programs writing at once never mix (writers of one session also take turns, for file systems that
+// do not keep appends whole). The file is opened and closed for every line, sharing reading,
 // writing and deleting, so nobody is kept out of it for longer than that write. A file another
 // program holds shut gets two more attempts a few milliseconds apart; every other failure (read-only,
 // missing folder, no rights) is given up at once.
