@@ -112,6 +112,17 @@ TEST_F(JournalE2E, TwoButtonsAndAScriptWriteTheirLines) {
     EXPECT_EQ((*childEnd)["id"], (*child)["id"]);
     EXPECT_EQ((*childEnd)["exitCode"], 5);
     EXPECT_EQ(lines.size(), 6u) << "no other start was journaled";
+
+    // Tvtool pairs the lines of both programs and counts the non-zero exit codes as failures.
+    const ConsoleRun summary =
+        RunConsole(ProgramPath("Tvtool.exe"), "journal \"" + journal_ + "\"", logs_.File("summary.txt"));
+    ASSERT_EQ(summary.exitCode, std::optional<DWORD>(0)) << summary.out;
+    EXPECT_NE(
+        summary.out.find("4 starts (0 did not start), 2 waited to their end (2 with a non-zero exit code), "
+                         "0 without an end"),
+        std::string::npos)
+        << summary.out;
+    EXPECT_NE(summary.out.find("Torva 1:1 \"B1\"  exit code 3"), std::string::npos) << summary.out;
 }
 
 TEST_F(JournalE2E, UnwritableJournalStillLetsTheProgramStart) {
