@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_driver.h"
 #include "platform/win32/wide.h"
 #include "tvsetup_session.h"
 
@@ -70,26 +71,6 @@ TEST(TvsetupEdit, DeleteKeyAndCutEmptySlotsAndThePasteMovesTheCutOne) {
     EXPECT_FALSE(Contains(text, "CMD2,")) << text;
     EXPECT_FALSE(Contains(text, "CMD3,")) << text;
     EXPECT_TRUE(Contains(text, "CMD5,,OFF,\"Cut me\",,,,,G2,,,END,,,")) << text;
-}
-
-// Types a path into the open or save dialog with the given title and confirms it.
-void AnswerFileDialog(TvsetupSession& s, const std::string& title, const std::string& path) {
-    const auto dialog =
-        WaitForWindow(WindowQuery().OfProcess(s.Program().Id()).WithCaption(title), Millis(15000));
-    ASSERT_TRUE(dialog) << title;
-    std::optional<ControlInfo> edit;
-    for (const ControlInfo& c : ListControls(*dialog)) {
-        if (c.visible && (c.className == "Edit" || c.className == "EDIT")) {
-            edit = c;
-            break;
-        }
-    }
-    ASSERT_TRUE(edit) << "no file name field in " << title;
-    const std::wstring wide = torva::win32::Wide(path);
-    SendMessageW(edit->hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    PostMessageW(*dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitForNoWindow(WindowQuery().OfProcess(s.Program().Id()).WithCaption(title), Millis(15000)));
-    s.Settle();
 }
 
 TEST(TvsetupEdit, SaveAsOpenAndTextOutputGoThroughTheCommonDialogs) {

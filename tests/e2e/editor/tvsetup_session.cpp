@@ -34,6 +34,7 @@ bool TvsetupSession::Start(const std::string& arguments) {
     StartOptions start;
     start.arguments = arguments;
     start.workFolder = folder_.Path();
+    start.environment = environment_;
     start.environment["TORVA_PROBE_LOG"] = probeLog_;
     start.environment["TORVA_PROBE_OPTIONS"] = "--exit 0";
     start.environment[kMenuProbeVariable] = menus_.AnswerPath();
@@ -87,6 +88,13 @@ void TvsetupSession::Key(UINT key) {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(info.hwndFocus ? info.hwndFocus : window_, WM_KEYDOWN, key, 0, SMTO_NORMAL, 10000,
                         &result);
+}
+
+void TvsetupSession::Click(int element) {
+    HWND control = Control(element >= 91 ? kTitleBarId + element - 90 : kSlotId + element);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4), SMTO_NORMAL, 10000, &result);
+    SendMessageTimeoutW(control, WM_LBUTTONUP, 0, MAKELPARAM(4, 4), SMTO_NORMAL, 10000, &result);
 }
 
 std::vector<probe::ProbeRecord> TvsetupSession::ProbeRecords() const {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ namespace cmd {
 inline constexpr int kNew = 101, kOpen = 102, kSave = 103, kSaveAs = 104, kConvert = 105, kText = 106,
                      kExit = 107, kReturn = 109;
 inline constexpr int kCut = 201, kCopy = 202, kPaste = 203, kDelete = 204;
+// The Edit menu's dialogs.
+inline constexpr int kBarTitle = 206, kPageStarts = 207, kStartEnd = 209, kTimedStarts = 210;
 inline constexpr int kTop = 301, kBefore = 302, kNext = 303, kEnd = 304;
 inline constexpr int Mode(int n) {
     return 310 + n;
@@ -37,6 +40,8 @@ class TvsetupSession {
     // realRuntime: the build's Torva.exe sits beside the editor (its key marks, and a real runtime
     // to return to); otherwise the probe stands in for it.
     explicit TvsetupSession(bool realRuntime = false);
+    // Variables for the editor and what it starts, set before Start.
+    void SetEnvironment(const std::string& name, const std::string& value) { environment_[name] = value; }
     ~TvsetupSession();
     TvsetupSession(const TvsetupSession&) = delete;
     TvsetupSession& operator=(const TvsetupSession&) = delete;
@@ -63,10 +68,14 @@ class TvsetupSession {
     void Command(int id);
     // A key sent to the focused element.
     void Key(UINT key);
+    // A left click on a slot 1..24 or a title (91, 92): it takes the selection and opens its dialog.
+    void Click(int element);
     // Waits until the window is between two messages.
     void Settle() const;
 
     std::vector<probe::ProbeRecord> ProbeRecords() const;
+    // Where the probes started by the editor (and by what it starts) write.
+    const std::string& ProbeLogPath() const { return probeLog_; }
 
   private:
     TempFolder folder_;
@@ -74,6 +83,7 @@ class TvsetupSession {
     Process process_;
     MenuProbe menus_;
     HWND window_ = nullptr;
+    std::map<std::string, std::string> environment_;
 };
 
 // A button line of a class-3 definition: slot, caption and command text.
