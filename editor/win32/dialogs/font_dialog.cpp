@@ -1,6 +1,7 @@
 #include "editor/win32/dialogs/font_dialog.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include "platform/win32/wide.h"
 
@@ -13,6 +14,50 @@ int PixelsPerInchOf(HWND window) {
     return dpi > 0 ? dpi : 96;
 }
 
+namespace {
+
+// Which of the face, style and size boxes of the font dialog the user changed. Not every
+// implementation of the dialog clears the "no selection" flags it was opened with once the user picks
+// something (and some fill the boxes regardless), so the watcher notes the user's own changes.
+struct UserChoice {
+    bool face = false;
+    bool style = false;
+    bool size = false;
+};
+
+// The dialog's own window data belongs to the system; the watcher keeps its pointer in a property.
+constexpr wchar_t kChoiceProperty[] = L"TorvaFontUserChoice";
+
+UINT_PTR CALLBACK WatchChoice(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* choose = reinterpret_cast<const CHOOSEFONTW*>(lParam);
+        SetPropW(dialog, kChoiceProperty, reinterpret_cast<HANDLE>(choose->lCustData));
+        return TRUE;
+    }
+    if (message == WM_DESTROY) RemovePropW(dialog, kChoiceProperty);
+    const int notification = HIWORD(wParam);
+    if (message == WM_COMMAND && (notification == CBN_SELCHANGE || notification == CBN_EDITCHANGE)) {
+        if (auto* choice = static_cast<UserChoice*>(GetPropW(dialog, kChoiceProperty))) {
+            switch (LOWORD(wParam)) {
+                case cmb1:
+                    choice->face = true;
+                    break;
+                case cmb2:
+                    choice->style = true;
+                    break;
+                case cmb3:
+                    choice->size = true;
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+    return FALSE;  // the dialog's own handling goes on
+}
+
+}  // namespace
+
 std::optional<dialogs::FontAnswer> AskFont(HWND owner, const dialogs::FontRequest& request) {
     LOGFONTW font{};
     lstrcpynW(font.lfFaceName, torva::win32::Wide(request.faceName).c_str(), LF_FACESIZE);
@@ -24,19 +69,22 @@ std::optional<dialogs::FontAnswer> AskFont(HWND owner, const dialogs::FontReques
     choose.lStructSize = sizeof(choose);
     choose.hwndOwner = owner;
     choose.lpLogFont = &font;
-    choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_NOSCRIPTSEL;
+    UserChoice chosen;
+    choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_NOSCRIPTSEL | CF_ENABLEHOOK;
+    choose.lpfnHook = &WatchChoice;
+    choose.lCustData = reinterpret_cast<LPARAM>(&chosen);
     if (!request.selectStyle) choose.Flags |= CF_NOSTYLESEL;
     if (!request.selectFace) choose.Flags |= CF_NOFACESEL;
     if (!request.selectSize) choose.Flags |= CF_NOSIZESEL;
     if (!ChooseFontW(&choose)) return std::nullopt;
-    // The dialog keeps a "no selection" flag set only for a part the user left unselected.
+    // A part counts as chosen when the dialog cleared its "no selection" flag or the user changed its box.
     dialogs::FontAnswer answer;
-    answer.faceSelected = (choose.Flags & CF_NOFACESEL) == 0 && font.lfFaceName[0] != L'\0';
+    answer.faceSelected = ((choose.Flags & CF_NOFACESEL) == 0 || chosen.face) && font.lfFaceName[0] != L'\0';
     answer.face = torva::win32::Narrow(font.lfFaceName);
-    answer.styleSelected = (choose.Flags & CF_NOSTYLESEL) == 0;
+    answer.styleSelected = (choose.Flags & CF_NOSTYLESEL) == 0 || chosen.style;
     answer.weight = font.lfWeight;
     answer.italic = font.lfItalic != 0;
-    answer.sizeSelected = (choose.Flags & CF_NOSIZESEL) == 0 && choose.iPointSize > 0;
+    answer.sizeSelected = ((choose.Flags & CF_NOSIZESEL) == 0 || chosen.size) && choose.iPointSize > 0;
     answer.sizeTenths = choose.iPointSize;
     return answer;
 }

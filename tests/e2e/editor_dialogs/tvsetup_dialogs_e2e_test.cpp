@@ -144,6 +144,70 @@ TEST(TvsetupDialogs, CancelInEveryDialogChangesNothing) {
     EXPECT_EQ(s.ReadDefinitionText(), before);
 }
 
+// The system font dialog's controls: face, style and size boxes.
+constexpr int kFontFace = 0x470, kFontStyle = 0x471, kFontSize = 0x472;
+
+// Chooses an entry of a box of the font dialog as the user's pick does.
+void ChooseInFontBox(HWND fontDialog, int id, const std::string& text) {
+    HWND box = ControlOf(fontDialog, id);
+    ASSERT_NE(box, nullptr) << id;
+    const std::wstring wide = win32::Wide(text);
+    ASSERT_NE(SendTo(box, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str())),
+              CB_ERR)
+        << text;
+    SendTo(fontDialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+// The main title from a click on it: text, a font from the system font dialog, both colours; the
+// font summary shows the choice and "消去" becomes available; the file holds the title line.
+TEST(TvsetupDialogs, MainTitleWithAFontFromTheSystemFontDialog) {
+    TvsetupSession s;
+    ASSERT_TRUE(s.StartOn(kEmptyMenu));
+    s.Click(91);
+    HWND dialog = WaitForDialog(s, "【主タイトル設定】");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(ControlOf(dialog, ids::kFontClearButton)));
+    Type(dialog, ids::title::kText, "見出し");
+    auto openFontDialog = [&] {
+        ClickButton(ControlOf(dialog, ids::kFontButton));  // posted: the font dialog is modal
+        HWND found = nullptr;
+        WaitUntil([&] {
+            for (HWND w : FindTopLevelWindows(WindowQuery().OfProcess(s.Program().Id()).OfClass("#32770"))) {
+                if (w != dialog && ControlOf(w, kFontFace)) found = w;
+            }
+            return found != nullptr;
+        });
+        return found;
+    };
+    // Confirmed with nothing chosen, the font dialog changes nothing.
+    HWND font = openFontDialog();
+    ASSERT_NE(font, nullptr);
+    PostMessageW(font, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(font); }));
+    s.Settle();
+    EXPECT_FALSE(IsWindowEnabled(ControlOf(dialog, ids::kFontClearButton)));
+    EXPECT_EQ(WindowText(ControlOf(dialog, ids::kFontSummary)), "");
+    font = openFontDialog();
+    ASSERT_NE(font, nullptr);
+    ChooseInFontBox(font, kFontFace, "Tahoma");
+    ChooseInFontBox(font, kFontStyle, "Bold");
+    ChooseInFontBox(font, kFontSize, "20");
+    PostMessageW(font, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(font); }));
+    s.Settle();
+    EXPECT_TRUE(IsWindowEnabled(ControlOf(dialog, ids::kFontClearButton)));
+    EXPECT_NE(WindowText(ControlOf(dialog, ids::kFontSummary)).find("Tahoma"), std::string::npos);
+    NextTab(dialog);
+    PickCell(ControlOf(dialog, ids::title::kPalette + 1), 27);  // R4
+    NextTab(dialog);
+    PickCell(ControlOf(dialog, ids::title::kPalette + 2), 50);  // semi-transparent
+    Press(dialog, IDOK);
+    WaitForDialogClosed(s, "【主タイトル設定】");
+    s.Command(cmd::kSave);
+    const std::string text = s.ReadDefinitionText();
+    EXPECT_TRUE(Contains(text, "[PAGE1]\r\nTITLE1,\"見出し\",Tahoma,Bold,20,R4,H\r\n")) << text;
+}
+
 TEST(TvsetupDialogs, StartProgramsAndTheCommonBarTitle) {
     TvsetupSession s;
     ASSERT_TRUE(
