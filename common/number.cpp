@@ -23,8 +23,16 @@ double LeadingNumber(std::string_view text, bool allowDecimals) {
         negative = text[pos] == '-';
         ++pos;
     }
-    // The digits are collected and converted in one correctly rounded step; summing digit by digit
-    // drifts in the last bits, and a product such as seconds times 1000 then rounds the other way.
+    // A whole number of up to 15 digits is exact in a double, summed digit by digit: most fields.
+    const std::size_t start = pos;
+    double whole = 0.0;
+    while (pos < text.size() && IsDigit(text[pos]) && pos - start < 15)
+        whole = whole * 10 + (text[pos++] - '0');
+    const bool more = pos < text.size() && (IsDigit(text[pos]) || (allowDecimals && text[pos] == '.'));
+    if (!more) return pos == start ? 0.0 : (negative ? -whole : whole);
+    pos = start;
+    // Otherwise the digits are collected and converted in one correctly rounded step; summing digit by
+    // digit drifts in the last bits, and a product such as seconds times 1000 then rounds the other way.
     std::string digits;
     bool any = false;
     while (pos < text.size() && IsDigit(text[pos])) {

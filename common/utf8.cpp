@@ -97,18 +97,34 @@ std::string RightChars(std::string_view text, std::size_t n) {
     return std::string(text.substr(ByteOffsetOfChar(text, count - n)));
 }
 
+namespace {
+std::string_view TrimLeftView(std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == ' ') ++first;
+    return text.substr(first);
+}
+
+std::string_view TrimRightView(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return text.substr(0, end);
+}
+}  // namespace
+
 std::string TrimLeftBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+    return std::string(TrimLeftView(text));
 }
 
 std::string TrimRightBlanks(std::string_view text) {
-    const auto last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
+    return std::string(TrimRightView(text));
+}
+
+std::string_view TrimBlanksView(std::string_view text) {
+    return TrimRightView(TrimLeftView(text));
 }
 
 std::string TrimBlanks(std::string_view text) {
-    return TrimRightBlanks(TrimLeftBlanks(text));
+    return std::string(TrimBlanksView(text));
 }
 
 namespace {
@@ -127,8 +143,19 @@ char32_t UpperLetter(char32_t cp) {
 
 std::string UpperLetters(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
+    AppendUpperLetters(out, text);
+    return out;
+}
+
+void AppendUpperLetters(std::string& out, std::string_view text) {
+    out.reserve(out.size() + text.size());
     for (std::size_t pos = 0; pos < text.size();) {
+        const char c = text[pos];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out += c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+            ++pos;
+            continue;
+        }
         std::size_t len = 0;
         const char32_t cp = DecodeAt(text, pos, &len);
         const char32_t upper = UpperLetter(cp);
@@ -140,7 +167,6 @@ std::string UpperLetters(std::string_view text) {
         }
         pos += len;
     }
-    return out;
 }
 
 }  // namespace torva

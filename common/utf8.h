@@ -24,12 +24,17 @@ std::string RightChars(std::string_view text, std::size_t n);
 
 // Blanks (U+0020) only are removed; tabs and full-width spaces stay.
 std::string TrimBlanks(std::string_view text);
+// The same without a copy: the part of text between its blanks.
+std::string_view TrimBlanksView(std::string_view text);
 std::string TrimLeftBlanks(std::string_view text);
 std::string TrimRightBlanks(std::string_view text);
 
 // Letters a..z, full-width ａ..ｚ and the Greek, Cyrillic and Roman-numeral letters of the Shift-JIS
 // set become upper case; everything else (malformed bytes too) is kept as it is, byte for byte.
 std::string UpperLetters(std::string_view text);
+// The same, appended to out. Byte lengths never change: each letter has an upper-case partner of its
+// own length, so offsets in the text hold in the result.
+void AppendUpperLetters(std::string& out, std::string_view text);
 
 // Decodes one code point at pos; returns U+FFFD for a malformed sequence.
 char32_t DecodeAt(std::string_view text, std::size_t pos, std::size_t* length);

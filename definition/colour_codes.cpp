@@ -44,8 +44,14 @@ Colour colourFromCode(std::string& code, ColourContext& context) {
 }
 
 Colour colourFromCode(std::string_view code, ColourContext context) {
-    std::string text(code);
-    return colourFromCode(text, context);
+    // Without the code kept, only codes of one or two bytes can name anything but the default (a
+    // picture code among the longer ones gives the default too), and of those only ASCII letters
+    // upper-case into a code: no copy is needed.
+    const std::string_view trimmed = TrimBlanksView(code);
+    if (trimmed.empty() || trimmed.size() > 2) return defaultColour(context);
+    std::string upper;
+    AppendUpperLetters(upper, trimmed);
+    return colourFromCode(upper, context);
 }
 
 std::string codeFromColour(Colour value) {

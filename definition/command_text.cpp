@@ -4,31 +4,44 @@
 
 namespace torva::definition {
 
+namespace {
+
+// True when text begins with the upper-case ASCII word, letters in either case. The same as comparing
+// the upper-cased text: no other character upper-cases into ASCII, and upper-casing keeps byte lengths.
+bool StartsWithUpper(std::string_view text, std::string_view word) {
+    if (text.size() < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c) != word[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 ProgramText splitProgramText(std::string_view text) {
-    const std::string trimmed = TrimBlanks(text);
+    const std::string_view trimmed = TrimBlanksView(text);
     ProgramText out;
     if (trimmed.size() > 1 && trimmed[0] == '<') {
         const std::size_t close = trimmed.find('>');
-        if (close != std::string::npos) {
+        if (close != std::string_view::npos) {
             out.program = trimmed.substr(1, close - 1);
-            if (close + 1 < trimmed.size())
-                out.arguments = TrimBlanks(std::string_view(trimmed).substr(close + 1));
+            if (close + 1 < trimmed.size()) out.arguments = TrimBlanksView(trimmed.substr(close + 1));
             return out;
         }
     }
     const std::size_t blank = trimmed.find(' ');
-    if (blank == std::string::npos) {
+    if (blank == std::string_view::npos) {
         out.program = trimmed;
     } else {
         out.program = trimmed.substr(0, blank);
-        out.arguments = TrimBlanks(std::string_view(trimmed).substr(blank + 1));
+        out.arguments = TrimBlanksView(trimmed.substr(blank + 1));
     }
     return out;
 }
 
 CommandText classifyCommand(std::string_view text) {
-    const std::string trimmed = TrimBlanks(text);
-    const std::string upper = UpperLetters(trimmed);
+    const std::string_view trimmed = TrimBlanksView(text);
     CommandText out;
     struct Simple {
         std::string_view word;
@@ -39,7 +52,7 @@ CommandText classifyCommand(std::string_view text) {
         {"LOFF", ButtonAction::Logoff}, {"SCR", ButtonAction::ScreenSaver}, {"END", ButtonAction::End},
     };
     for (const auto& simple : kSimple) {
-        if (upper == simple.word) {
+        if (trimmed.size() == simple.word.size() && StartsWithUpper(trimmed, simple.word)) {
             out.form = CommandForm::Simple;
             out.simpleAction = simple.action;
             return out;
@@ -58,9 +71,8 @@ CommandText classifyCommand(std::string_view text) {
         {"RCTL:", CommandForm::RemoteControl},
     };
     for (const auto& prefixed : kPrefixed) {
-        if (upper.starts_with(prefixed.prefix)) {
+        if (StartsWithUpper(trimmed, prefixed.prefix)) {
             out.form = prefixed.form;
-            // The prefixes are ASCII, so the byte offset is the same in the original text.
             out.rest = trimmed.substr(prefixed.prefix.size());
             return out;
         }
@@ -69,14 +81,14 @@ CommandText classifyCommand(std::string_view text) {
 }
 
 RemoteText splitRemoteText(std::string_view rest) {
-    const std::string trimmed = TrimBlanks(rest);
+    const std::string_view trimmed = TrimBlanksView(rest);
     RemoteText out;
     const std::size_t blank = trimmed.find(' ');
-    if (blank == std::string::npos) {
+    if (blank == std::string_view::npos) {
         out.computer = trimmed;
     } else {
         out.computer = trimmed.substr(0, blank);
-        out.message = TrimBlanks(std::string_view(trimmed).substr(blank + 1));
+        out.message = TrimBlanksView(trimmed.substr(blank + 1));
     }
     return out;
 }
@@ -86,11 +98,11 @@ RemoteControlText splitRemoteControlText(std::string_view rest) {
     RemoteControlText out;
     out.computer = first.computer;
     const std::size_t blank = first.message.find(' ');
-    if (blank == std::string::npos) {
+    if (blank == std::string_view::npos) {
         out.pageText = first.message;
     } else {
         out.pageText = first.message.substr(0, blank);
-        out.buttonText = TrimBlanks(std::string_view(first.message).substr(blank + 1));
+        out.buttonText = TrimBlanksView(first.message.substr(blank + 1));
     }
     return out;
 }

@@ -26,8 +26,7 @@ constexpr double kClampLimit = 1e9;
 // The font of a title or button: nothing when name, style and size are all missing, else each missing
 // part by its default.
 template <class Target>
-void SetFont(Target& target, const std::string& name, const std::string& style, int size,
-             uint8_t defaultSize) {
+void SetFont(Target& target, std::string_view name, std::string_view style, int size, uint8_t defaultSize) {
     if (size < 0) size = 0;  // a negative size cannot stand for anything but "not given"
     if (name.empty() && style.empty() && size == 0) {
         target.fontName.clear();
@@ -35,32 +34,16 @@ void SetFont(Target& target, const std::string& name, const std::string& style, 
         target.fontSize = 0;
         return;
     }
-    target.fontName = name.empty() ? std::string(kDefaultFontName) : name;
-    target.fontStyle = style.empty() ? std::string(kDefaultFontStyle) : style;
+    target.fontName = name.empty() ? kDefaultFontName : name;
+    target.fontStyle = style.empty() ? kDefaultFontStyle : style;
     target.fontSize = static_cast<uint8_t>(size == 0 ? defaultSize : (size > 255 ? 255 : size));
 }
 
-bool IsIconExtension(const std::string& ext) {
+bool IsIconExtension(std::string_view ext) {
     return ext == "CUR" || ext == "ICO" || ext == "EXE" || ext == "DLL" || ext == "OCX";
 }
 
 }  // namespace
-
-// --- fields ----------------------------------------------------------------------------------------
-
-const std::string& LineFields::operator[](int f) const {
-    static const std::string kEmpty;
-    if (f < 1 || f > kCount || fields_[static_cast<std::size_t>(f)] == nullptr) return kEmpty;
-    return *fields_[static_cast<std::size_t>(f)];
-}
-
-void LineFields::Set(int f, const std::string& text) {
-    if (f >= 1 && f <= kCount) fields_[static_cast<std::size_t>(f)] = &text;
-}
-
-void LineFields::Take(const ParsedLine& line, int f, std::size_t position) {
-    if (position != 0) Set(f, line.Field(position));
-}
 
 // --- the loop and failures -------------------------------------------------------------------------
 
@@ -70,9 +53,11 @@ LineReader::LineReader(MenuDefinition& def, const ReaderPolicy& policy, const Se
 
 void LineReader::Run(std::string_view text) {
     result_.error.code = policy_.location;
-    for (std::string_view line : SplitLines(text)) {
+    std::string_view line;
+    for (std::size_t pos = 0; NextLine(text, pos, line);) {
         if (line.empty()) continue;  // blank lines of hand-edited files carry nothing
-        ReadLine(ParseLine(line));
+        ParseLine(line, line_);
+        ReadLine(line_);
         if (result_.stopped) return;
     }
     Finish();
@@ -148,7 +133,7 @@ void LineReader::ReadLine(const ParsedLine& line) {
 void LineReader::ReadComment(const ParsedLine& line) {
     if (!policy_.keepsComments) return;
     if (def_.comments.size() >= kCommentLimit) throw RunError(kErrOverflow, "too many comments");
-    def_.comments.push_back(line.comment);
+    def_.comments.emplace_back(line.comment);
 }
 
 // Option lines, "[STREND]" and "[MODE" n "]"; false for any other key.
@@ -203,13 +188,13 @@ void LineReader::StorePath(const PathCheck& check, std::string_view text, std::s
     switch (check.status) {
         case PathStatus::Absolute:
         case PathStatus::Address:
-            stored = std::string(text);
+            stored = text;
             break;
         case PathStatus::Relative:
             if (policy_.storeFolderPrefix) {
                 stored = JoinPath(check.folder, text);
             } else {
-                stored = std::string(text);
+                stored = text;
                 base = check.base;
             }
             break;
@@ -217,7 +202,7 @@ void LineReader::StorePath(const PathCheck& check, std::string_view text, std::s
         case PathStatus::NotAllowed:
             // The editor keeps what the file says, so that saving does not erase it.
             if (policy_.keepsFailedPaths) {
-                stored = std::string(text);
+                stored = text;
             } else {
                 stored.clear();
             }
@@ -229,7 +214,7 @@ void LineReader::StorePath(const PathCheck& check, std::string_view text, std::s
 }
 
 PathStatus LineReader::ReadProgramEntry(const ParsedLine& line, ProgramEntry& entry) {
-    const std::string text = TrimBlanks(line.Field(1));
+    const std::string_view text = TrimBlanksView(line.Field(1));
     const ProgramText split = splitProgramText(text);
     entry.arguments = split.arguments;
     entry.waitMode = WaitMode(line.Field(2), kMaxEntryWaitMode);
@@ -246,7 +231,7 @@ void LineReader::ReadStartEnd(const ParsedLine& line, bool start) {
     }
     ProgramEntry& entry = start ? def_.StartProgram(n) : def_.EndProgram(n);
     const PathStatus status = ReadProgramEntry(line, entry);
-    const std::string text = TrimBlanks(line.Field(1));
+    const std::string_view text = TrimBlanksView(line.Field(1));
     if (status == PathStatus::NotFound) {
         Fail(start ? kRuleStartNotFound : kRuleEndNotFound, 0, n, text);
     } else if (status == PathStatus::NotAllowed) {
@@ -274,13 +259,13 @@ void LineReader::ReadBarTitle(const ParsedLine& line) {
     BarTitle& bar = page.barTitle;
     bar.text = line.Field(1);
     page.pageWaitMode = WaitMode(line.Field(3), kMaxButtonWaitMode);
-    std::string code = line.Field(2);
+    std::string code(line.Field(2));
     ColourContext context = ColourContext::BarBack;
     bar.backColour = colourFromCode(code, context);
     bar.picture.clear();
     bar.pathBase = kBaseAbsolute;
     if (context != ColourContext::Picture) return;
-    const std::string picture = TrimBlanks(std::string_view(code).substr(kPicturePrefix.size()));
+    const std::string_view picture = TrimBlanksView(std::string_view(code).substr(kPicturePrefix.size()));
     const PathCheck check = Check(picture, false);
     StorePath(check, picture, bar.picture, bar.pathBase);
     if (check.status == PathStatus::NotFound) {
@@ -309,7 +294,7 @@ void LineReader::ReadButton(const ParsedLine& line) {
     // Built aside: a runtime that drops the line keeps the button as it was.
     MenuButton button;
     if (ReadIcon(fields[1], n, button)) return;
-    button.pfKey = UpperLetters(TrimBlanks(fields[2])) == "ON";
+    button.pfKey = UpperLetters(TrimBlanksView(fields[2])) == "ON";
     button.caption = fields[3];
     SetFont(button, fields[4], fields[5], Number(fields[6]), kButtonFontSize);
     button.foreColour = colourFromCode(fields[7], ColourContext::ButtonCaption);
@@ -324,8 +309,8 @@ void LineReader::ReadButton(const ParsedLine& line) {
 }
 
 // Field 1 of a button line. True when the reading stops.
-bool LineReader::ReadIcon(const std::string& field, int n, MenuButton& button) {
-    const std::string source = TrimBlanks(field);
+bool LineReader::ReadIcon(std::string_view field, int n, MenuButton& button) {
+    const std::string_view source = TrimBlanksView(field);
     if (source.empty()) return false;
     const std::size_t bar = source.find('|');
     const PathCheck check = Check(source.substr(0, bar), false);
@@ -342,9 +327,9 @@ bool LineReader::ReadIcon(const std::string& field, int n, MenuButton& button) {
 // Fields 10, 11 and 12. True when the reading stops; keep is false when the line is dropped.
 bool LineReader::ReadCommand(const ParsedLine& line, const LineFields& fields, int n, int option,
                              MenuButton& button, bool& keep) {
-    const std::string& field = fields[11];
+    const std::string_view field = fields[11];
     const CommandText command = ClassifyCommand(field);
-    const std::string commandText = TrimBlanks(field);
+    const std::string_view commandText = TrimBlanksView(field);
     switch (command.form) {
         case CommandForm::Simple: {
             int action = static_cast<int>(command.simpleAction);
@@ -387,7 +372,7 @@ bool LineReader::ReadCommand(const ParsedLine& line, const LineFields& fields, i
     return Fail(kRuleUnknownFormat, page_, n, line.key);
 }
 
-bool LineReader::ReadRunCommand(const LineFields& fields, int n, int option, const std::string& rest,
+bool LineReader::ReadRunCommand(const LineFields& fields, int n, int option, std::string_view rest,
                                 MenuButton& button) {
     const ProgramText split = splitProgramText(rest);
     button.arguments = split.arguments;
@@ -408,9 +393,9 @@ bool LineReader::ReadRunCommand(const LineFields& fields, int n, int option, con
         const int rule = check.status == PathStatus::NotFound ? kRuleCommandNotFound : kRuleCommandNotAllowed;
         if (Fail(rule, page_, n, TrimBlanks(rest))) return true;
     }
-    const std::string folder = TrimBlanks(fields[10]);
+    const std::string_view folder = TrimBlanksView(fields[10]);
     if (CharCount(folder) > 1) {
-        if (files_.IsFolder(folder)) {
+        if (files_.IsFolder(std::string(folder))) {
             button.workFolder = folder;
         } else {
             if (policy_.keepsFailedPaths) button.workFolder = folder;
@@ -420,7 +405,7 @@ bool LineReader::ReadRunCommand(const LineFields& fields, int n, int option, con
     return false;
 }
 
-bool LineReader::ReadRemoteControl(int n, const std::string& rest, const std::string& commandText,
+bool LineReader::ReadRemoteControl(int n, std::string_view rest, std::string_view commandText,
                                    MenuButton& button) {
     const RemoteControlText remote = splitRemoteControlText(rest);
     if (policy_.remoteControlNeedsAllParts && !remote.complete()) return false;

@@ -23,13 +23,19 @@ class LineFields {
   public:
     static constexpr int kCount = 14;
 
-    const std::string& operator[](int f) const;
-    void Set(int f, const std::string& text);
+    std::string_view operator[](int f) const {
+        return f < 1 || f > kCount ? std::string_view() : fields_[static_cast<std::size_t>(f)];
+    }
+    void Set(int f, std::string_view text) {
+        if (f >= 1 && f <= kCount) fields_[static_cast<std::size_t>(f)] = text;
+    }
     // Field f of the model is field position of the line (1-based); 0 leaves it empty.
-    void Take(const ParsedLine& line, int f, std::size_t position);
+    void Take(const ParsedLine& line, int f, std::size_t position) {
+        if (position != 0) Set(f, line.Field(position));
+    }
 
   private:
-    std::array<const std::string*, kCount + 1> fields_{};
+    std::array<std::string_view, kCount + 1> fields_{};
 };
 
 class LineReader {
@@ -88,16 +94,16 @@ class LineReader {
     void ReadBarTitle(const ParsedLine& line);
     void ReadTitle(const ParsedLine& line, int n);
     void ReadButton(const ParsedLine& line);
-    bool ReadIcon(const std::string& field, int n, MenuButton& button);
+    bool ReadIcon(std::string_view field, int n, MenuButton& button);
     bool ReadCommand(const ParsedLine& line, const LineFields& fields, int n, int option, MenuButton& button,
                      bool& keep);
-    bool ReadRunCommand(const LineFields& fields, int n, int option, const std::string& rest,
+    bool ReadRunCommand(const LineFields& fields, int n, int option, std::string_view rest,
                         MenuButton& button);
-    bool ReadRemoteControl(int n, const std::string& rest, const std::string& commandText,
-                           MenuButton& button);
+    bool ReadRemoteControl(int n, std::string_view rest, std::string_view commandText, MenuButton& button);
 
     const SearchFolders& folders_;
     const platform::FileSystem& files_;
+    ParsedLine line_;  // the line being read, its buffers kept from line to line
     bool firstLineSeen_ = false;
     bool anyPageLine_ = false;
     bool skipping_ = false;

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "common/run_error.h"
 
@@ -31,6 +33,22 @@ TEST(LeadingNumber, ReadsTheLeadingDecimalNumber) {
         {"32768", false, 32768},  {"12345678901234567890", false, 12345678901234567890.0},
     };
     for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text, c.decimals), c.value) << c.text;
+}
+
+TEST(LeadingNumber, WholeNumbersAreExactAtEveryLength) {
+    // Short whole numbers take a quicker path than long ones and decimals: both must agree with the
+    // correctly rounded conversion, and a sign without digits is no negative zero.
+    std::string digits;
+    for (int length = 1; length <= 22; ++length) {
+        digits += static_cast<char>('0' + (length * 7) % 10);
+        const double expected = std::strtod(digits.c_str(), nullptr);
+        EXPECT_EQ(LeadingNumber(digits), expected) << digits;
+        EXPECT_EQ(LeadingNumber("-" + digits + "x"), -expected) << digits;
+        EXPECT_EQ(LeadingNumber(digits + ".", true), expected) << digits;
+    }
+    EXPECT_FALSE(std::signbit(LeadingNumber("-")));
+    EXPECT_FALSE(std::signbit(LeadingNumber("-x")));
+    EXPECT_TRUE(std::signbit(LeadingNumber("-0")));
 }
 
 TEST(LeadingNumber, DecimalsAreCorrectlyRounded) {

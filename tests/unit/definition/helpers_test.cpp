@@ -52,6 +52,31 @@ TEST(Fields, LinesEndAtCrLfAndAtLoneLineEnds) {
     EXPECT_EQ(SplitLines("a\r\nb\r\n\r\nc\nd"), expected);
     EXPECT_EQ(SplitLines("a\r\n").size(), 1u);
     EXPECT_TRUE(SplitLines("").empty());
+    const std::vector<std::string_view> mixed{"a", "", "b", "", "c"};
+    EXPECT_EQ(SplitLines("a\n\rb\r\rc\r"), mixed);
+    EXPECT_EQ(SplitLines("\r\n\r\n"), (std::vector<std::string_view>{"", ""}));
+}
+
+TEST(Fields, AReusedLineHoldsOnlyTheLastLineParsed) {
+    // A reader parses every line into the same ParsedLine: nothing of a longer line or of another
+    // kind of line may remain.
+    ParsedLine parsed;
+    ParseLine("cmd1,a,b,c,d", parsed);
+    ParseLine("title1,x", parsed);
+    EXPECT_FALSE(parsed.isComment);
+    EXPECT_EQ(parsed.key, "TITLE1");
+    ASSERT_EQ(parsed.fields.size(), 1u);
+    EXPECT_EQ(parsed.Field(1), "x");
+    EXPECT_EQ(parsed.Field(2), "");
+    ParseLine("*,note", parsed);
+    EXPECT_TRUE(parsed.isComment);
+    EXPECT_EQ(parsed.key, "");
+    EXPECT_TRUE(parsed.fields.empty());
+    EXPECT_EQ(parsed.comment, "note");
+    ParseLine(" [page2] ", parsed);
+    EXPECT_FALSE(parsed.isComment);
+    EXPECT_EQ(parsed.comment, "");
+    EXPECT_EQ(parsed.key, "[PAGE2]");
 }
 
 TEST(ColourCodes, EveryTableCodeReadsItsValueAndComesBackCanonical) {
