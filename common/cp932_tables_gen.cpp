@@ -123,6 +123,10 @@ int main(int argc, char** argv) {
     std::fprintf(file, "constexpr std::uint16_t kNone = %u;\nconstexpr std::uint16_t kLead = %u;\n", kNone,
                  kLead);
     std::fprintf(file, "constexpr int kLeadRows = %d;\n", rows);
+    // ASCII that stays itself both ways lets the codec copy runs of it whole.
+    bool asciiAsIs = true;
+    for (int b = 0; b < 0x80; ++b) asciiAsIs = asciiAsIs && single[b] == b && encode[b] == b;
+    std::fprintf(file, "constexpr bool kAsciiAsIs = %s;\n", asciiAsIs ? "true" : "false");
     WriteArray(file, "constexpr std::uint16_t kSingle[256]", single);
     WriteArray(file, "constexpr std::uint16_t kLeadRow[256]", leadRow);
     WriteArray(file, "constexpr std::uint16_t kPair[kLeadRows * 256]", pairs);

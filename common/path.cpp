@@ -15,11 +15,14 @@ std::string FolderPart(std::string_view path) {
 }
 
 bool IsAddress(std::string_view text) {
-    const std::string upper = UpperLetters(text.substr(0, 6));
-    return upper.rfind("HTTP:", 0) == 0 || upper.rfind("HTTPS:", 0) == 0;
+    return UpperStartsWith(text, "HTTP:") || UpperStartsWith(text, "HTTPS:");
 }
 
 std::string LaunchExtension(std::string_view path, bool leadingDotCounts) {
+    return UpperLetters(LaunchExtensionAsWritten(path, leadingDotCounts));
+}
+
+std::string_view LaunchExtensionAsWritten(std::string_view path, bool leadingDotCounts) {
     if (IsAddress(path)) return {};
     for (std::size_t i = path.size(); i-- > 0;) {
         if (path[i] == '\\') return {};
@@ -29,19 +32,26 @@ std::string LaunchExtension(std::string_view path, bool leadingDotCounts) {
             std::string_view ext = path.substr(i + 1);
             const auto bar = ext.find('|');
             if (bar != std::string_view::npos) ext = ext.substr(0, bar);
-            return UpperLetters(ext);
+            return ext;
         }
     }
     return {};
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
-    std::string out(folder);
-    if (!out.empty() && out.back() != '\\') out += '\\';
+    std::string out;
+    AssignJoinedPath(out, folder, name);
+    return out;
+}
+
+void AssignJoinedPath(std::string& out, std::string_view folder, std::string_view name) {
     std::string_view rest = name;
     while (!rest.empty() && rest.front() == '\\') rest.remove_prefix(1);
+    const bool separator = !folder.empty() && folder.back() != '\\';
+    out.reserve(folder.size() + 1 + rest.size());
+    out.assign(folder);
+    if (separator) out += '\\';
     out += rest;
-    return out;
 }
 
 }  // namespace torva

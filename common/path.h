@@ -16,11 +16,15 @@ std::string FolderPart(std::string_view path);
 // first "|" after that dot, upper-cased. The editor's and the script runner's form of the rule
 // (leadingDotCounts = false) gives no extension for a dot in the first character.
 std::string LaunchExtension(std::string_view path, bool leadingDotCounts = true);
+// The same extension as it is written (not upper-cased), a view into path.
+std::string_view LaunchExtensionAsWritten(std::string_view path, bool leadingDotCounts = true);
 
 // True when the text begins with "HTTP:" or "HTTPS:" in any case.
 bool IsAddress(std::string_view text);
 
 // Joins folder and name with exactly one "\" between them.
 std::string JoinPath(std::string_view folder, std::string_view name);
+// The same into out, whose buffer is reused.
+void AssignJoinedPath(std::string& out, std::string_view folder, std::string_view name);
 
 }  // namespace torva

@@ -119,10 +119,6 @@ std::string TrimRightBlanks(std::string_view text) {
     return std::string(TrimRightView(text));
 }
 
-std::string_view TrimBlanksView(std::string_view text) {
-    return TrimRightView(TrimLeftView(text));
-}
-
 std::string TrimBlanks(std::string_view text) {
     return std::string(TrimBlanksView(text));
 }
@@ -148,22 +144,25 @@ std::string UpperLetters(std::string_view text) {
 }
 
 void AppendUpperLetters(std::string& out, std::string_view text) {
-    out.reserve(out.size() + text.size());
+    // Copied first and changed in place: every partner has the length of its letter.
+    const std::size_t start = out.size();
+    out.append(text);
+    char* const p = out.data() + start;
     for (std::size_t pos = 0; pos < text.size();) {
         const char c = text[pos];
         if (static_cast<unsigned char>(c) < 0x80) {
-            out += c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+            if (c >= 'a' && c <= 'z') p[pos] = static_cast<char>(c - 0x20);
             ++pos;
             continue;
         }
         std::size_t len = 0;
         const char32_t cp = DecodeAt(text, pos, &len);
         const char32_t upper = UpperLetter(cp);
-        // Malformed bytes decode as U+FFFD and must be copied as they are, not replaced.
-        if (upper == cp) {
-            out.append(text.substr(pos, len));
-        } else {
-            AppendUtf8(out, upper);
+        // Malformed bytes decode as U+FFFD and stay as they are.
+        if (upper != cp) {
+            std::string partner;
+            AppendUtf8(partner, upper);
+            if (partner.size() == len) partner.copy(p + pos, len);
         }
         pos += len;
     }

@@ -25,7 +25,13 @@ std::string RightChars(std::string_view text, std::size_t n);
 // Blanks (U+0020) only are removed; tabs and full-width spaces stay.
 std::string TrimBlanks(std::string_view text);
 // The same without a copy: the part of text between its blanks.
-std::string_view TrimBlanksView(std::string_view text);
+inline std::string_view TrimBlanksView(std::string_view text) {
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && text[first] == ' ') ++first;
+    while (end > first && text[end - 1] == ' ') --end;
+    return text.substr(first, end - first);
+}
 std::string TrimLeftBlanks(std::string_view text);
 std::string TrimRightBlanks(std::string_view text);
 
@@ -35,6 +41,20 @@ std::string UpperLetters(std::string_view text);
 // The same, appended to out. Byte lengths never change: each letter has an upper-case partner of its
 // own length, so offsets in the text hold in the result.
 void AppendUpperLetters(std::string& out, std::string_view text);
+
+// True when the upper-cased text begins with / equals the ASCII word, given in upper case. Without a
+// copy: no other character upper-cases into ASCII, and upper-casing keeps byte lengths.
+inline bool UpperStartsWith(std::string_view text, std::string_view upperWord) {
+    if (text.size() < upperWord.size()) return false;
+    for (std::size_t i = 0; i < upperWord.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c) != upperWord[i]) return false;
+    }
+    return true;
+}
+inline bool UpperEquals(std::string_view text, std::string_view upperWord) {
+    return text.size() == upperWord.size() && UpperStartsWith(text, upperWord);
+}
 
 // Decodes one code point at pos; returns U+FFFD for a malformed sequence.
 char32_t DecodeAt(std::string_view text, std::size_t pos, std::size_t* length);

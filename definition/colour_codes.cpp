@@ -48,10 +48,18 @@ Colour colourFromCode(std::string_view code, ColourContext context) {
     // picture code among the longer ones gives the default too), and of those only ASCII letters
     // upper-case into a code: no copy is needed.
     const std::string_view trimmed = TrimBlanksView(code);
-    if (trimmed.empty() || trimmed.size() > 2) return defaultColour(context);
-    std::string upper;
-    AppendUpperLetters(upper, trimmed);
-    return colourFromCode(upper, context);
+    const Colour fallback = defaultColour(context);
+    if (trimmed.empty() || trimmed.size() > 2) return fallback;
+    const char letter =
+        trimmed[0] >= 'a' && trimmed[0] <= 'z' ? static_cast<char>(trimmed[0] - 0x20) : trimmed[0];
+    if (trimmed.size() == 1 && letter == 'X') return kTransparent;
+    if (trimmed.size() == 1 && letter == 'H') return kSemiTransparent;
+    const ColourLetter* entry = FindLetter(letter);
+    if (entry == nullptr) return fallback;
+    if (trimmed.size() == 1) return entry->levels[2];
+    const char level = trimmed[1];
+    if (level < '1' || level > '6') return fallback;
+    return entry->levels[static_cast<std::size_t>(level - '1')];
 }
 
 std::string codeFromColour(Colour value) {

@@ -4,21 +4,6 @@
 
 namespace torva::definition {
 
-namespace {
-
-// True when text begins with the upper-case ASCII word, letters in either case. The same as comparing
-// the upper-cased text: no other character upper-cases into ASCII, and upper-casing keeps byte lengths.
-bool StartsWithUpper(std::string_view text, std::string_view word) {
-    if (text.size() < word.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        const char c = text[i];
-        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c) != word[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 ProgramText splitProgramText(std::string_view text) {
     const std::string_view trimmed = TrimBlanksView(text);
     ProgramText out;
@@ -52,7 +37,7 @@ CommandText classifyCommand(std::string_view text) {
         {"LOFF", ButtonAction::Logoff}, {"SCR", ButtonAction::ScreenSaver}, {"END", ButtonAction::End},
     };
     for (const auto& simple : kSimple) {
-        if (trimmed.size() == simple.word.size() && StartsWithUpper(trimmed, simple.word)) {
+        if (UpperEquals(trimmed, simple.word)) {
             out.form = CommandForm::Simple;
             out.simpleAction = simple.action;
             return out;
@@ -71,7 +56,7 @@ CommandText classifyCommand(std::string_view text) {
         {"RCTL:", CommandForm::RemoteControl},
     };
     for (const auto& prefixed : kPrefixed) {
-        if (StartsWithUpper(trimmed, prefixed.prefix)) {
+        if (UpperStartsWith(trimmed, prefixed.prefix)) {
             out.form = prefixed.form;
             out.rest = trimmed.substr(prefixed.prefix.size());
             return out;

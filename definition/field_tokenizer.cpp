@@ -34,39 +34,50 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 namespace {
 
-// Reads one field starting at pos; leaves pos after the comma that ends it (or at the end) and tells
-// whether a comma ended it, in which case another (possibly empty) field follows.
-std::string_view NextField(std::string_view line, std::size_t& pos, bool& endedByComma) {
-    std::size_t p = pos;
-    while (p < line.size() && line[p] == ' ') ++p;
-    std::size_t valueEnd = p;
-    std::string_view value;
-    const bool quoted = p < line.size() && line[p] == '"';
-    if (quoted) {
-        const std::size_t close = line.find('"', p + 1);
-        if (close == std::string_view::npos) {
-            pos = line.size();
-            endedByComma = false;
-            return line.substr(p + 1);
+// Calls take(value, next) for each field of the line in order, next being the offset after the comma
+// that ended the field (the line's size for the last one); stops early when take returns false. One
+// loop with the scans inline: fields are short, so calls and library searches would cost more than
+// the scanning itself.
+template <class Take>
+void ForEachField(std::string_view line, Take take) {
+    const char* const data = line.data();
+    const std::size_t size = line.size();
+    for (std::size_t pos = 0;;) {
+        std::size_t p = pos;
+        while (p < size && data[p] == ' ') ++p;
+        std::string_view value;
+        std::size_t valueEnd = p;
+        const bool quoted = p < size && data[p] == '"';
+        if (quoted) {
+            std::size_t close = p + 1;
+            while (close < size && data[close] != '"') ++close;
+            if (close == size) {
+                take(line.substr(p + 1), size);
+                return;
+            }
+            value = std::string_view(data + p + 1, close - p - 1);
+            valueEnd = close + 1;
         }
-        value = line.substr(p + 1, close - p - 1);
-        valueEnd = close + 1;
+        std::size_t comma = valueEnd;
+        while (comma < size && data[comma] != ',') ++comma;
+        if (!quoted) value = TrimBlanksView(std::string_view(data + p, comma - p));
+        if (comma == size) {
+            take(value, size);
+            return;
+        }
+        if (!take(value, comma + 1)) return;
+        pos = comma + 1;
     }
-    const std::size_t comma = line.find(',', valueEnd);
-    if (!quoted)
-        value = TrimBlanksView(line.substr(p, (comma == std::string_view::npos ? line.size() : comma) - p));
-    endedByComma = comma != std::string_view::npos;
-    pos = endedByComma ? comma + 1 : line.size();
-    return value;
 }
 
 }  // namespace
 
 std::vector<std::string> SplitFields(std::string_view line) {
     std::vector<std::string> fields;
-    std::size_t pos = 0;
-    bool more = true;
-    while (more) fields.emplace_back(NextField(line, pos, more));
+    ForEachField(line, [&](std::string_view value, std::size_t) {
+        fields.emplace_back(value);
+        return true;
+    });
     return fields;
 }
 
@@ -75,16 +86,21 @@ void ParseLine(std::string_view line, ParsedLine& parsed) {
     parsed.comment = {};
     parsed.key.clear();
     parsed.fields.clear();
-    std::size_t pos = 0;
-    bool more = false;
-    const std::string_view first = NextField(line, pos, more);
-    if (!first.empty() && first[0] == '*') {
-        parsed.isComment = true;
-        parsed.comment = line.substr(pos);
-        return;
-    }
-    AppendUpperLetters(parsed.key, TrimBlanksView(first));
-    while (more) parsed.fields.push_back(NextField(line, pos, more));
+    bool first = true;
+    ForEachField(line, [&](std::string_view value, std::size_t next) {
+        if (!first) {
+            parsed.fields.push_back(value);
+            return true;
+        }
+        first = false;
+        if (!value.empty() && value[0] == '*') {
+            parsed.isComment = true;
+            parsed.comment = line.substr(next);
+            return false;
+        }
+        AppendUpperLetters(parsed.key, TrimBlanksView(value));
+        return true;
+    });
 }
 
 ParsedLine ParseLine(std::string_view line) {

@@ -39,8 +39,15 @@ void SetFont(Target& target, std::string_view name, std::string_view style, int 
     target.fontSize = static_cast<uint8_t>(size == 0 ? defaultSize : (size > 255 ? 255 : size));
 }
 
+// An extension as written, in any case.
 bool IsIconExtension(std::string_view ext) {
-    return ext == "CUR" || ext == "ICO" || ext == "EXE" || ext == "DLL" || ext == "OCX";
+    return UpperEquals(ext, "CUR") || UpperEquals(ext, "ICO") || UpperEquals(ext, "EXE") ||
+           UpperEquals(ext, "DLL") || UpperEquals(ext, "OCX");
+}
+
+// The number after a key's ASCII prefix: its characters start at the byte after the prefix.
+std::string_view KeyTail(std::string_view key, std::string_view prefix) {
+    return key.substr(prefix.size());
 }
 
 }  // namespace
@@ -141,7 +148,7 @@ bool LineReader::ReadKeyword(const std::string& key) {
     if (SetOptionFlag(def_.options, key)) return true;
     if (key == "[STREND]") return true;
     if (key.starts_with("[MODE")) {
-        const int mode = Number(MidChars(key, 6));
+        const int mode = Number(KeyTail(key, "[MODE"));
         if (mode < 1 || mode > kDisplayModeCount) {
             Fail(kRuleModeRange, key);
         } else {
@@ -154,7 +161,7 @@ bool LineReader::ReadKeyword(const std::string& key) {
 }
 
 void LineReader::OpenPage(const std::string& key) {
-    const int n = Number(MidChars(key, 6));
+    const int n = Number(KeyTail(key, "[PAGE"));
     const bool first = !anyPageLine_;
     anyPageLine_ = true;
     if (policy_.firstPageMustBeOne && first && n != 1) {
@@ -224,7 +231,7 @@ PathStatus LineReader::ReadProgramEntry(const ParsedLine& line, ProgramEntry& en
 }
 
 void LineReader::ReadStartEnd(const ParsedLine& line, bool start) {
-    const int n = Number(MidChars(line.key, 4));
+    const int n = Number(KeyTail(line.key, "STR"));  // "END" is as long
     if (n < 1 || n > kEntryCount) {
         Fail(start ? kRuleStartRange : kRuleEndRange, line.key);
         return;
@@ -285,7 +292,7 @@ void LineReader::ReadTitle(const ParsedLine& line, int n) {
 }
 
 void LineReader::ReadButton(const ParsedLine& line) {
-    const int n = Number(MidChars(line.key, 4));
+    const int n = Number(KeyTail(line.key, "CMD"));
     if (n < 1 || n > ButtonLimit()) {
         Fail(kRuleButtonRange, page_, 0, line.key);
         return;
@@ -294,7 +301,7 @@ void LineReader::ReadButton(const ParsedLine& line) {
     // Built aside: a runtime that drops the line keeps the button as it was.
     MenuButton button;
     if (ReadIcon(fields[1], n, button)) return;
-    button.pfKey = UpperLetters(TrimBlanksView(fields[2])) == "ON";
+    button.pfKey = UpperEquals(TrimBlanksView(fields[2]), "ON");
     button.caption = fields[3];
     SetFont(button, fields[4], fields[5], Number(fields[6]), kButtonFontSize);
     button.foreColour = colourFromCode(fields[7], ColourContext::ButtonCaption);
@@ -315,7 +322,7 @@ bool LineReader::ReadIcon(std::string_view field, int n, MenuButton& button) {
     const std::size_t bar = source.find('|');
     const PathCheck check = Check(source.substr(0, bar), false);
     if (check.status == PathStatus::Empty) return false;
-    const bool iconKind = IsIconExtension(fileExtension(source));
+    const bool iconKind = IsIconExtension(LaunchExtensionAsWritten(source, false));
     // Of another kind: the runtime keeps the file when failures are passed over.
     if (iconKind || policy_.storesIconOfOtherKind) StorePath(check, source, button.icon, button.iconBase);
     if (check.status == PathStatus::NotFound) return Fail(kRuleIconNotFound, page_, n, source);
@@ -338,7 +345,7 @@ bool LineReader::ReadCommand(const ParsedLine& line, const LineFields& fields, i
             return false;
         }
         case CommandForm::Page: {
-            const int target = Number(MidChars(UpperLetters(commandText), 5));
+            const int target = Number(KeyTail(commandText, "PAGE"));
             if (target < 1 || target > kPageCount) return Fail(kRulePageTarget, page_, n, commandText);
             button.action = ButtonAction::Page;
             button.targetPage = static_cast<uint8_t>(target);

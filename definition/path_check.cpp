@@ -22,10 +22,12 @@ const std::string& SearchFolders::Folder(int base) const {
 }
 
 uint8_t findBase(std::string_view path, const SearchFolders& folders, const platform::FileSystem& files) {
+    std::string candidate;  // one buffer for every folder tried
     for (int base = 1; base <= 4; ++base) {
         const std::string& folder = folders.Folder(base);
         if (folder.empty()) continue;
-        if (files.Exists(JoinPath(folder, path))) return static_cast<uint8_t>(base);
+        AssignJoinedPath(candidate, folder, path);
+        if (files.Exists(candidate)) return static_cast<uint8_t>(base);
     }
     return 0;
 }

@@ -33,8 +33,8 @@ enum class PathStatus {
 
 struct PathCheck {
     PathStatus status = PathStatus::Empty;
-    uint8_t base = 0;    // Relative: 1..4, the folder it was found in
-    std::string folder;  // Relative: that folder
+    uint8_t base = 0;         // Relative: 1..4, the folder it was found in
+    std::string_view folder;  // Relative: that folder, a view into the SearchFolders checked against
 
     bool failed() const { return status == PathStatus::NotFound || status == PathStatus::NotAllowed; }
 };
