@@ -1,5 +1,8 @@
 #include "definition/definition_writer.h"
 
+#include <charconv>
+#include <initializer_list>
+
 #include "common/cp932.h"
 #include "common/path.h"
 #include "common/run_error.h"
@@ -48,11 +51,60 @@ std::string SizeField(uint8_t size) {
     return size == 0 ? std::string() : std::to_string(size);
 }
 
+// The appending forms of the above: lines are written straight into the text, field after field,
+// without a temporary string for each piece.
+bool NeedsCleaning(std::string_view text, bool unquoted) {
+    for (const char c : text) {
+        if (c == '"' || c == '\r' || c == '\n' || (unquoted && c == ',')) return true;
+    }
+    return false;
+}
+
+void AppendClean(std::string& out, std::string_view text, bool unquoted) {
+    if (!NeedsCleaning(text, unquoted)) {
+        out += text;
+        return;
+    }
+    for (const char c : text) {
+        if (c == '"' || c == '\r' || c == '\n' || (unquoted && c == ',')) continue;
+        out += c;
+    }
+}
+
+// Quoted() of the pieces joined.
+void AppendQuoted(std::string& out, std::initializer_list<std::string_view> pieces) {
+    bool empty = true;
+    for (const std::string_view piece : pieces) empty = empty && piece.empty();
+    if (empty) return;
+    out += '"';
+    for (const std::string_view piece : pieces) AppendClean(out, piece, false);
+    out += '"';
+}
+
+void AppendUnquoted(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
+    AppendClean(out, text, true);
+    std::size_t first = start;
+    while (first < out.size() && out[first] == ' ') ++first;
+    std::size_t end = out.size();
+    while (end > first && out[end - 1] == ' ') --end;
+    out.erase(end);
+    out.erase(start, first - start);
+}
+
+void AppendNumber(std::string& out, int n) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, n);
+    out.append(digits, result.ptr);
+}
+
 class Writer {
   public:
     Writer(const MenuDefinition& def, const SearchFolders& folders) : def_(def), folders_(folders) {}
 
     std::string Run() {
+        // Roughly what a full page takes, so that the text grows in few steps.
+        out_.reserve(4096 + static_cast<std::size_t>(ButtonsForMode(def_.displayMode)) * 96 * DefinedPages());
         for (const auto& comment : def_.comments) Line("*," + WithoutLineEnds(comment));
         Line("[VER" + std::to_string(kEditorVersionMajor) + "." + TwoDigits(kEditorVersionMinor) + "]");
         const DefinitionOptions& o = def_.options;
@@ -76,6 +128,12 @@ class Writer {
     }
 
   private:
+    std::size_t DefinedPages() const {
+        std::size_t count = 0;
+        for (const auto& page : def_.pages) count += page.defined ? 1 : 0;
+        return count;
+    }
+
     static std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
     void Line(std::string_view text) {
@@ -90,6 +148,24 @@ class Writer {
     std::string Path(const std::string& path, uint8_t base) const {
         if (def_.options.pathSuppress && base == kBaseAbsolute) return relativeForm(path, folders_);
         return path;
+    }
+
+    // Path() without a copy unless the relative form is made (into scratch).
+    std::string_view PathView(const std::string& path, uint8_t base, std::string& scratch) const {
+        if (!(def_.options.pathSuppress && base == kBaseAbsolute)) return path;
+        scratch = relativeForm(path, folders_);
+        return scratch;
+    }
+
+    // Quoted(prefix + ProgramText(...)).
+    void AppendQuotedProgram(std::string_view prefix, const std::string& program, uint8_t base,
+                             const std::string& arguments) {
+        const std::string_view path = PathView(program, base, scratch_);
+        const bool bracketed = path.find(' ') != std::string_view::npos;
+        const bool withArguments = !TrimBlanksView(arguments).empty();
+        AppendQuoted(out_,
+                     {prefix, bracketed ? "<" : "", path, bracketed ? ">" : "", withArguments ? " " : "",
+                      withArguments ? std::string_view(arguments) : std::string_view()});
     }
 
     std::string ProgramText(const std::string& program, uint8_t base, const std::string& arguments) const {
@@ -146,50 +222,77 @@ class Writer {
     }
 
     void WriteTitle(int n, const PageTitle& title) {
-        if (TrimBlanks(title.text).empty() && title.foreColour == kDefaultTextColour &&
+        if (TrimBlanksView(title.text).empty() && title.foreColour == kDefaultTextColour &&
             title.backColour == kDefaultBackColour)
             return;
-        Line("TITLE" + std::to_string(n) + "," + Quoted(title.text) + "," + Unquoted(title.fontName) + "," +
-             Unquoted(title.fontStyle) + "," + SizeField(title.fontSize) + "," +
-             codeFromColour(title.foreColour) + "," + codeFromColour(title.backColour));
+        out_ += "TITLE";
+        AppendNumber(out_, n);
+        out_ += ',';
+        AppendQuoted(out_, {title.text});
+        out_ += ',';
+        AppendUnquoted(out_, title.fontName);
+        out_ += ',';
+        AppendUnquoted(out_, title.fontStyle);
+        out_ += ',';
+        out_ += SizeField(title.fontSize);
+        out_ += ',';
+        out_ += codeFromColour(title.foreColour);
+        out_ += ',';
+        out_ += codeFromColour(title.backColour);
+        out_ += kLineEnd;
     }
 
-    std::string CommandField(const MenuButton& b) const {
+    void AppendCommandField(const MenuButton& b) {
         const int action = static_cast<int>(b.action);
         switch (b.action) {
             case ButtonAction::None:
-                return Quoted("CMD:");
+                AppendQuoted(out_, {"CMD:"});
+                return;
             case ButtonAction::Run:
-                return Quoted("CMD:" + ProgramText(b.program, b.programBase, b.arguments));
+                AppendQuotedProgram("CMD:", b.program, b.programBase, b.arguments);
+                return;
             case ButtonAction::Page:
-                return "PAGE" + std::to_string(b.targetPage);
+                out_ += "PAGE";
+                AppendNumber(out_, b.targetPage);
+                return;
             case ButtonAction::End:
-                return "END";
+                out_ += "END";
+                return;
             case ButtonAction::ScreenSaver:
-                return "SCR";
+                out_ += "SCR";
+                return;
             case ButtonAction::RemoteShutdown:
             case ButtonAction::ConfirmRemoteShutdown:
-                return Quoted("RSDWN:" + Remote(b));
+                AppendRemote("RSDWN:", b);
+                return;
             case ButtonAction::RemoteReboot:
             case ButtonAction::ConfirmRemoteReboot:
-                return Quoted("RREBT:" + Remote(b));
+                AppendRemote("RREBT:", b);
+                return;
             case ButtonAction::RemoteMessage:
-                return Quoted("RMSG:" + Remote(b));
+                AppendRemote("RMSG:", b);
+                return;
             case ButtonAction::RemoteControl:
-                return Quoted("RCTL:" + b.program + " " + std::to_string(b.targetPage) + " " +
-                              std::to_string(b.runOption));
+                AppendQuoted(out_, {"RCTL:", b.program, " ", std::to_string(b.targetPage), " ",
+                                    std::to_string(b.runOption)});
+                return;
             default:
                 break;
         }
         static constexpr std::string_view kSystem[] = {"LOFF", "SDWN", "POFF", "REBT"};
         const int index = (action >= 9 ? action - 4 : action) - static_cast<int>(ButtonAction::Logoff);
-        if (index >= 0 && index < 4) return std::string(kSystem[index]);
-        return Quoted("CMD:");  // a value beyond the actions: written as no action
+        if (index >= 0 && index < 4) {
+            out_ += kSystem[index];
+        } else {
+            AppendQuoted(out_, {"CMD:"});  // a value beyond the actions: written as no action
+        }
     }
 
-    static std::string Remote(const MenuButton& b) {
-        if (TrimBlanks(b.arguments).empty()) return b.program;
-        return b.program + " " + b.arguments;
+    // Quoted(prefix + Remote(b)).
+    void AppendRemote(std::string_view prefix, const MenuButton& b) {
+        const bool withArguments = !TrimBlanksView(b.arguments).empty();
+        AppendQuoted(out_, {prefix, b.program, withArguments ? " " : "",
+                            withArguments ? std::string_view(b.arguments) : std::string_view()});
     }
 
     static std::string OptionField(const MenuButton& b) {
@@ -209,19 +312,39 @@ class Writer {
     }
 
     void WriteButton(int n, const MenuButton& b) {
-        if (TrimBlanks(b.caption).empty() && TrimBlanks(b.icon).empty() && b.action == ButtonAction::None &&
-            b.foreColour == kDefaultTextColour && b.backColour == kDefaultBackColour)
+        if (TrimBlanksView(b.caption).empty() && TrimBlanksView(b.icon).empty() &&
+            b.action == ButtonAction::None && b.foreColour == kDefaultTextColour &&
+            b.backColour == kDefaultBackColour)
             return;
-        std::string line = "CMD" + std::to_string(n);
-        line += "," + Quoted(Path(b.icon, b.iconBase));
-        line += b.pfKey ? ",ON" : ",OFF";
-        line += "," + Quoted(b.caption);
-        line += "," + Unquoted(b.fontName) + "," + Unquoted(b.fontStyle) + "," + SizeField(b.fontSize);
-        line += "," + codeFromColour(b.foreColour) + "," + codeFromColour(b.backColour);
-        line += "," + Quoted(b.comment) + "," + Quoted(b.workFolder);
-        line += "," + CommandField(b) + "," + OptionField(b);
-        line += "," + Quoted(b.password) + "," + Quoted(b.guide);
-        Line(line);
+        out_ += "CMD";
+        AppendNumber(out_, n);
+        out_ += ',';
+        AppendQuoted(out_, {PathView(b.icon, b.iconBase, scratch_)});
+        out_ += b.pfKey ? ",ON," : ",OFF,";
+        AppendQuoted(out_, {b.caption});
+        out_ += ',';
+        AppendUnquoted(out_, b.fontName);
+        out_ += ',';
+        AppendUnquoted(out_, b.fontStyle);
+        out_ += ',';
+        out_ += SizeField(b.fontSize);
+        out_ += ',';
+        out_ += codeFromColour(b.foreColour);
+        out_ += ',';
+        out_ += codeFromColour(b.backColour);
+        out_ += ',';
+        AppendQuoted(out_, {b.comment});
+        out_ += ',';
+        AppendQuoted(out_, {b.workFolder});
+        out_ += ',';
+        AppendCommandField(b);
+        out_ += ',';
+        out_ += OptionField(b);
+        out_ += ',';
+        AppendQuoted(out_, {b.password});
+        out_ += ',';
+        AppendQuoted(out_, {b.guide});
+        out_ += kLineEnd;
     }
 
     void WritePage(int p) {
@@ -239,6 +362,7 @@ class Writer {
     const MenuDefinition& def_;
     const SearchFolders& folders_;
     std::string out_;
+    std::string scratch_;  // a path's relative form while its line is written
 };
 
 }  // namespace
