@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Start-up figures under Wine, all from one run in one prefix on one display: medians of starts of
+# Torva.exe on the sample menu, of Torva.exe on a full page of 24 icons over a tiled picture (display
+# mode 9), of Wine's notepad and of the editor, each from process creation to a visible, idle,
+# painted window, with the ratios to notepad and the resident memory of each; then Page Down and
+# Page Up between two such pages, from the key to the repainted page. Figures only, no verdicts.
+# Usage: scripts/bench-start.sh [runs]   (default 10; TORVA_NO_BUILD=1 uses the programs as built)
+# TORVA_BENCH_BASELINE=FOLDER adds the same two menu starts of the Torva.exe in FOLDER (a copy of an
+# earlier build's program folder), so that before and after come from the same run.
+set -eu
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${TORVA_BUILD_DIR:-$root/build}/cross"
+runs="${1:-10}"
+if [ -z "${TORVA_NO_BUILD:-}" ] || [ ! -x "$build/bin/bench_start.exe" ]; then
+    "$root/scripts/build.sh" cross >/dev/null
+    cmake --build "$build" --target bench_start -j "${TORVA_JOBS:-2}" >/dev/null
+fi
+export WINEPREFIX="${TORVA_WINEPREFIX:-$build/wineprefix}"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/scripts/wine-env.sh"
+unset DISPLAY
+torva_ensure_display
+started_x="${TORVA_STARTED_XVFB_PID:-}"
+torva_ensure_prefix
+work="$(mktemp -d)"
+# The work folder and a virtual display started for this run (by its process id) go with it.
+trap 'rm -rf "$work"; [ -n "$started_x" ] && kill "$started_x" 2>/dev/null; true' EXIT
+
+# A 96 x 96 24-bit picture with a pattern, so that tiling has something to copy.
+perl -e '
+    my ($w, $h) = (96, 96);
+    my $row = $w * 3;
+    my $size = 54 + $row * $h;
+    print "BM", pack("VvvV", $size, 0, 0, 54), pack("VVVvvVVVVVV", 40, $w, $h, 1, 24, 0, $row * $h, 2835, 2835, 0, 0);
+    for my $y (0 .. $h - 1) {
+        for my $x (0 .. $w - 1) { print pack("CCC", ($x * 5) & 255, ($y * 3) & 255, (($x ^ $y) * 7) & 255); }
+    }' >"$work/BENCHBG.BMP"
+
+# Two pages of display mode 9, each with 24 icon buttons over the tiled picture; page keys on.
+{
+    printf '[VER8.05]\r\n[PKEY]\r\n[MODE9]\r\n[FRAME]\r\n'
+    for page in 1 2; do
+        printf '[PAGE%d]\r\nVARTITLE,"Bench %d","PIC:BENCHBG.BMP",0\r\n' "$page" "$page"
+        printf 'TITLE1,"Page %d",,,,W,B\r\n' "$page"
+        for i in $(seq 1 24); do
+            printf 'CMD%d,"shell32.dll|%d",ON,"Button %d",,,,,,"Comment %d",,END,,,\r\n' \
+                "$i" $((i + page)) "$i" "$i"
+        done
+    done
+} >"$work/BENCH.TVX"
+
+bin="$build/bin"
+win() { winepath -w "$1"; }
+torva="$(win "$bin/Torva.exe")"
+bench="$(win "$work/BENCH.TVX")"
+baseline=()
+if [ -n "${TORVA_BENCH_BASELINE:-}" ]; then
+    before="$(win "$TORVA_BENCH_BASELINE/Torva.exe")"
+    baseline=(--start menu-before "\"$before\"" --switch page24-before "\"$before\" \"$bench\"")
+fi
+cd "$bin"
+wine bench_start.exe --runs "$runs" --reference notepad \
+    --start menu "\"$torva\"" \
+    --switch page24 "\"$torva\" \"$bench\"" \
+    "${baseline[@]}" \
+    --start notepad notepad.exe \
+    --start editor "\"$(win "$bin/Tvsetup.exe")\" \"$(win "$bin/TORVA.TVX")\""
