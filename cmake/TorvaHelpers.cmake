@@ -69,6 +69,13 @@ function(torva_windows_program)
     torva_strict(${ARG_NAME})
     target_link_options(${ARG_NAME} PRIVATE -municode)
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
+    torva_strip_release(${ARG_NAME})
+endfunction()
+
+# What users install carries no symbols: they only make the files larger (Tvtool by half) and load
+# nothing a user needs. Debug builds keep them.
+function(torva_strip_release target)
+    target_link_options(${target} PRIVATE $<$<CONFIG:Release>:-s>)
 endfunction()
 
 # torva_unit_test(NAME name SOURCES ... [LIBS ...]): native GoogleTest executable, label "unit".

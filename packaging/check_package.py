@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""Checks that the installer and the zip hold the same files, the ones the manifest lists.
+"""Checks that the installer and the zip hold the same files, the ones the manifest lists, and that
+no program in them is larger than 2 MB (2 MiB, as Windows counts; the programs ship without symbols).
 
     check_package.py MSI ZIP MANIFEST
 """
 import subprocess
 import sys
 import zipfile
+
+PROGRAM_LIMIT = 2 * 1024 * 1024
 
 
 def table(msi, name):
@@ -48,10 +51,14 @@ def main():
     with zipfile.ZipFile(zip_path) as z:
         zipped = {n[len("Torva/"):] for n in z.namelist() if n.startswith("Torva/") and not n.endswith("/")}
         others = [n for n in z.namelist() if not n.startswith("Torva/")]
+        oversized = [f"{i.filename} ({i.file_size} bytes)" for i in z.infolist()
+                     if i.filename.lower().endswith((".exe", ".dll")) and i.file_size > PROGRAM_LIMIT]
     installed = msi_files(msi)
     problems = []
     if others:
         problems.append(f"zip entries outside Torva/: {others}")
+    if oversized:
+        problems.append(f"programs over {PROGRAM_LIMIT} bytes: {oversized}")
     for name, found in (("installer", installed), ("zip", zipped)):
         if found != listed:
             problems.append(f"{name}: missing {sorted(listed - found)}, extra {sorted(found - listed)}")
