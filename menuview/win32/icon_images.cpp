@@ -8,49 +8,33 @@
 
 namespace torva::menuview::win32 {
 
-namespace {
-
-HICON Extract(const IconSource& parsed, bool small) {
-    if (parsed.file.empty()) return nullptr;
-    const std::wstring file = torva::win32::Wide(parsed.file);
-    const UINT count = ExtractIconExW(file.c_str(), -1, nullptr, nullptr, 0);
-    if (count == 0 || count == UINT_MAX) {
-        // Cursor files hold no icon resource but draw as one.
-        if (LaunchExtension(parsed.file) == "CUR") {
-            const int size = small ? 16 : 32;
-            return static_cast<HICON>(
-                LoadImageW(nullptr, file.c_str(), IMAGE_CURSOR, size, size, LR_LOADFROMFILE));
-        }
-        return nullptr;
-    }
-    const int index = EffectiveIconIndex(parsed.index, static_cast<int>(count));
-    HICON large = nullptr;
-    HICON smallIcon = nullptr;
-    ExtractIconExW(file.c_str(), index, small ? nullptr : &large, small ? &smallIcon : nullptr, 1);
-    return small ? smallIcon : large;
-}
-
-}  // namespace
-
 HICON IconImages::Icon(int /*page*/, int /*button*/, const std::string& source, bool small) {
     const IconSource parsed = ParseIconSource(source);
     if (parsed.file.empty()) return nullptr;
     // Windows file names ignore case: one image per file, whatever case each button wrote.
     Key key{UpperLetters(parsed.file), parsed.index, small};
     auto it = images_.find(key);
-    if (it == images_.end()) {
-        it = images_.emplace(std::move(key), torva::win32::UniqueIcon(Extract(parsed, small))).first;
+    if (it != images_.end()) return it->second.get();
+    auto file = files_.find(std::get<0>(key));
+    if (file == files_.end()) file = files_.emplace(std::get<0>(key), IconFile(parsed.file)).first;
+    torva::win32::UniqueIcon image;
+    if (file->second.Count() > 0) {
+        image = file->second.Extract(EffectiveIconIndex(parsed.index, file->second.Count()), small);
+    } else if (LaunchExtension(parsed.file) == "CUR") {
+        // Cursor files hold no icon resource but draw as one.
+        const int size = small ? 16 : 32;
+        image.reset(static_cast<HICON>(LoadImageW(nullptr, torva::win32::Wide(parsed.file).c_str(),
+                                                  IMAGE_CURSOR, size, size, LR_LOADFROMFILE)));
     }
-    return it->second.get();
+    return images_.emplace(std::move(key), std::move(image)).first->second.get();
 }
 
 KeyMarks::KeyMarks(const std::string& programFile) {
-    const std::wstring file = torva::win32::Wide(programFile);
-    // One at a time: the marks are 12 from index 2 (F1..F12) and 12 from index 16 (Shift).
+    const IconFile file(programFile);
+    // The marks are 12 from index 2 (F1..F12) and 12 from index 16 (Shift).
     for (int button = 1; button <= 24; ++button) {
-        HICON mark = nullptr;
-        ExtractIconExW(file.c_str(), (button <= 12 ? 2 : 16) + (button - 1) % 12, &mark, nullptr, 1);
-        if (mark) marks_.emplace(button, torva::win32::UniqueIcon(mark));
+        if (auto mark = file.Extract((button <= 12 ? 2 : 16) + (button - 1) % 12, false))
+            marks_.emplace(button, std::move(mark));
     }
 }
 

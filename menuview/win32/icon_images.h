@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 
+#include "menuview/win32/icon_file.h"
 #include "platform/win32/unique_handle.h"
 
 namespace torva::menuview::win32 {
@@ -20,16 +21,21 @@ class SlotIcons {
     // (16 x 16) image when small is set, the large one otherwise. Null when there is none. The image
     // stays owned by the provider.
     virtual HICON Icon(int page, int button, const std::string& source, bool small) = 0;
+    // The page has been drawn: files opened for its icons may be let go.
+    virtual void PageDone() {}
 };
 
 class IconImages : public SlotIcons {
   public:
     HICON Icon(int page, int button, const std::string& source, bool small) override;
+    // The files stay open only while a page is drawn, so that the menu never holds them.
+    void PageDone() override { files_.clear(); }
 
   private:
     // File (as written, upper-cased), effective index before clamping, size.
     using Key = std::tuple<std::string, int, bool>;
     std::map<Key, torva::win32::UniqueIcon> images_;
+    std::map<std::string, IconFile> files_;  // by upper-cased name, while a page is drawn
 };
 
 // The 24 function-key marks (F1..F12 and Shift+F1..F12) of the menu program's own file: large icons

@@ -64,18 +64,19 @@ PageImages PageRenderer::Render(const definition::MenuDefinition& def, int page,
     } else {
         DrawLines(out.background.dc(), WindowFrameStripLines(options.kind));
     }
+    icons_.PageDone();
     return out;
 }
 
 void PageRenderer::DrawBackground(PageImages& out, const definition::BarTitle& bar,
-                                  const ViewOptions& options) const {
+                                  const ViewOptions& options) {
     out.background = Canvas(options.clientWidth, options.clientHeight);
     const COLORREF colour = ToColorRef(bar.backColour, GetSysColor(COLOR_BTNFACE));
     out.background.Fill(colour);
     const std::string picture = TrimBlanks(bar.picture);
     if (picture.empty()) return;
     // A picture that cannot be read leaves the plain colour: the page stays usable.
-    const auto image = LoadPictureFile(Resolve(options, picture, bar.pathBase), colour);
+    const Canvas* image = pictures_.Get(Resolve(options, picture, bar.pathBase), colour);
     if (!image) return;
     const Canvas& target = out.background;
     for (const FacePoint& p : TileOrigins(target.width(), target.height(), image->width(), image->height())) {

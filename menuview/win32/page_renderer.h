@@ -15,6 +15,7 @@
 #include "menuview/menu_layout.h"
 #include "menuview/win32/canvas.h"
 #include "menuview/win32/icon_images.h"
+#include "menuview/win32/picture.h"
 
 namespace torva::menuview::win32 {
 
@@ -71,7 +72,7 @@ class PageRenderer {
                       const ViewOptions& options);
 
   private:
-    void DrawBackground(PageImages& out, const definition::BarTitle& bar, const ViewOptions& options) const;
+    void DrawBackground(PageImages& out, const definition::BarTitle& bar, const ViewOptions& options);
     void DrawTitle(PageImages& out, int title, const definition::PageTitle& t,
                    const MenuLayout& layout) const;
     void DrawSlot(PageImages& out, int button, const definition::MenuButton& b, const MenuLayout& layout,
@@ -81,6 +82,7 @@ class PageRenderer {
     std::string Resolve(const ViewOptions& options, const std::string& text, int base) const;
 
     SlotIcons& icons_;
+    PictureCache pictures_;
     Canvas pattern_;  // the semi-transparent look, built for the window kind of the last render
     WindowKind patternKind_ = WindowKind::Runtime;
 };

@@ -1,7 +1,11 @@
 #pragma once
-// Background pictures loaded through OLE picture loading, so BMP, GIF, JPEG, ICO, WMF and EMF
-// files all work, rendered once into a canvas of the picture's own pixel size.
+// Background pictures, rendered once into a canvas of the picture's own pixel size: bitmap files
+// through the system's bitmap loading, every other kind (GIF, JPEG, ICO, WMF, EMF) through OLE
+// picture loading, which is loaded only for them.
 
+#include <windows.h>
+
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,5 +15,25 @@ namespace torva::menuview::win32 {
 
 // Nothing when the file cannot be read as a picture.
 std::optional<Canvas> LoadPictureFile(const std::string& path, COLORREF background);
+
+// The last picture loaded, kept while its file stays as it was (same time of writing and size):
+// the pages of a menu usually share one picture, and a page switch then reads nothing.
+class PictureCache {
+  public:
+    // The picture of the file, or null when it cannot be read as one.
+    const Canvas* Get(const std::string& path, COLORREF background);
+
+  private:
+    struct Key {
+        std::string path;
+        COLORREF background = 0;
+        bool exists = false;
+        FILETIME written{};
+        uint64_t size = 0;
+        bool operator==(const Key& other) const;
+    };
+    std::optional<Key> key_;
+    std::optional<Canvas> picture_;
+};
 
 }  // namespace torva::menuview::win32

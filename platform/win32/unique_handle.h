@@ -9,7 +9,7 @@ namespace torva::win32 {
 
 template <typename Handle, typename Traits>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle h) : h_(h) {}
     ~UniqueHandle() { reset(); }
@@ -31,7 +31,7 @@ public:
         h_ = h;
     }
 
-private:
+  private:
     Handle h_ = Traits::Invalid();
 };
 
@@ -59,6 +59,10 @@ struct WindowTraits {
     static HWND Invalid() { return nullptr; }
     static void Close(HWND h) { DestroyWindow(h); }
 };
+struct ModuleTraits {  // libraries, also those mapped only for their resources
+    static HMODULE Invalid() { return nullptr; }
+    static void Close(HMODULE h) { FreeLibrary(h); }
+};
 struct MemoryDcTraits {
     static HDC Invalid() { return nullptr; }
     static void Close(HDC h) { DeleteDC(h); }
@@ -71,5 +75,6 @@ using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueGdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
 
 }  // namespace torva::win32

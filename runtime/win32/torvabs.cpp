@@ -5,6 +5,7 @@
 #include "common/number.h"
 #include "common/run_error.h"
 #include "definition/definition_reader.h"
+#include "menuview/win32/icon_file.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/ini_file.h"
 #include "platform/win32/message_box.h"
@@ -26,7 +27,21 @@
 namespace torva::runtime::win32 {
 
 void TorvaRuntime::ShowErrorReport(int runErrorNumber, HWND owner) const {
+    // The start-up's background start comes before anything is shown.
+    if (backgroundStarts) backgroundStarts->FinishBackgroundStart();
     torva::win32::ShowErrorBox(owner, ComposeFatalText(error, runErrorNumber), "TORVA");
+}
+
+HICON TorvaRuntime::KeyMark(int button) {
+    if (button < 1 || button > kKeyMarkCount || options().noFunctionKeys) return nullptr;
+    torva::win32::UniqueIcon& mark = keyMarks[static_cast<std::size_t>(button - 1)];
+    if (!mark) {
+        // The marks are 12 from icon 2 (F1..F12) and 12 from icon 16 (Shift), in the program's
+        // own module: a page loads only those it shows.
+        const menuview::win32::IconFile self(instance);
+        mark = self.Extract((button <= 12 ? 2 : 16) + (button - 1) % 12, false);
+    }
+    return mark.get();
 }
 
 void TorvaRuntime::ReportLaunchFailure(int16_t code, const std::string& message, const std::string& detail) {
@@ -86,31 +101,22 @@ std::string ArgumentText() {
     return text;
 }
 
-void LoadOwnIcons(TorvaRuntime& rt) {
-    const std::wstring self = torva::win32::Wide(rt.executablePath);
-    if (!rt.options().noFunctionKeys) {
-        // One at a time: the marks are 12 from index 2 (F1..F12) and 12 from index 16 (Shift).
-        for (int i = 0; i < kKeyMarkCount; ++i) {
-            HICON mark = nullptr;
-            ExtractIconExW(self.c_str(), (i < 12 ? 2 : 16) + i % 12, &mark, nullptr, 1);
-            rt.keyMarks[static_cast<std::size_t>(i)].reset(mark);
-        }
-    }
-    if (rt.options().trayIcon) {
-        HICON shown = nullptr;
-        HICON hidden = nullptr;
-        ExtractIconExW(self.c_str(), 1, nullptr, &shown, 1);
-        ExtractIconExW(self.c_str(), 15, nullptr, &hidden, 1);
-        rt.trayIcons[kTrayIconShown].reset(shown);
-        rt.trayIcons[kTrayIconHidden].reset(hidden);
-    }
+void LoadTrayIcons(TorvaRuntime& rt) {
+    if (!rt.options().trayIcon) return;
+    // The program's own module is mapped already: its icons come from there, not from its file.
+    const menuview::win32::IconFile self(rt.instance);
+    rt.trayIcons[kTrayIconShown] = self.Extract(1, true);
+    rt.trayIcons[kTrayIconHidden] = self.Extract(15, true);
 }
 
 int Run(TorvaRuntime& rt, HINSTANCE instance) {
     rt.instance = instance;
     rt.os.files = std::make_unique<torva::win32::Win32FileSystem>();
-    rt.os.processes = std::make_unique<torva::win32::Win32Processes>(
-        torva::win32::WindowSearchLocations{&rt.error, 910, 911, 920, 921});
+    auto processes =
+        std::make_unique<BackgroundStartProcesses>(std::make_unique<torva::win32::Win32Processes>(
+            torva::win32::WindowSearchLocations{&rt.error, 910, 911, 920, 921}));
+    rt.backgroundStarts = processes.get();
+    rt.os.processes = std::move(processes);
     rt.os.settings = std::make_unique<torva::win32::Win32Settings>();
     rt.os.ini = std::make_unique<torva::win32::Win32IniFile>();
     rt.os.system = std::make_unique<torva::win32::Win32SystemInfo>();
@@ -125,8 +131,10 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     rt.definitionPath = location.path;
     rt.definitionFolder = location.folder;
 
-    // 2. File associations through the document opener; its result does not matter.
-    (void)rt.os.processes->Start(rt.programFolder + "\\Tvshell.exe <LinkTVX>");
+    // 2. File associations through the document opener; its result does not matter. It is started
+    // in the background while the start-up goes on, and made before anything else is started or
+    // shown.
+    rt.backgroundStarts->StartInBackground(rt.programFolder + "\\Tvshell.exe <LinkTVX>");
 
     // 3..5. The definition.
     rt.definition->displayMode = 1;
@@ -144,6 +152,7 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     const definition::ReadResult read = definition::readDefinitionFile(*rt.definition, context);
     if (read.runErrorNumber != 0 || read.stopped) {
         rt.error = read.error;
+        rt.backgroundStarts->FinishBackgroundStart();
         torva::win32::ShowErrorBox(nullptr, read.ReportText(), "TORVA");
         return 0;
     }
@@ -158,7 +167,7 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
         rt.savedLeft = rt.os.ini->GetInt(ini, kIniSection, "Xpos", -1);
         rt.savedTop = rt.os.ini->GetInt(ini, kIniSection, "Ypos", -1);
     }
-    LoadOwnIcons(rt);
+    LoadTrayIcons(rt);
 
     // 10. Start programs, before any window exists.
     RunStartPrograms(rt);
@@ -171,7 +180,12 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     window.Attach(activation);
     if (!window.Create(instance)) throw RunError(kErrOutOfMemory, "menu window");
     if (rt.options().trayIcon) window.AddTrayIcon();
+    rt.backgroundStarts->FinishBackgroundStart();
     window.Show();
+    window.SetTimer(kAfterFirstPaintTimerId, USER_TIMER_MINIMUM, [&window] {
+        window.KillTimer(kAfterFirstPaintTimerId);
+        window.AddTooltips();
+    });
     return ui::win32::RunMessageLoop();
 }
 
@@ -214,12 +228,8 @@ void RunEndPrograms(TorvaRuntime& rt) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace torva::runtime::win32;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    const HRESULT ole = OleInitialize(nullptr);
     // The program's one state, made here and passed to everything that needs it.
     TorvaRuntime runtime;
     const int code = torva::ui::win32::Guarded(runtime, 0, [&] { return Run(runtime, instance); });
-    if (SUCCEEDED(ole)) OleUninitialize();
     return code;
 }

@@ -18,6 +18,7 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/win32/unique_handle.h"
+#include "runtime/background_starts.h"
 #include "runtime/close_logic.h"
 #include "runtime/program_entries.h"
 #include "ui/win32/fatal_guard.h"
@@ -36,9 +37,14 @@ struct PlatformServices {
 inline constexpr int kKeyMarkCount = 24;
 inline constexpr int kTrayIconShown = 0;
 inline constexpr int kTrayIconHidden = 1;
+// The timer that adds what the first page need not wait for once it has been painted (timer
+// messages come only when nothing is left to paint).
+inline constexpr UINT_PTR kAfterFirstPaintTimerId = 4;
 
 struct TorvaRuntime final : ui::win32::FatalReport {
     PlatformServices os;
+    // os.processes itself: the start made in the background while the menu starts.
+    BackgroundStartProcesses* backgroundStarts = nullptr;
     // The definition in use; large, so it lives on the heap for the whole run.
     std::unique_ptr<definition::MenuDefinition> definition = std::make_unique<definition::MenuDefinition>();
     std::string definitionPath;
@@ -50,7 +56,8 @@ struct TorvaRuntime final : ui::win32::FatalReport {
     ErrorState error;
     int savedLeft = -1;  // twips, from the position store; -1 when absent
     int savedTop = -1;
-    // Function-key marks: [0..11] F1..F12, [12..23] Shift+F1..F12 (empty with [NOFNC]).
+    // Function-key marks: [0..11] F1..F12, [12..23] Shift+F1..F12, each loaded when a page first
+    // shows it (none with [NOFNC]).
     std::array<torva::win32::UniqueIcon, kKeyMarkCount> keyMarks;
     // Tray icons: shown-menu and hidden-menu (loaded with [TSKI] only).
     std::array<torva::win32::UniqueIcon, 2> trayIcons;
@@ -63,6 +70,8 @@ struct TorvaRuntime final : ui::win32::FatalReport {
     journal::LaunchJournal journal{journalEnvironment, "Torva"};
 
     const definition::DefinitionOptions& options() const { return definition->options; }
+    // The function-key mark of button 1..24 from the program's own icons; null with [NOFNC].
+    HICON KeyMark(int button);
 
     // The fatal-error report: below 500 the message and detail of the error state, otherwise the
     // generic lines; then "ErrorNo = code : number". Critical icon, title "TORVA".

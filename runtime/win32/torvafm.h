@@ -72,6 +72,9 @@ class MenuWindow : public ui::win32::Window {
     // activation part's load step. The window is created hidden; Show() shows it.
     bool Create(HINSTANCE instance);
     void Show();
+    // What the first page need not wait for, once it is on screen: the tooltips (and the common
+    // controls library behind them).
+    void AddTooltips();
 
     int CurrentPage() const { return currentPage_; }
     void ShowPage(int page);

@@ -1,6 +1,7 @@
 // The layout of the display mode applied to the window: its size, its controls and its place.
 #include "common/error_state.h"
 #include "platform/win32/monitors.h"
+#include "platform/win32/system_library.h"
 #include "runtime/placement.h"
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
@@ -51,7 +52,6 @@ void MenuWindow::ApplyLayout() {
 }
 
 void MenuWindow::CreateControls() {
-    tips_.Create(Handle(), instance_);
     auto create = [&](int id, const PixelRect& r, bool visible, bool tabStop) {
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
         if (visible) style |= WS_VISIBLE;
@@ -70,12 +70,17 @@ void MenuWindow::CreateControls() {
         b.hwnd = create(kButtonControlIdBase + i + 1, r, i < layout_.buttonCount, true);
         b.restLeft = r.left;
         b.restTop = r.top;
-        tips_.Add(b.hwnd);
     }
-    if (!layout_.titleBars) {
-        titleTip_ = create(kTitleTipControlId, layout_.titleTipLabel, true, false);
-        tips_.Add(titleTip_);
-    }
+    if (!layout_.titleBars) titleTip_ = create(kTitleTipControlId, layout_.titleTipLabel, true, false);
+}
+
+void MenuWindow::AddTooltips() {
+    if (tips_.Created() || !Handle()) return;
+    (void)torva::win32::LoadCommonControls(ICC_WIN95_CLASSES);
+    tips_.Create(Handle(), instance_);
+    for (const ButtonState& b : buttons_) tips_.Add(b.hwnd);
+    if (titleTip_) tips_.Add(titleTip_);
+    UpdateTooltips();
 }
 
 void MenuWindow::PlaceWindow() {

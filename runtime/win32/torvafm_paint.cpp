@@ -42,7 +42,7 @@ void MenuWindow::RenderPage() {
     options.clientHeight = clientHeight_;
     options.outerFrame = rt.options().outerFrame;
     options.noFunctionKeys = rt.options().noFunctionKeys;
-    options.keyMark = [&rt](int button) { return rt.keyMarks[static_cast<std::size_t>(button - 1)].get(); };
+    options.keyMark = [&rt](int button) { return rt.KeyMark(button); };
     page_ = renderer_.Render(*rt.definition, currentPage_, layout_, options);
     SetWindowTextW(Handle(), Wide(page_.caption).c_str());
     ShowTitles();
@@ -66,6 +66,8 @@ void MenuWindow::ShowTitles() {
 }
 
 void MenuWindow::UpdateTooltips() {
+    // Before AddTooltips there is nothing to update: it sets the texts of the page shown then.
+    if (!tips_.Created()) return;
     for (int i = 0; i < layout_.buttonCount; ++i) {
         tips_.SetText(buttons_[static_cast<std::size_t>(i)].hwnd,
                       page_.slots[static_cast<std::size_t>(i)].tooltip);

@@ -16,6 +16,7 @@ class ControlTips {
 
     // The tooltip window over the owner's controls; it goes with the owner.
     void Create(HWND owner, HINSTANCE instance);
+    bool Created() const { return tooltip_ != nullptr; }
     // A control of the owner as a tool, with no text yet.
     void Add(HWND control);
     // An empty text shows no tip.

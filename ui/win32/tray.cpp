@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/system_library.h"
+
 namespace torva::ui::win32 {
 
 namespace {
@@ -17,22 +19,29 @@ NOTIFYICONDATAW TrayRecord(HWND window, UINT flags, HICON icon) {
     return data;
 }
 
+// Only menus with a tray entry need the shell: it is loaded then.
+BOOL Notify(DWORD message, NOTIFYICONDATAW& data) {
+    const auto notify =
+        torva::win32::SystemFunctionOf<decltype(&Shell_NotifyIconW)>(L"shell32.dll", "Shell_NotifyIconW");
+    return notify ? notify(message, &data) : FALSE;
+}
+
 }  // namespace
 
 bool AddTrayIcon(HWND window, HICON icon, const std::wstring& tip) {
     NOTIFYICONDATAW data = TrayRecord(window, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon);
     lstrcpynW(data.szTip, tip.c_str(), 64);
-    return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    return Notify(NIM_ADD, data) != FALSE;
 }
 
 void ChangeTrayIcon(HWND window, HICON icon) {
     NOTIFYICONDATAW data = TrayRecord(window, NIF_ICON, icon);
-    Shell_NotifyIconW(NIM_MODIFY, &data);
+    Notify(NIM_MODIFY, data);
 }
 
 void RemoveTrayIcon(HWND window) {
     NOTIFYICONDATAW data = TrayRecord(window, 0, nullptr);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    Notify(NIM_DELETE, data);
 }
 
 }  // namespace torva::ui::win32

@@ -1,0 +1,52 @@
+#include "runtime/background_starts.h"
+
+#include <utility>
+
+namespace torva::runtime {
+
+BackgroundStartProcesses::BackgroundStartProcesses(std::unique_ptr<platform::Processes> inner)
+    : inner_(std::move(inner)) {}
+
+BackgroundStartProcesses::~BackgroundStartProcesses() {
+    FinishBackgroundStart();
+}
+
+void BackgroundStartProcesses::StartInBackground(std::string commandLine) {
+    FinishBackgroundStart();
+    platform::Processes& inner = *inner_;
+    background_ = std::thread([&inner, line = std::move(commandLine)] { (void)inner.Start(line); });
+}
+
+void BackgroundStartProcesses::FinishBackgroundStart() const {
+    if (background_.joinable()) background_.join();
+}
+
+std::optional<uint32_t> BackgroundStartProcesses::Start(const std::string& commandLine,
+                                                        const std::string& workFolder) {
+    FinishBackgroundStart();
+    return inner_->Start(commandLine, workFolder);
+}
+
+std::optional<uint32_t> BackgroundStartProcesses::WaitForExit(uint32_t processId) {
+    FinishBackgroundStart();
+    return inner_->WaitForExit(processId);
+}
+
+std::optional<uint32_t> BackgroundStartProcesses::ExitCodeIfEnded(uint32_t processId) const {
+    FinishBackgroundStart();
+    return inner_->ExitCodeIfEnded(processId);
+}
+
+platform::WindowSearch BackgroundStartProcesses::FindVisibleWindow(uint32_t processId) const {
+    return inner_->FindVisibleWindow(processId);
+}
+
+platform::WindowSearch BackgroundStartProcesses::FindTorvaTitleWindow(uint32_t processId) const {
+    return inner_->FindTorvaTitleWindow(processId);
+}
+
+uint32_t BackgroundStartProcesses::CurrentProcessId() const {
+    return inner_->CurrentProcessId();
+}
+
+}  // namespace torva::runtime

@@ -1,0 +1,42 @@
+#pragma once
+// A start whose result nobody waits for (the opener's registration of the file types) made on a
+// thread of its own: creating a process takes as long as a good part of the menu's own start, which
+// goes on meanwhile. Any other start, a wait for a process and the menu's showing come only after
+// it, so programs still start in the order the start-up names them. Window searches do not wait:
+// they share nothing with a start.
+
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "platform/processes.h"
+
+namespace torva::runtime {
+
+class BackgroundStartProcesses final : public platform::Processes {
+  public:
+    explicit BackgroundStartProcesses(std::unique_ptr<platform::Processes> inner);
+    ~BackgroundStartProcesses() override;
+    BackgroundStartProcesses(const BackgroundStartProcesses&) = delete;
+    BackgroundStartProcesses& operator=(const BackgroundStartProcesses&) = delete;
+
+    // Starts the command line on the background thread; its result is not checked. One at a time:
+    // a second call first waits for the first.
+    void StartInBackground(std::string commandLine);
+    // Returns once the background start has been made (at once when there is none).
+    void FinishBackgroundStart() const;
+
+    std::optional<uint32_t> Start(const std::string& commandLine,
+                                  const std::string& workFolder = {}) override;
+    std::optional<uint32_t> WaitForExit(uint32_t processId) override;
+    std::optional<uint32_t> ExitCodeIfEnded(uint32_t processId) const override;
+    platform::WindowSearch FindVisibleWindow(uint32_t processId) const override;
+    platform::WindowSearch FindTorvaTitleWindow(uint32_t processId) const override;
+    uint32_t CurrentProcessId() const override;
+
+  private:
+    std::unique_ptr<platform::Processes> inner_;
+    mutable std::thread background_;  // joined by the reading calls too
+};
+
+}  // namespace torva::runtime
