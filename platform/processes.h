@@ -28,6 +28,9 @@ class Processes {
     // The exit code of a process this object started, once it has ended; nothing while it runs or
     // when it is not known. Never waits.
     virtual std::optional<uint32_t> ExitCodeIfEnded(uint32_t processId) const = 0;
+    // Whether the process has ended, asked without waiting. A process this object did not start and
+    // cannot open counts as ended.
+    virtual bool HasEnded(uint32_t processId) const = 0;
     // Depth-first walk below the desktop (children before the next sibling).
     virtual WindowSearch FindVisibleWindow(uint32_t processId) const = 0;
     virtual WindowSearch FindTorvaTitleWindow(uint32_t processId) const = 0;

@@ -68,6 +68,17 @@ std::optional<uint32_t> Win32Processes::ExitCodeIfEnded(uint32_t processId) cons
     return static_cast<uint32_t>(code);
 }
 
+bool Win32Processes::HasEnded(uint32_t processId) const {
+    // The handle kept from the start names that very process even once its id has been given to
+    // another one; only a process started elsewhere is opened by its id.
+    const auto kept = std::find_if(started_.begin(), started_.end(),
+                                   [&](const Started& s) { return s.processId == processId; });
+    if (kept != started_.end()) return WaitForSingleObject(kept->process.get(), 0) == WAIT_OBJECT_0;
+    const UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    if (!process) return true;
+    return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
+}
+
 namespace {
 bool OwnedBy(HWND window, uint32_t processId) {
     DWORD owner = 0;

@@ -33,6 +33,7 @@ class Win32Processes : public platform::Processes {
     // otherwise opens the process by id.
     std::optional<uint32_t> WaitForExit(uint32_t processId) override;
     std::optional<uint32_t> ExitCodeIfEnded(uint32_t processId) const override;
+    bool HasEnded(uint32_t processId) const override;
     platform::WindowSearch FindVisibleWindow(uint32_t processId) const override;
     platform::WindowSearch FindTorvaTitleWindow(uint32_t processId) const override;
     uint32_t CurrentProcessId() const override;

@@ -33,6 +33,7 @@ void PollRunningList(const definition::MenuDefinition& def, ActivationState& sta
     bool unlock = false;
     bool show = false;
     state.running.Poll([&](std::uint32_t pid) { return processes.FindVisibleWindow(pid).found; },
+                       [&](std::uint32_t pid) { return processes.HasEnded(pid); },
                        [&](const RunningEntry& e) {
                            const int mode = EffectiveWaitModeOf(def, e.page, e.button);
                            unlock = unlock || LocksMenu(mode);

@@ -28,7 +28,8 @@ inline constexpr int16_t kMailslotPollErrorCode = 904;
 // The effective wait mode of a button, as the start used it.
 int EffectiveWaitModeOf(const definition::MenuDefinition& def, int page, int button);
 
-// Timer1: releases every button whose program no longer owns a window. The menu is enabled again
+// Timer1: releases every button whose program has ended (RunningPrograms::Poll: no window any more
+// after it showed one, or its process gone). The menu is enabled again
 // when the released program locked it, and shown again (window state restored, brought to the
 // front) when it hid or locked it, but only once no other
 // running program (or document opener) still asks for the lock or the hiding: the first of two

@@ -28,12 +28,18 @@ std::uint32_t RunningPrograms::ProcessOf(int page, int button) const {
 }
 
 std::size_t RunningPrograms::Poll(const std::function<bool(std::uint32_t)>& ownsWindow,
+                                  const std::function<bool(std::uint32_t)>& processEnded,
                                   const std::function<void(const RunningEntry&)>& released) {
     std::size_t removed = 0;
     std::size_t i = 0;
     while (i < count_) {
         const RunningEntry entry = entries_[i];
         if (ownsWindow(entry.processId)) {
+            entries_[i].windowSeen = true;
+            ++i;
+            continue;
+        }
+        if (!entry.windowSeen && !processEnded(entry.processId)) {
             ++i;
             continue;
         }

@@ -25,6 +25,7 @@ struct RunningEntry {
     int page = 0;
     int button = 0;
     std::uint32_t processId = 0;
+    bool windowSeen = false;  // a poll has found a window of the program
 };
 
 class RunningPrograms {
@@ -40,10 +41,14 @@ class RunningPrograms {
     bool IsRunning(int page, int button) const;
     std::uint32_t ProcessOf(int page, int button) const;
 
-    // One poll: every entry whose process no longer owns a window is removed and its button's mark
-    // cleared; each removal is reported, in list order, after its mark is cleared.
+    // One poll: every program that has ended is removed and its button's mark cleared; each removal
+    // is reported, in list order, after its mark is cleared. A program has ended once it owns no
+    // window after it was seen with one, or once its process has ended. A program that has not shown
+    // a window yet is still starting, however long that takes on a busy machine: releasing it would
+    // unlock the menu under it and let its button start it a second time.
     // Returns the number of entries removed.
     std::size_t Poll(const std::function<bool(std::uint32_t processId)>& ownsWindow,
+                     const std::function<bool(std::uint32_t processId)>& processEnded,
                      const std::function<void(const RunningEntry&)>& released);
 
     // The list is emptied when the menu is placed; marks of a previous placement go with it.

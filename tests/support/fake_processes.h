@@ -22,6 +22,7 @@ class FakeProcesses : public platform::Processes {
     std::vector<Started> started;
     std::vector<std::optional<uint32_t>> results;     // consumed in order; empty: ids from nextId up
     std::set<uint32_t> withWindow;                    // processes that own a window until erased
+    std::set<uint32_t> windowless;                    // processes running without a window until erased
     mutable std::map<uint32_t, int> windowForChecks;  // processes whose window this many more checks find
     std::map<uint32_t, platform::WindowId> visibleWindow;
     std::map<uint32_t, platform::WindowId> torvaWindow;
@@ -44,6 +45,10 @@ class FakeProcesses : public platform::Processes {
         const auto code = exitCodes.find(pid);
         if (code == exitCodes.end()) return std::nullopt;
         return code->second;
+    }
+    // A process ends when the test takes away its window or its windowless run.
+    bool HasEnded(uint32_t pid) const override {
+        return withWindow.count(pid) == 0 && windowless.count(pid) == 0;
     }
     platform::WindowSearch FindVisibleWindow(uint32_t pid) const override {
         return Search(pid, visibleWindow, false);

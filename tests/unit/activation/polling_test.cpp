@@ -56,6 +56,29 @@ TEST_F(PollingTest, EachWaitModeHandsTheMenuBackAsTabled) {
     }
 }
 
+// Under load a waited-for program may not have shown its first window by the first poll: it is still
+// starting, so the menu stays locked and a second press of its button starts nothing.
+TEST_F(PollingTest, AProgramNotYetShowingAWindowKeepsTheMenuLockedAndItsButtonRunning) {
+    RunButton(1, 1, "C:\\slow.exe", 3);
+    const uint32_t pid = processes.nextId;
+    Click(1);
+    processes.windowless.insert(pid);
+    window.events.clear();
+    Poll();
+    Poll();
+    EXPECT_TRUE(window.events.empty());
+    EXPECT_TRUE(state.running.IsRunning(1, 1));
+    Click(1);
+    EXPECT_EQ(processes.started.size(), 1u);
+    processes.windowless.erase(pid);
+    processes.withWindow.insert(pid);
+    Poll();
+    EXPECT_TRUE(window.events.empty());
+    processes.withWindow.erase(pid);
+    Poll();
+    EXPECT_EQ(window.events, (Events{"unlock", "show", "timer1 off"}));
+}
+
 TEST_F(PollingTest, EndedLockOnlyProgramLeavesTheMenuHiddenForAHidingOne) {
     const uint32_t locking = StartSynchronous(1, 3);
     StartSynchronous(2, 2);

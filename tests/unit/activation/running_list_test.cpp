@@ -8,6 +8,11 @@
 namespace torva::activation {
 namespace {
 
+// For the tests where every program without a window has ended.
+bool Ended(uint32_t) {
+    return true;
+}
+
 TEST(RunningPrograms, OneEndedProgramReleasesExactlyItsButton) {
     RunningPrograms r;
     ASSERT_TRUE(r.Add(1, 1, 11));
@@ -15,7 +20,7 @@ TEST(RunningPrograms, OneEndedProgramReleasesExactlyItsButton) {
     ASSERT_TRUE(r.Add(3, 24, 13));
     std::set<uint32_t> alive{11, 13};
     std::vector<int> released;
-    const auto removed = r.Poll([&](uint32_t pid) { return alive.count(pid) != 0; },
+    const auto removed = r.Poll([&](uint32_t pid) { return alive.count(pid) != 0; }, Ended,
                                 [&](const RunningEntry& e) { released.push_back(e.page * 100 + e.button); });
     EXPECT_EQ(removed, 1u);
     EXPECT_EQ(released, std::vector<int>{102});
@@ -33,7 +38,7 @@ TEST(RunningPrograms, AdjacentEndedEntriesAreAllRemovedInOnePoll) {
     RunningPrograms r;
     for (int b = 1; b <= 5; ++b) ASSERT_TRUE(r.Add(1, b, static_cast<uint32_t>(b)));
     std::vector<uint32_t> order;
-    r.Poll([](uint32_t pid) { return pid == 3; },
+    r.Poll([](uint32_t pid) { return pid == 3; }, Ended,
            [&](const RunningEntry& e) { order.push_back(e.processId); });
     EXPECT_EQ(order, (std::vector<uint32_t>{1, 2, 4, 5}));
     ASSERT_EQ(r.Count(), 1u);
@@ -46,7 +51,7 @@ TEST(RunningPrograms, HoldsNinetyNineEntriesAndRefusesTheHundredth) {
     EXPECT_TRUE(r.IsFull());
     EXPECT_FALSE(r.Add(50, 1, 500));
     EXPECT_FALSE(r.IsRunning(50, 1));
-    r.Poll([](uint32_t pid) { return pid != 99; }, nullptr);
+    r.Poll([](uint32_t pid) { return pid != 99; }, Ended, nullptr);
     EXPECT_FALSE(r.IsFull());
     EXPECT_TRUE(r.Add(50, 1, 500));
 }
@@ -67,12 +72,51 @@ TEST(RunningPrograms, AnOldEntryDoesNotClearANewerMarkOfTheSameButton) {
     RunningPrograms r;
     ASSERT_TRUE(r.Add(2, 7, 70));
     ASSERT_TRUE(r.Add(2, 7, 71));  // e.g. started again by a timed start while listed
-    r.Poll([](uint32_t pid) { return pid == 71; }, nullptr);
+    r.Poll([](uint32_t pid) { return pid == 71; }, Ended, nullptr);
     EXPECT_TRUE(r.IsRunning(2, 7));
     EXPECT_EQ(r.ProcessOf(2, 7), 71u);
     r.Clear();
     EXPECT_EQ(r.Count(), 0u);
     EXPECT_FALSE(r.IsRunning(2, 7));
+}
+
+// A program that has not shown a window yet is still starting (a busy machine can take longer than
+// one poll for that): it is held until the window it then shows is closed, or until its process ends.
+TEST(RunningPrograms, AProgramIsHeldUntilItsFirstWindowClosesOrItsProcessEnds) {
+    struct Look {
+        bool window;
+        bool processEnded;
+        bool stillRunning;  // after this poll
+    };
+    struct Row {
+        const char* name;
+        std::vector<Look> polls;
+    };
+    const Row rows[] = {
+        {"slow start, window, window closed",
+         {{false, false, true}, {false, false, true}, {true, false, true}, {false, false, false}}},
+        {"no window ever, process ends", {{false, false, true}, {false, false, true}, {false, true, false}}},
+        {"ended before the first poll", {{false, true, false}}},
+        {"window closed and process ended at once", {{true, false, true}, {false, true, false}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RunningPrograms r;
+        ASSERT_TRUE(r.Add(4, 9, 40));
+        ASSERT_TRUE(r.Add(4, 10, 41));  // a neighbour that keeps its window throughout
+        int released = 0;
+        for (const Look& look : row.polls) {
+            r.Poll([&](uint32_t pid) { return pid == 41 || look.window; },
+                   [&](uint32_t pid) { return pid == 40 && look.processEnded; },
+                   [&](const RunningEntry& e) {
+                       EXPECT_EQ(e.processId, 40u);
+                       ++released;
+                   });
+            EXPECT_EQ(r.IsRunning(4, 9), look.stillRunning);
+            EXPECT_TRUE(r.IsRunning(4, 10));
+        }
+        EXPECT_EQ(released, 1);
+    }
 }
 
 }  // namespace

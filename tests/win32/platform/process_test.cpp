@@ -38,6 +38,23 @@ TEST(Win32Processes, WaitsOnProcessesStartedElsewhere) {
     EXPECT_EQ(waiter.WaitForExit(*pid), 7u);
 }
 
+// The running list asks this of a program that has shown no window yet: still starting, or gone?
+TEST(Win32Processes, HasEndedTellsARunningProcessFromAnEndedOne) {
+    win32::Win32Processes starter;
+    win32::Win32Processes other;  // knows only the id, so it must open the process
+    const auto pid = starter.Start(ProbeCommand("--sleep 1500 --exit 3"));
+    ASSERT_TRUE(pid);
+    EXPECT_FALSE(starter.HasEnded(*pid));
+    EXPECT_FALSE(other.HasEnded(*pid));
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, *pid);
+    ASSERT_NE(process, nullptr);
+    ASSERT_EQ(WaitForSingleObject(process, 15000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(process);
+    EXPECT_TRUE(starter.HasEnded(*pid));
+    EXPECT_TRUE(other.HasEnded(*pid));
+    EXPECT_TRUE(other.HasEnded(0xFFFFFFF0u));
+}
+
 TEST(Win32Processes, FailuresAreReportedNotCrashed) {
     win32::Win32Processes processes;
     ScratchFolder scratch;
