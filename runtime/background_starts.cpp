@@ -37,6 +37,11 @@ std::optional<uint32_t> BackgroundStartProcesses::ExitCodeIfEnded(uint32_t proce
     return inner_->ExitCodeIfEnded(processId);
 }
 
+bool BackgroundStartProcesses::HasEnded(uint32_t processId) const {
+    FinishBackgroundStart();
+    return inner_->HasEnded(processId);
+}
+
 platform::WindowSearch BackgroundStartProcesses::FindVisibleWindow(uint32_t processId) const {
     return inner_->FindVisibleWindow(processId);
 }

@@ -30,6 +30,7 @@ class BackgroundStartProcesses final : public platform::Processes {
                                   const std::string& workFolder = {}) override;
     std::optional<uint32_t> WaitForExit(uint32_t processId) override;
     std::optional<uint32_t> ExitCodeIfEnded(uint32_t processId) const override;
+    bool HasEnded(uint32_t processId) const override;
     platform::WindowSearch FindVisibleWindow(uint32_t processId) const override;
     platform::WindowSearch FindTorvaTitleWindow(uint32_t processId) const override;
     uint32_t CurrentProcessId() const override;
