@@ -58,17 +58,19 @@ ctest --test-dir "$build_dir/fuzz" --output-on-failure --no-tests=error -L fuzz 
     status=1
 
 # The Windows tests mostly wait on windows and timers, so they run in two lanes side by side: the
-# long activation suite in a Wine prefix and on a display of its own, everything else in the other.
+# two longest suites (activation, editor dialogs) in a Wine prefix and on a display of their own,
+# everything else in the other.
 # Separate prefixes mean separate Wine servers, so mailslots, registries and focus never mix.
 echo "== Win32 and end-to-end tests under Wine =="
+lane2_tests='^(e2e_activation|e2e_tvsetup_dialogs)$'
 (
     export TORVA_WINEPREFIX="$build_dir/cross/wineprefix-lane2"
     [ -n "$lane2_display" ] && export DISPLAY=":$lane2_display"
-    exec ctest --test-dir "$build_dir/cross" --output-on-failure --no-tests=error -R '^e2e_activation$' \
+    exec ctest --test-dir "$build_dir/cross" --output-on-failure --no-tests=error -R "$lane2_tests" \
         >"$logs/lane2.log" 2>&1
 ) &
 lane2=$!
-ctest --test-dir "$build_dir/cross" --output-on-failure --no-tests=error -E '^e2e_activation$' 2>&1 |
+ctest --test-dir "$build_dir/cross" --output-on-failure --no-tests=error -E "$lane2_tests" 2>&1 |
     tee "$logs/lane1.log" || status=1
 wait "$lane2" || status=1
 cat "$logs/lane2.log"
