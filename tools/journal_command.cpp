@@ -3,6 +3,7 @@
 #include "journal/journal_line.h"
 #include "journal/journal_summary.h"
 #include "tools/tool_commands.h"
+#include "tools/tool_options.h"
 
 namespace torva::tools {
 
@@ -18,26 +19,7 @@ int Usage(ToolEnvironment& environment, const std::string& message) {
 }
 
 std::optional<std::string> JournalProblem(const std::string& path, const ToolEnvironment& environment) {
-    SourceFacts facts;
-    if (environment.inspect) {
-        facts = environment.inspect(path);
-    } else if (environment.files.Exists(path)) {
-        facts.kind =
-            environment.files.IsFolder(path) ? SourceFacts::Kind::Folder : SourceFacts::Kind::Regular;
-    }
-    const std::string quoted = "\"" + path + "\"";
-    switch (facts.kind) {
-        case SourceFacts::Kind::Missing:
-            return "cannot find " + quoted;
-        case SourceFacts::Kind::Folder:
-            return quoted + " is a folder, not a journal";
-        case SourceFacts::Kind::NotRegular:
-            return quoted + " is not a regular file";
-        case SourceFacts::Kind::Regular:
-            break;
-    }
-    if (facts.size > kMaxJournalBytes) return quoted + " is larger than 256 MiB";
-    return std::nullopt;
+    return InputProblem(path, environment, "a journal", kMaxJournalBytes, "256 MiB");
 }
 
 }  // namespace

@@ -35,7 +35,9 @@ std::optional<ReadOptions> ParseReadOptions(const CommandArguments& arguments, b
     return options;
 }
 
-std::optional<std::string> SourceProblem(const std::string& path, const ToolEnvironment& environment) {
+std::optional<std::string> InputProblem(const std::string& path, const ToolEnvironment& environment,
+                                        const std::string& noun, std::uint64_t maxBytes,
+                                        const std::string& tooLarge) {
     SourceFacts facts;
     if (environment.inspect) {
         facts = environment.inspect(path);
@@ -48,14 +50,19 @@ std::optional<std::string> SourceProblem(const std::string& path, const ToolEnvi
         case SourceFacts::Kind::Missing:
             return "cannot find " + quoted;
         case SourceFacts::Kind::Folder:
-            return quoted + " is a folder, not a definition file";
+            return quoted + " is a folder, not " + noun;
         case SourceFacts::Kind::NotRegular:
             return quoted + " is not a regular file";
         case SourceFacts::Kind::Regular:
             break;
     }
-    if (facts.size > kMaxSourceBytes) return quoted + " is larger than 16 MiB, too large for a definition";
+    if (facts.size > maxBytes) return quoted + " is larger than " + tooLarge;
     return std::nullopt;
+}
+
+std::optional<std::string> SourceProblem(const std::string& path, const ToolEnvironment& environment) {
+    return InputProblem(path, environment, "a definition file", kMaxSourceBytes,
+                        "16 MiB, too large for a definition");
 }
 
 ToolRead ReadForTool(const std::string& file, bool editor, const std::string& programFolder,

@@ -1,6 +1,7 @@
 #pragma once
 // The options the definition commands share, and reading a definition as a command asks.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,12 @@ struct ToolRead {
 // Why a source cannot be read as a definition, on one line, or nothing when it can: it is missing, a
 // folder, not a regular file (a pipe, a device) or larger than kMaxSourceBytes. Checked before reading.
 std::optional<std::string> SourceProblem(const std::string& path, const ToolEnvironment& environment);
+
+// The same check for any input file: `noun` names what the file should be ("a journal") and
+// `tooLarge` ends the message for a file over `maxBytes`.
+std::optional<std::string> InputProblem(const std::string& path, const ToolEnvironment& environment,
+                                        const std::string& noun, std::uint64_t maxBytes,
+                                        const std::string& tooLarge);
 
 // Reads the file as the runtime or the editor would from Tvtool's machine.
 ToolRead ReadForTool(const std::string& file, bool editor, const std::string& programFolder,

@@ -42,20 +42,6 @@ void EditorFatalReport::ReportFatal(int runErrorNumber) noexcept {
 
 namespace {
 
-// The whole command line after the program name, leading blanks removed.
-std::string ArgumentText() {
-    const wchar_t* p = GetCommandLineW();
-    if (*p == L'"') {
-        ++p;
-        while (*p && *p != L'"') ++p;
-        if (*p) ++p;
-    } else {
-        while (*p && *p != L' ' && *p != L'\t') ++p;
-    }
-    while (*p == L' ' || *p == L'\t') ++p;
-    return torva::win32::Narrow(p);
-}
-
 int Run(TvsetupProgram& program, EditorFatalReport& report) {
     torva::win32::Win32SystemInfo system;
     program.executablePath = torva::win32::ModulePath();
@@ -78,7 +64,7 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
     program.keyMarks = menuview::win32::KeyMarks(JoinPath(program.programFolder, "Torva.exe"));
 
     MainWindow window(program, report);
-    if (!window.Open(ArgumentText())) return 1;
+    if (!window.Open(torva::win32::CommandLineAfterProgram())) return 1;
     return ui::win32::RunMessageLoop();
 }
 

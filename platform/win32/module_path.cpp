@@ -25,4 +25,17 @@ std::string ModuleFolder(HMODULE module) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+std::string CommandLineAfterProgram() {
+    const wchar_t* p = GetCommandLineW();
+    if (*p == L'"') {
+        ++p;
+        while (*p && *p != L'"') ++p;
+        if (*p) ++p;
+    } else {
+        while (*p && *p != L' ' && *p != L'\t') ++p;
+    }
+    while (*p == L' ' || *p == L'\t') ++p;
+    return Narrow(p);
+}
+
 }  // namespace torva::win32

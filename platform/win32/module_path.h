@@ -13,4 +13,7 @@ std::string ModulePath(HMODULE module = nullptr);
 // Folder of the module, without a trailing "\" (a program in a drive root gives "C:").
 std::string ModuleFolder(HMODULE module = nullptr);
 
+// The running program's command line after its own name (quoted or not), leading blanks removed.
+std::string CommandLineAfterProgram();
+
 }  // namespace torva::win32

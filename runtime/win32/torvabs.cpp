@@ -85,18 +85,9 @@ void RunStartPrograms(TorvaRuntime& rt) {
                       hooks);
 }
 
-// The whole command line after the program name, as one text with leading blanks removed.
+// The whole command line after the program name, as one text without blanks around it.
 std::string ArgumentText() {
-    const wchar_t* p = GetCommandLineW();
-    if (*p == L'"') {
-        ++p;
-        while (*p && *p != L'"') ++p;
-        if (*p) ++p;
-    } else {
-        while (*p && *p != L' ' && *p != L'\t') ++p;
-    }
-    while (*p == L' ' || *p == L'\t') ++p;
-    std::string text = torva::win32::Narrow(p);
+    std::string text = torva::win32::CommandLineAfterProgram();
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }

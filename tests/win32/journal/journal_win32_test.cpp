@@ -62,11 +62,11 @@ void ExpectWholeLines(const std::string& text, const std::vector<std::string>& w
 
 // Run as a child process by the test below: appends its share of lines and ends.
 TEST(JournalAppendChild, AppendsItsLines) {
-    const std::string spec = EnvironmentValue(kChildVariable);
-    if (spec.empty()) GTEST_SKIP() << "only run as a child of the concurrent-process test";
-    const auto bar = spec.find('|');
-    const std::string path = spec.substr(0, bar);
-    const std::string writer = spec.substr(bar + 1);
+    const std::string task = EnvironmentValue(kChildVariable);
+    if (task.empty()) GTEST_SKIP() << "only run as a child of the concurrent-process test";
+    const auto bar = task.find('|');
+    const std::string path = task.substr(0, bar);
+    const std::string writer = task.substr(bar + 1);
     for (int n = 0; n < kLinesPerWriter; ++n) ASSERT_TRUE(AppendJournalLine(path, LineOf(writer, n)));
 }
 
