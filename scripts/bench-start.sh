@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Start-up figures under Wine, all from one run in one prefix on one display: medians of starts of
 # Torva.exe on the sample menu, of Torva.exe on a full page of 24 icons over a tiled picture (display
-# mode 9), of Wine's notepad and of the editor, each from process creation to a visible, idle,
-# painted window, with the ratios to notepad and the resident memory of each; then Page Down and
-# Page Up between two such pages, from the key to the repainted page. Figures only, no verdicts.
+# mode 9), of Wine's notepad, and of the editor on the sample menu, on the same 24-icon pages and
+# without a file (no reading, so no progress window: on a display without a window manager, Wine
+# waits 2 s when a window it has just shown is hidden again), each from process creation to a
+# visible, idle, painted window, with the ratios to notepad and the resident memory of each; then
+# Page Down and Page Up between two such pages in the menu and in the editor, from the key to the
+# repainted page. Figures only, no verdicts.
 # Usage: scripts/bench-start.sh [runs]   (default 10; TORVA_NO_BUILD=1 uses the programs as built)
-# TORVA_BENCH_BASELINE=FOLDER adds the same two menu starts of the Torva.exe in FOLDER (a copy of an
-# earlier build's program folder), so that before and after come from the same run.
+# TORVA_BENCH_BASELINE=FOLDER adds the same starts of the Torva.exe and Tvsetup.exe in FOLDER (a copy
+# of an earlier build's program folder), so that before and after come from the same run.
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TORVA_BUILD_DIR:-$root/build}/cross"
@@ -52,11 +55,16 @@ perl -e '
 bin="$build/bin"
 win() { winepath -w "$1"; }
 torva="$(win "$bin/Torva.exe")"
+editor="$(win "$bin/Tvsetup.exe")"
 bench="$(win "$work/BENCH.TVX")"
 baseline=()
 if [ -n "${TORVA_BENCH_BASELINE:-}" ]; then
     before="$(win "$TORVA_BENCH_BASELINE/Torva.exe")"
-    baseline=(--start menu-before "\"$before\"" --switch page24-before "\"$before\" \"$bench\"")
+    editor_before="$(win "$TORVA_BENCH_BASELINE/Tvsetup.exe")"
+    baseline=(--start menu-before "\"$before\"" --switch page24-before "\"$before\" \"$bench\""
+              --start editor-before "\"$editor_before\" \"$(win "$TORVA_BENCH_BASELINE/TORVA.TVX")\""
+              --start editor-new-before "\"$editor_before\""
+              --switch edit24-before "\"$editor_before\" \"$bench\"")
 fi
 cd "$bin"
 wine bench_start.exe --runs "$runs" --reference notepad \
@@ -64,4 +72,6 @@ wine bench_start.exe --runs "$runs" --reference notepad \
     --switch page24 "\"$torva\" \"$bench\"" \
     "${baseline[@]}" \
     --start notepad notepad.exe \
-    --start editor "\"$(win "$bin/Tvsetup.exe")\" \"$(win "$bin/TORVA.TVX")\""
+    --start editor "\"$editor\" \"$(win "$bin/TORVA.TVX")\"" \
+    --start editor-new "\"$editor\"" \
+    --switch edit24 "\"$editor\" \"$bench\""

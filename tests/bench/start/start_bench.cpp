@@ -224,7 +224,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("medians of %d starts, from process creation to a visible, idle, painted window:\n",
                 settings.runs);
     for (const Subject& s : settings.subjects) {
-        std::printf("  %-10s %8.1f ms  resident %6.1f MB", s.label.c_str(), Median(s.starts),
+        std::printf("  %-14s %8.1f ms  resident %6.1f MB", s.label.c_str(), Median(s.starts),
                     Median(s.memory));
         if (reference && reference != &s && !reference->starts.empty() && !s.starts.empty()) {
             std::printf("  start ratio to %s %.2f, memory ratio %.2f", reference->label.c_str(),
