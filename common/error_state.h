@@ -30,4 +30,17 @@ class ErrorLocation {
     ErrorLocation& operator=(const ErrorLocation&) = delete;
 };
 
+// A shared step (a helper that the definition code, the editor and Tvtool all call) has a location
+// number only in a program that gives it one. That program hands the step its error state with the
+// number, and the step notes the number on entry like any procedure, so a fatal report names it. The
+// default notes nothing: the runtime and Tvtool give these steps no numbers of their own.
+struct StepLocation {
+    ErrorState* state = nullptr;
+    int16_t code = 0;
+};
+
+inline void EnterStep(const StepLocation& at) {
+    if (at.state) at.state->code = at.code;
+}
+
 }  // namespace torva

@@ -25,7 +25,8 @@ Colour defaultColour(ColourContext context) {
     }
 }
 
-Colour colourFromCode(std::string& code, ColourContext& context) {
+Colour colourFromCode(std::string& code, ColourContext& context, const StepLocation& at) {
+    EnterStep(at);
     code = UpperLetters(TrimBlanks(code));
     const Colour fallback = defaultColour(context);
     if (code.starts_with(kPicturePrefix)) {
@@ -43,7 +44,8 @@ Colour colourFromCode(std::string& code, ColourContext& context) {
     return entry->levels[static_cast<std::size_t>(level - '1')];
 }
 
-Colour colourFromCode(std::string_view code, ColourContext context) {
+Colour colourFromCode(std::string_view code, ColourContext context, const StepLocation& at) {
+    EnterStep(at);
     // Without the code kept, only codes of one or two bytes can name anything but the default (a
     // picture code among the longer ones gives the default too), and of those only ASCII letters
     // upper-case into a code: no copy is needed.
@@ -62,7 +64,8 @@ Colour colourFromCode(std::string_view code, ColourContext context) {
     return entry->levels[static_cast<std::size_t>(level - '1')];
 }
 
-std::string codeFromColour(Colour value) {
+std::string codeFromColour(Colour value, const StepLocation& at) {
+    EnterStep(at);
     if (value == kTransparent) return "X";
     if (value == kSemiTransparent) return "H";
     for (const auto& entry : kColourTable) {
@@ -75,7 +78,8 @@ std::string codeFromColour(Colour value) {
     return {};
 }
 
-std::string colourName(std::string_view code) {
+std::string colourName(std::string_view code, const StepLocation& at) {
+    EnterStep(at);
     static constexpr std::string_view kPadded[] = {"(黒)    ", "(白)    ", "(赤)    ", "(橙)    ", "(黄)    ",
                                                    "(緑)    ", "(水)    ", "(青)    ", "(桃)    "};
     if (!code.empty()) {
@@ -89,7 +93,8 @@ std::string colourName(std::string_view code) {
     return "(省略)   ";
 }
 
-std::string waitModeName(int mode) {
+std::string waitModeName(int mode, const StepLocation& at) {
+    EnterStep(at);
     switch (mode) {
         case kWaitNone:
             return "非同期";

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/error_state.h"
 #include "definition/menu_definition.h"
 
 namespace torva::definition {
@@ -49,20 +50,23 @@ enum class ColourContext : int16_t {
 // texts.
 Colour defaultColour(ColourContext context);
 
+// Each conversion notes the location the caller hands it on entry (the editor's numbers; see
+// StepLocation).
+
 // Code -> colour. The code is trimmed and upper-cased in place; a "PIC:" code sets the context to
 // Picture and gives the default of the context it had.
-Colour colourFromCode(std::string& code, ColourContext& context);
+Colour colourFromCode(std::string& code, ColourContext& context, const StepLocation& at = {});
 
 // Convenience form for readers that do not keep the code.
-Colour colourFromCode(std::string_view code, ColourContext context);
+Colour colourFromCode(std::string_view code, ColourContext context, const StepLocation& at = {});
 
 // Colour -> canonical code; empty when the value has none (in particular the two defaults).
-std::string codeFromColour(Colour value);
+std::string codeFromColour(Colour value, const StepLocation& at = {});
 
 // Display text of a code: the code followed by the padded name ("B1(青)    "), or "(省略)   " alone.
-std::string colourName(std::string_view code);
+std::string colourName(std::string_view code, const StepLocation& at = {});
 
 // Display text of a wait mode 0..4; empty for other values.
-std::string waitModeName(int mode);
+std::string waitModeName(int mode, const StepLocation& at = {});
 
 }  // namespace torva::definition

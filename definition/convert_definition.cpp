@@ -44,13 +44,14 @@ class Converter : public LineReader {
   public:
     Converter(MenuDefinition& def, const ReaderPolicy& policy, const ConvertContext& context,
               ReadResult& result)
-        : LineReader(def, policy, context.folders, context.files, result) {}
+        : LineReader(def, policy, context.folders, context.files, context.steps, result) {}
 
   private:
     bool ReadVersionLine(const std::string& key) override {
         if (!key.starts_with("[VER")) return false;
         // Narrowed as the reader narrows it: beyond the float range the reading ends as an overflow.
-        if (versionNumber(MidChars(key, 5)) > kLastOldVersion) Fail(kRuleNotOldVersion, NotOldVersionDetail());
+        if (versionNumber(MidChars(key, 5)) > kLastOldVersion)
+            Fail(kRuleNotOldVersion, NotOldVersionDetail());
         return true;
     }
 

@@ -20,6 +20,7 @@ struct ConvertContext {
     definition::SearchFolders folders;  // the definition folder is the source file's folder
     const platform::FileSystem& files;
     std::string sourcePath;
+    ReaderSteps steps = {};
 };
 
 // Converts the bytes of an old file (Shift-JIS). The model is cleared first. Rule failures are

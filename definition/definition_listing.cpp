@@ -26,13 +26,10 @@ std::string SyncName(uint8_t waitMode) {
     return waitMode == kWaitNone ? "非同期" : "同期";
 }
 
-std::string ColourText(Colour value) {
-    return colourName(codeFromColour(value));
-}
-
 class Listing {
   public:
-    Listing(const MenuDefinition& def, const SearchFolders& folders) : def_(def), folders_(folders) {}
+    Listing(const MenuDefinition& def, const SearchFolders& folders, const ListingSteps& steps)
+        : def_(def), folders_(folders), steps_(steps) {}
 
     std::string Run() {
         Banner();
@@ -63,9 +60,16 @@ class Listing {
 
     // A path as the writer would put it into the file.
     std::string Path(const std::string& path, uint8_t base) const {
-        if (def_.options.pathSuppress && base == kBaseAbsolute) return relativeForm(path, folders_);
+        if (def_.options.pathSuppress && base == kBaseAbsolute)
+            return relativeForm(path, folders_, steps_.writer.relativeForm, steps_.writer.relativeFolder);
         return path;
     }
+
+    std::string ColourText(Colour value) const {
+        return colourName(codeFromColour(value, steps_.writer.codeFromColour), steps_.colourName);
+    }
+
+    std::string WaitModeText(int mode) const { return waitModeName(mode, steps_.waitModeName); }
 
     static void AddFlag(std::string& list, bool set, std::string_view name) {
         if (!set) return;
@@ -219,7 +223,7 @@ class Listing {
         } else {
             Line("　　　背景色：" + ColourText(bar.backColour));
         }
-        Line("　　同期指定：" + waitModeName(source.pageWaitMode));
+        Line("　　同期指定：" + WaitModeText(source.pageWaitMode));
         Blank();
     }
 
@@ -243,7 +247,7 @@ class Listing {
         if (b.action == ButtonAction::Run) {
             Line(" 実行ﾌﾟﾛｸﾞﾗﾑ：" + Path(b.program, b.programBase));
             Line("    ｺﾏﾝﾄﾞﾗｲﾝ：" + PadToBytes(b.arguments, 40) + "    同期指定：" +
-                 waitModeName(b.runOption));
+                 WaitModeText(b.runOption));
             if (!b.workFolder.empty()) Line("   作業ﾌｫﾙﾀﾞ：" + b.workFolder);
         } else if (b.action == ButtonAction::Page) {
             Line(" 　　移動先頁：" + RightAligned(b.targetPage, 2));
@@ -260,19 +264,21 @@ class Listing {
 
     const MenuDefinition& def_;
     const SearchFolders& folders_;
+    const ListingSteps& steps_;
     std::string out_;
 };
 
 }  // namespace
 
-std::string listingText(const definition::MenuDefinition& def, const definition::SearchFolders& folders) {
-    return Listing(def, folders).Run();
+std::string listingText(const definition::MenuDefinition& def, const definition::SearchFolders& folders,
+                        const ListingSteps& steps) {
+    return Listing(def, folders, steps).Run();
 }
 
 definition::SaveResult writeListing(platform::FileSystem& files, const std::string& path,
                                     const definition::MenuDefinition& def,
-                                    const definition::SearchFolders& folders) {
-    const Cp932Encoded encoded = EncodeCp932(listingText(def, folders));
+                                    const definition::SearchFolders& folders, const ListingSteps& steps) {
+    const Cp932Encoded encoded = EncodeCp932(listingText(def, folders, steps));
     definition::SaveResult result = definition::saveFileSafely(files, path, encoded.bytes);
     result.unmappable = encoded.unmappable;
     return result;

@@ -17,7 +17,7 @@ namespace {
 class Reader : public LineReader {
   public:
     Reader(MenuDefinition& def, const ReaderPolicy& policy, const ReaderContext& context, ReadResult& result)
-        : LineReader(def, policy, context.folders, context.files, result), context_(context) {}
+        : LineReader(def, policy, context.folders, context.files, context.steps, result), context_(context) {}
 
   private:
     bool ReadVersionLine(const std::string& key) override {

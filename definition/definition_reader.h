@@ -83,11 +83,18 @@ struct ReadResult {
     std::string ReportText() const;
 };
 
+// Where a reader notes the shared steps it enters (the editor's numbers; none in the runtime).
+struct ReaderSteps {
+    StepLocation colourFromCode;
+    StepLocation extension;  // of each icon source
+};
+
 struct ReaderContext {
     ReaderPolicy policy;
     SearchFolders folders;
     const platform::FileSystem& files;
     std::string definitionPath;  // rule 92's detail in the runtime
+    ReaderSteps steps = {};
 };
 
 // Reads a definition from the bytes of a file (Shift-JIS). The model is cleared first.

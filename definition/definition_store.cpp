@@ -38,7 +38,7 @@ void DefinitionStore::clearDefinition() {
 ReadResult DefinitionStore::readDefinition(std::string path) {
     beginDefinition(path);
     ErrorLocation location(error_, kLocationReading);
-    const ReaderContext context{ReaderPolicy::Editor(), folders_, files_, path};
+    const ReaderContext context{ReaderPolicy::Editor(), folders_, files_, path, readerSteps()};
     ReadResult result = readDefinitionFile(def_, context);
     error_ = result.error;
     return result;
@@ -49,8 +49,9 @@ SaveResult DefinitionStore::writeDefinition(const std::string& path) {
     const std::string oldFolder = folders_.definitionFolder;
     setDefinitionFolder(path);
     def_.buttonsPerPage = ButtonsForMode(def_.displayMode);
-    rebasePaths(def_, oldFolder, folders_);
-    SaveResult result = saveDefinition(files_, path, def_, folders_);
+    rebasePaths(def_, oldFolder, folders_, at(kLocationRebasing));
+    SaveResult result = saveDefinition(files_, path, def_, folders_, writerSteps());
+    // The steps entered on the way left their numbers; the failure is the writing's own.
     if (!result.ok) error_.code = kLocationWriting;
     return result;
 }

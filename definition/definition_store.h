@@ -8,11 +8,12 @@
 #include <string_view>
 
 #include "common/error_state.h"
-#include "platform/files.h"
+#include "definition/definition_listing.h"
 #include "definition/definition_reader.h"
 #include "definition/definition_writer.h"
 #include "definition/menu_definition.h"
 #include "definition/path_check.h"
+#include "platform/files.h"
 
 namespace torva::definition {
 
@@ -23,6 +24,16 @@ inline constexpr int16_t kLocationClearing = 993;
 inline constexpr int16_t kLocationFindBase = 960;
 inline constexpr int16_t kLocationRebasing = 968;
 inline constexpr int16_t kLocationAbsolutePath = 803;
+// The editor's numbers of the shared steps the store's operations and the editor's windows enter.
+inline constexpr int16_t kLocationColourFromCode = 800;
+inline constexpr int16_t kLocationCodeFromColour = 801;
+inline constexpr int16_t kLocationColourName = 804;
+inline constexpr int16_t kLocationWaitModeName = 805;
+inline constexpr int16_t kLocationExtension = 962;
+inline constexpr int16_t kLocationFaceNameFromBytes = 963;
+inline constexpr int16_t kLocationFaceNameToBytes = 964;
+inline constexpr int16_t kLocationRelativeForm = 965;
+inline constexpr int16_t kLocationRelativeFolder = 966;
 
 class DefinitionStore {
   public:
@@ -61,6 +72,17 @@ class DefinitionStore {
     // from page, number and text, or the generic lines for location numbers; then the "ErrorNo = " line.
     std::string showStoreError(int page = 0, int number = 0, std::string_view text = {},
                                int runErrorNumber = 0);
+
+    // The store's error state with one of the editor's location numbers, for a shared step to note on
+    // entry; and the sets of them the reader, the writer and the listing enter.
+    StepLocation at(int16_t code) { return {&error_, code}; }
+    ReaderSteps readerSteps() { return {at(kLocationColourFromCode), at(kLocationExtension)}; }
+    WriterSteps writerSteps() {
+        return {at(kLocationCodeFromColour), at(kLocationRelativeForm), at(kLocationRelativeFolder)};
+    }
+    ListingSteps listingSteps() {
+        return {writerSteps(), at(kLocationColourName), at(kLocationWaitModeName)};
+    }
 
     const SearchFolders& folders() const { return folders_; }
     const std::string& definitionFolder() const { return folders_.definitionFolder; }

@@ -100,7 +100,8 @@ void AppendNumber(std::string& out, int n) {
 
 class Writer {
   public:
-    Writer(const MenuDefinition& def, const SearchFolders& folders) : def_(def), folders_(folders) {}
+    Writer(const MenuDefinition& def, const SearchFolders& folders, const WriterSteps& steps)
+        : def_(def), folders_(folders), steps_(steps) {}
 
     std::string Run() {
         // Roughly what a full page takes, so that the text grows in few steps.
@@ -145,15 +146,18 @@ class Writer {
         if (set) Line(key);
     }
 
+    std::string Code(Colour value) const { return codeFromColour(value, steps_.codeFromColour); }
+
     std::string Path(const std::string& path, uint8_t base) const {
-        if (def_.options.pathSuppress && base == kBaseAbsolute) return relativeForm(path, folders_);
+        if (def_.options.pathSuppress && base == kBaseAbsolute)
+            return relativeForm(path, folders_, steps_.relativeForm, steps_.relativeFolder);
         return path;
     }
 
     // Path() without a copy unless the relative form is made (into scratch).
     std::string_view PathView(const std::string& path, uint8_t base, std::string& scratch) const {
         if (!(def_.options.pathSuppress && base == kBaseAbsolute)) return path;
-        scratch = relativeForm(path, folders_);
+        scratch = relativeForm(path, folders_, steps_.relativeForm, steps_.relativeFolder);
         return scratch;
     }
 
@@ -216,7 +220,7 @@ class Writer {
             page.pageWaitMode == 0)
             return;
         const std::string colour =
-            bar.picture.empty() ? codeFromColour(bar.backColour)
+            bar.picture.empty() ? Code(bar.backColour)
                                 : Quoted(std::string(kPicturePrefix) + Path(bar.picture, bar.pathBase));
         Line("VARTITLE," + Quoted(bar.text) + "," + colour + "," + std::to_string(page.pageWaitMode));
     }
@@ -236,9 +240,9 @@ class Writer {
         out_ += ',';
         out_ += SizeField(title.fontSize);
         out_ += ',';
-        out_ += codeFromColour(title.foreColour);
+        out_ += Code(title.foreColour);
         out_ += ',';
-        out_ += codeFromColour(title.backColour);
+        out_ += Code(title.backColour);
         out_ += kLineEnd;
     }
 
@@ -329,9 +333,9 @@ class Writer {
         out_ += ',';
         out_ += SizeField(b.fontSize);
         out_ += ',';
-        out_ += codeFromColour(b.foreColour);
+        out_ += Code(b.foreColour);
         out_ += ',';
-        out_ += codeFromColour(b.backColour);
+        out_ += Code(b.backColour);
         out_ += ',';
         AppendQuoted(out_, {b.comment});
         out_ += ',';
@@ -361,21 +365,26 @@ class Writer {
 
     const MenuDefinition& def_;
     const SearchFolders& folders_;
+    const WriterSteps& steps_;
     std::string out_;
     std::string scratch_;  // a path's relative form while its line is written
 };
 
 }  // namespace
 
-std::string definitionText(const MenuDefinition& def, const SearchFolders& folders) {
-    return Writer(def, folders).Run();
+std::string definitionText(const MenuDefinition& def, const SearchFolders& folders,
+                           const WriterSteps& steps) {
+    return Writer(def, folders, steps).Run();
 }
 
-std::string relativeForm(std::string_view path, const SearchFolders& folders) {
+std::string relativeForm(std::string_view path, const SearchFolders& folders, const StepLocation& form,
+                         const StepLocation& folderTest) {
+    EnterStep(form);
     const std::string upperPath = UpperLetters(path);
     std::string shortest;
     bool found = false;
     for (int base = 1; base <= 4; ++base) {
+        EnterStep(folderTest);
         std::string folder = folders.Folder(base);
         if (folder.empty()) continue;
         if (folder.back() != '\\') folder += '\\';
@@ -389,7 +398,9 @@ std::string relativeForm(std::string_view path, const SearchFolders& folders) {
     return found ? shortest : std::string(path);
 }
 
-void rebasePaths(MenuDefinition& def, std::string_view oldFolder, const SearchFolders& folders) {
+void rebasePaths(MenuDefinition& def, std::string_view oldFolder, const SearchFolders& folders,
+                 const StepLocation& at) {
+    EnterStep(at);
     if (SamePath(oldFolder, folders.definitionFolder)) return;
     auto rebase = [&](std::string& path, uint8_t& base) {
         if (base != kBaseDefinitionFolder) return;
@@ -438,8 +449,8 @@ SaveResult saveFileSafely(platform::FileSystem& files, const std::string& path, 
 }
 
 SaveResult saveDefinition(platform::FileSystem& files, const std::string& path, const MenuDefinition& def,
-                          const SearchFolders& folders) {
-    const Cp932Encoded encoded = EncodeCp932(definitionText(def, folders));
+                          const SearchFolders& folders, const WriterSteps& steps) {
+    const Cp932Encoded encoded = EncodeCp932(definitionText(def, folders, steps));
     SaveResult result = saveFileSafely(files, path, encoded.bytes);
     result.unmappable = encoded.unmappable;
     return result;

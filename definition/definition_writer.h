@@ -6,25 +6,37 @@
 #include <string>
 #include <string_view>
 
-#include "platform/files.h"
+#include "common/error_state.h"
 #include "definition/menu_definition.h"
 #include "definition/path_check.h"
+#include "platform/files.h"
 
 namespace torva::definition {
+
+// Where the writer notes the shared steps it enters (the editor's numbers; none elsewhere).
+struct WriterSteps {
+    StepLocation codeFromColour;  // each colour field
+    StepLocation relativeForm;    // each path written in relative form under "[PSUP]"
+    StepLocation relativeFolder;  // its test of one search folder
+};
 
 // The text of the file (UTF-8, lines ended by CR LF). folders.definitionFolder is the folder the file
 // is written into; the others serve the relative form under "[PSUP]". Text that a field cannot hold
 // (double quotes, line ends, and commas in unquoted fields) is left out, so the file reads back.
-std::string definitionText(const MenuDefinition& def, const SearchFolders& folders);
+std::string definitionText(const MenuDefinition& def, const SearchFolders& folders,
+                           const WriterSteps& steps = {});
 
 // The relative form of an absolute path (or icon source): the name after the first search folder that
 // holds it directly, else the shortest remainder after any search folder holding it, else the path.
-std::string relativeForm(std::string_view path, const SearchFolders& folders);
+// Notes form on entry and folder on each folder it tries.
+std::string relativeForm(std::string_view path, const SearchFolders& folders, const StepLocation& form = {},
+                         const StepLocation& folder = {});
 
 // Paths kept relative to the folder a definition was read from (base 1) are moved to a base that still
 // names the same files once the definition lives in folders.definitionFolder: the program, Windows or
-// System folder when the old folder is one of them, else the absolute path.
-void rebasePaths(MenuDefinition& def, std::string_view oldFolder, const SearchFolders& folders);
+// System folder when the old folder is one of them, else the absolute path. Notes at on entry.
+void rebasePaths(MenuDefinition& def, std::string_view oldFolder, const SearchFolders& folders,
+                 const StepLocation& at = {});
 
 struct SaveResult {
     bool ok = false;
@@ -38,7 +50,7 @@ SaveResult saveFileSafely(platform::FileSystem& files, const std::string& path, 
 
 // definitionText, encoded to Shift-JIS, saved safely.
 SaveResult saveDefinition(platform::FileSystem& files, const std::string& path, const MenuDefinition& def,
-                          const SearchFolders& folders);
+                          const SearchFolders& folders, const WriterSteps& steps = {});
 
 // Name of the temporary file a save of path writes first.
 std::string TemporarySavePath(std::string_view path);

@@ -55,8 +55,8 @@ std::string_view KeyTail(std::string_view key, std::string_view prefix) {
 // --- the loop and failures -------------------------------------------------------------------------
 
 LineReader::LineReader(MenuDefinition& def, const ReaderPolicy& policy, const SearchFolders& folders,
-                       const platform::FileSystem& files, ReadResult& result)
-    : def_(def), policy_(policy), result_(result), folders_(folders), files_(files) {}
+                       const platform::FileSystem& files, const ReaderSteps& steps, ReadResult& result)
+    : def_(def), policy_(policy), result_(result), folders_(folders), files_(files), steps_(steps) {}
 
 void LineReader::Run(std::string_view text) {
     result_.error.code = policy_.location;
@@ -268,7 +268,7 @@ void LineReader::ReadBarTitle(const ParsedLine& line) {
     page.pageWaitMode = WaitMode(line.Field(3), kMaxButtonWaitMode);
     std::string code(line.Field(2));
     ColourContext context = ColourContext::BarBack;
-    bar.backColour = colourFromCode(code, context);
+    bar.backColour = colourFromCode(code, context, steps_.colourFromCode);
     bar.picture.clear();
     bar.pathBase = kBaseAbsolute;
     if (context != ColourContext::Picture) return;
@@ -287,8 +287,8 @@ void LineReader::ReadTitle(const ParsedLine& line, int n) {
     PageTitle& title = def_.Page(page_).Title(n);
     title.text = fields[1];
     SetFont(title, fields[2], fields[3], Number(fields[4]), kTitleFontSize);
-    title.foreColour = colourFromCode(fields[5], ColourContext::TitleText);
-    title.backColour = colourFromCode(fields[6], ColourContext::TitleBack);
+    title.foreColour = colourFromCode(fields[5], ColourContext::TitleText, steps_.colourFromCode);
+    title.backColour = colourFromCode(fields[6], ColourContext::TitleBack, steps_.colourFromCode);
 }
 
 void LineReader::ReadButton(const ParsedLine& line) {
@@ -304,8 +304,8 @@ void LineReader::ReadButton(const ParsedLine& line) {
     button.pfKey = UpperEquals(TrimBlanksView(fields[2]), "ON");
     button.caption = fields[3];
     SetFont(button, fields[4], fields[5], Number(fields[6]), kButtonFontSize);
-    button.foreColour = colourFromCode(fields[7], ColourContext::ButtonCaption);
-    button.backColour = colourFromCode(fields[8], ColourContext::ButtonBack);
+    button.foreColour = colourFromCode(fields[7], ColourContext::ButtonCaption, steps_.colourFromCode);
+    button.backColour = colourFromCode(fields[8], ColourContext::ButtonBack, steps_.colourFromCode);
     button.comment = fields[9];
     button.password = fields[13];
     button.guide = fields[14];
@@ -322,6 +322,7 @@ bool LineReader::ReadIcon(std::string_view field, int n, MenuButton& button) {
     const std::size_t bar = source.find('|');
     const PathCheck check = Check(source.substr(0, bar), false);
     if (check.status == PathStatus::Empty) return false;
+    EnterStep(steps_.extension);
     const bool iconKind = IsIconExtension(LaunchExtensionAsWritten(source, false));
     // Of another kind: the runtime keeps the file when failures are passed over.
     if (iconKind || policy_.storesIconOfOtherKind) StorePath(check, source, button.icon, button.iconBase);

@@ -41,7 +41,7 @@ class LineFields {
 class LineReader {
   public:
     LineReader(MenuDefinition& def, const ReaderPolicy& policy, const SearchFolders& folders,
-               const platform::FileSystem& files, ReadResult& result);
+               const platform::FileSystem& files, const ReaderSteps& steps, ReadResult& result);
     virtual ~LineReader() = default;
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -104,6 +104,7 @@ class LineReader {
     const SearchFolders& folders_;
     const platform::FileSystem& files_;
     ParsedLine line_;  // the line being read, its buffers kept from line to line
+    const ReaderSteps& steps_;
     bool firstLineSeen_ = false;
     bool anyPageLine_ = false;
     bool skipping_ = false;

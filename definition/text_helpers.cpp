@@ -10,7 +10,8 @@
 
 namespace torva::definition {
 
-std::string fileExtension(std::string_view path) {
+std::string fileExtension(std::string_view path, const StepLocation& at) {
+    EnterStep(at);
     return LaunchExtension(path, false);
 }
 

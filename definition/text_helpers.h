@@ -6,12 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/error_state.h"
+
 namespace torva::definition {
 
 // Upper-case extension of a path: empty for web addresses; the scan runs back from the end, a "|"
 // ends the file part (an icon number follows it), a "\" before any "." means none, and a "." in the
-// first position does not start one.
-std::string fileExtension(std::string_view path);
+// first position does not start one. Notes the location the caller hands it on entry.
+std::string fileExtension(std::string_view path, const StepLocation& at = {});
 
 // The number after "[VER" in a version line as the single-precision value the version rules compare.
 // A finite number beyond the single-precision range cannot be one: it ends the reading as an overflow

@@ -9,7 +9,8 @@ namespace torva::editor {
 
 std::optional<IconPick> ResolveButtonIcon(std::string_view iconSource, uint8_t iconBase,
                                           const definition::SearchFolders& folders,
-                                          const platform::FileSystem& files, const IconFiles& icons) {
+                                          const platform::FileSystem& files, const IconFiles& icons,
+                                          const StepLocation& extensionStep) {
     using definition::PathStatus;
     const std::string source = TrimBlanks(iconSource);
     if (source.empty()) return std::nullopt;
@@ -35,7 +36,7 @@ std::optional<IconPick> ResolveButtonIcon(std::string_view iconSource, uint8_t i
         default:
             return std::nullopt;
     }
-    const std::string extension = definition::fileExtension(file);
+    const std::string extension = definition::fileExtension(file, extensionStep);
     const bool library = extension == "EXE" || extension == "DLL" || extension == "OCX";
     if (!library && extension != "ICO" && extension != "CUR") return std::nullopt;
     if (files.IsFolder(absolute)) return std::nullopt;

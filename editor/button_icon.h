@@ -8,9 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/error_state.h"
+#include "definition/path_check.h"
 #include "editor/icon_files.h"
 #include "platform/files.h"
-#include "definition/path_check.h"
 
 namespace torva::editor {
 
@@ -23,8 +24,10 @@ struct IconPick {
 // extension other than CUR, ICO, EXE, DLL and OCX, or a file without icons. A relative file is taken
 // from the folder of its base (1..4) when it is there, else from the first search folder holding it.
 // The number counts only for EXE, DLL and OCX files and falls back to 0 beyond the file's last icon.
+// The file's extension is noted at extension (the editor's error state and number).
 std::optional<IconPick> ResolveButtonIcon(std::string_view iconSource, uint8_t iconBase,
                                           const definition::SearchFolders& folders,
-                                          const platform::FileSystem& files, const IconFiles& icons);
+                                          const platform::FileSystem& files, const IconFiles& icons,
+                                          const StepLocation& extension = {});
 
 }  // namespace torva::editor

@@ -2,6 +2,7 @@
 
 #include "common/path.h"
 #include "editor/element_edit.h"
+#include "editor/location_codes.h"
 #include "editor/start_command.h"
 
 namespace torva::editor {
@@ -117,7 +118,7 @@ WindowRequest EditorSession::Edit(MenuId id) {
         default:
             break;
     }
-    if (EditElement(command, def_, state_)) {
+    if (EditElement(command, def_, state_, store_.at(location::kPageInUse))) {
         state_.dirty = true;
         RequestRender();
     }
@@ -181,7 +182,8 @@ void EditorSession::Activated() {
     if (!state_.redrawOnActivate) return;
     state_.redrawOnActivate = false;
     definition::MenuPage& page = def_.Page(state_.currentPage);
-    page.defined = pageInUse(page, definition::ButtonsForMode(def_.displayMode), def_.commonBackground);
+    page.defined = pageInUse(page, definition::ButtonsForMode(def_.displayMode), def_.commonBackground,
+                             store_.at(location::kPageInUse));
     RequestRender();
 }
 

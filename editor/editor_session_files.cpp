@@ -146,7 +146,7 @@ void EditorSession::Convert() {
         {
             ProgressScope progress(host_, kConvertingCaption);
             store_.setDefinitionFolder(*source);
-            const definition::ConvertContext context{store_.folders(), files_, *source};
+            const definition::ConvertContext context{store_.folders(), files_, *source, store_.readerSteps()};
             result = definition::convertDefinitionFile(def_, context);
         }
         ReportRead(result);
@@ -168,9 +168,13 @@ void EditorSession::TextOutput() {
         {
             ProgressScope progress(host_, kListingCaption);
             store_.error().code = definition::kListingLocation;
-            result = definition::writeListing(files_, *chosen, def_, store_.folders());
+            result = definition::writeListing(files_, *chosen, def_, store_.folders(), store_.listingSteps());
         }
-        if (!result.ok) host_.ShowError(store_.showStoreError(0, 0, {}, result.runErrorNumber));
+        if (!result.ok) {
+            // The steps entered while composing left their numbers; the failure is the writing's own.
+            store_.error().code = definition::kListingLocation;
+            host_.ShowError(store_.showStoreError(0, 0, {}, result.runErrorNumber));
+        }
         state_.textFileFolder = FolderPart(*chosen);
     }
     ReturnToFolder(files_, state_.programFolder);

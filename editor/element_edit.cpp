@@ -48,7 +48,9 @@ bool EmptyButton(const definition::MenuButton& b) {
 
 }  // namespace
 
-bool pageInUse(const definition::MenuPage& page, int buttonsPerPage, bool commonBackground) {
+bool pageInUse(const definition::MenuPage& page, int buttonsPerPage, bool commonBackground,
+               const StepLocation& at) {
+    EnterStep(at);
     if (!commonBackground) {
         const definition::BarTitle& bar = page.barTitle;
         if (!Blank(bar.text) || !Blank(bar.picture) || bar.backColour != kDefaultBackColour ||
@@ -73,7 +75,8 @@ bool pageInUse(const definition::MenuPage& page, int buttonsPerPage, bool common
     return false;
 }
 
-bool EditElement(EditCommand command, definition::MenuDefinition& def, EditorWindowState& state) {
+bool EditElement(EditCommand command, definition::MenuDefinition& def, EditorWindowState& state,
+                 const StepLocation& pageTest) {
     definition::MenuPage& page = def.Page(state.currentPage);
     const int n = definition::ButtonsForMode(def.displayMode);
     const bool slot = state.focusIndex >= 1 && state.focusIndex <= n;
@@ -92,7 +95,7 @@ bool EditElement(EditCommand command, definition::MenuDefinition& def, EditorWin
         if (slot) DeleteButton(page.Button(state.focusIndex));
         if (title) DeleteTitle(page.Title(state.focusIndex - 90));
     }
-    page.defined = pageInUse(page, n, def.commonBackground);
+    page.defined = pageInUse(page, n, def.commonBackground, pageTest);
     return true;
 }
 

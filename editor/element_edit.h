@@ -3,6 +3,7 @@
 // for buttons, one for titles; nothing goes to the system clipboard), and the test that decides
 // whether a page is written at all.
 
+#include "common/error_state.h"
 #include "definition/menu_definition.h"
 #include "editor/window_state.h"
 
@@ -21,13 +22,16 @@ void DeleteTitle(definition::PageTitle& title);
 
 // Whether the page holds anything to write: a bar title (unless every page shows page 1's), a page
 // start program, a title or one of the first buttonsPerPage slots that differs from an empty element.
-bool pageInUse(const definition::MenuPage& page, int buttonsPerPage, bool commonBackground);
+// Notes at on entry.
+bool pageInUse(const definition::MenuPage& page, int buttonsPerPage, bool commonBackground,
+               const StepLocation& at = {});
 
 enum class EditCommand { Copy, Cut, Paste, Delete };
 
 // Applies the command to the selected element of the current page. Returns true when the page changed
 // (paste, cut, delete); the page's defined flag then follows pageInUse. Nothing happens without a
-// selected slot (1..buttonsPerPage) or title.
-bool EditElement(EditCommand command, definition::MenuDefinition& def, EditorWindowState& state);
+// selected slot (1..buttonsPerPage) or title. pageTest is handed to pageInUse.
+bool EditElement(EditCommand command, definition::MenuDefinition& def, EditorWindowState& state,
+                 const StepLocation& pageTest = {});
 
 }  // namespace torva::editor

@@ -3,8 +3,8 @@
 #include "common/number.h"
 #include "common/path.h"
 #include "common/utf8.h"
-#include "editor/shell_link.h"
 #include "definition/text_helpers.h"
+#include "editor/shell_link.h"
 
 namespace torva::editor {
 
@@ -38,7 +38,7 @@ std::string ShortcutOwnIcon(const ShellLink& link, const IconLookup& env) {
     if (!link.hasIconLocation) return {};
     const std::string location = ExpandSystemRoot(TrimBlanks(link.iconLocation), env);
     if (location.empty()) return {};
-    const std::string extension = definition::fileExtension(location);
+    const std::string extension = definition::fileExtension(location, env.extension);
     if (extension == "ICO" || extension == "CUR") {
         // An icon file stands for itself; it has no number.
         return env.files.Exists(location) && env.icons.IconCount(location) > 0 ? location : std::string();
@@ -48,7 +48,7 @@ std::string ShortcutOwnIcon(const ShellLink& link, const IconLookup& env) {
 
 std::string IconSourceForTarget(const std::string& target, const IconLookup& env) {
     if (env.files.IsFolder(target)) return IconSourceForClass("Directory", target, env);
-    const std::string extension = definition::fileExtension(target);
+    const std::string extension = definition::fileExtension(target, env.extension);
     if (extension == "EXE") return CheckedIconSource(target, 0, env);
     return IconSourceForExtension(extension, target, env);
 }
@@ -152,7 +152,7 @@ std::string DroppedIconSource(const std::string& path, const IconLookup& env) {
     std::string source;
     if (env.files.IsFolder(path)) {
         source = IconSourceForClass("Directory", path, env);
-    } else if (definition::fileExtension(path) == "LNK") {
+    } else if (definition::fileExtension(path, env.extension) == "LNK") {
         source = IconSourceForShortcut(path, env);
     } else {
         source = IconSourceForTarget(path, env);

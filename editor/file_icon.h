@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/error_state.h"
 #include "editor/icon_files.h"
 #include "platform/files.h"
 #include "platform/registry.h"
@@ -17,6 +18,7 @@ struct IconLookup {
     const IconFiles& icons;
     std::string windowsFolder;
     std::string systemFolder;
+    StepLocation extension = {};  // where each extension taken is noted
 };
 
 // The shell's generic icon: System folder + "\shell32.dll|0".

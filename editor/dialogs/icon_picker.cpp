@@ -40,7 +40,7 @@ void IconPicker::Reset() {
 
 bool IconPicker::Locate(std::string_view text, uint8_t preferredBase,
                         const definition::SearchFolders& folders, const platform::FileSystem& files,
-                        Found& found) {
+                        Found& found) const {
     if (text.empty()) return false;
     const std::size_t firstLength = Utf8SequenceLength(text, 0);
     const bool single = firstLength == text.size();
@@ -61,7 +61,7 @@ bool IconPicker::Locate(std::string_view text, uint8_t preferredBase,
         found.base = ownHolds ? preferredBase : first;
         found.path = definition::absolutePath(text, found.base, folders);
     }
-    found.extension = definition::fileExtension(text);
+    found.extension = definition::fileExtension(text, extensionStep_);
     return IsIconKind(found.extension);
 }
 

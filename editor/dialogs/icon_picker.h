@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/error_state.h"
 #include "definition/path_check.h"
 #include "editor/icon_files.h"
 #include "platform/files.h"
@@ -30,6 +31,9 @@ struct IconCell {
 
 class IconPicker {
   public:
+    // Where the extension of each icon file is noted (the editor's error state and number).
+    void NoteExtensionIn(StepLocation at) { extensionStep_ = at; }
+
     // Opening: the button's icon source "file" or "file|index" with its base. A relative file is taken
     // from its base's folder when it is there, else from the first search folder holding it; the base
     // itself stays the button's. The chosen index stays, except that a program or library without an
@@ -70,12 +74,13 @@ class IconPicker {
         std::string extension;
         uint8_t base = 0;
     };
-    static bool Locate(std::string_view text, uint8_t preferredBase, const definition::SearchFolders& folders,
-                       const platform::FileSystem& files, Found& found);
+    bool Locate(std::string_view text, uint8_t preferredBase, const definition::SearchFolders& folders,
+                const platform::FileSystem& files, Found& found) const;
     IconLoad CountAndLoad(const Found& found, const IconFiles& icons);
     void Reset();
     void ShowSelection();
 
+    StepLocation extensionStep_;
     std::string file_;
     uint8_t fileBase_ = 0;
     int count_ = 0;

@@ -18,7 +18,8 @@ HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, boo
         images.source = source;
         images.base = base;
         images.definitionFolder = store_.definitionFolder();
-        if (const auto pick = ResolveButtonIcon(source, base, store_.folders(), files_, icons_)) {
+        if (const auto pick = ResolveButtonIcon(source, base, store_.folders(), files_, icons_,
+                                                store_.at(definition::kLocationExtension))) {
             HICON large = nullptr;
             HICON smallIcon = nullptr;
             ExtractIconExW(torva::win32::Wide(pick->file).c_str(), pick->number, &large, &smallIcon, 1);

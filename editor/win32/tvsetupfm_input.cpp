@@ -246,8 +246,9 @@ void MainWindow::OnDrop(HDROP drop) {
         std::wstring name(length + 1, L'\0');
         DragQueryFileW(drop, 0, name.data(), length + 1);
         name.resize(length);
-        const IconLookup env{*program_.files, *program_.registry, program_.iconFiles, program_.windowsFolder,
-                             program_.systemFolder};
+        const IconLookup env{*program_.files,       *program_.registry,
+                             program_.iconFiles,    program_.windowsFolder,
+                             program_.systemFolder, program_.store->at(definition::kLocationExtension)};
         const DroppedItem item = DescribeDrop(torva::win32::Narrow(name), env);
         FillSlotFromDrop(session_.model().Page(session_.state().currentPage), slot, item);
         session_.SlotFilledByDrop(slot);

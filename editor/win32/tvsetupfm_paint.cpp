@@ -34,6 +34,7 @@ void MainWindow::RenderPage() {
         return store.absolutePath(text, base);
     };
     options.keyMark = [this](int button) { return program_.keyMarks.Mark(button); };
+    options.windowFrame = store.at(location::kWindowFrame);
     page_ = renderer_.Render(def, session_.state().currentPage, layout_, options);
     for (std::size_t t = 0; t < titles_.size(); ++t) {
         titles_[t].image = std::move(page_.titles[t].image);

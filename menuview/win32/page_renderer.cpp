@@ -59,6 +59,7 @@ PageImages PageRenderer::Render(const definition::MenuDefinition& def, int page,
     for (int n = 1; n <= layout.buttonCount; ++n) DrawSlot(out, n, shown.Button(n), layout, options);
     const FrameArea area{options.clientWidth, options.clientHeight, options.screenWidth,
                          options.screenHeight};
+    EnterStep(options.windowFrame);
     if (options.outerFrame) {
         DrawLines(out.background.dc(), WindowFrameLines(options.kind, layout.mode, area));
     } else {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/error_state.h"
 #include "definition/menu_definition.h"
 #include "menuview/menu_layout.h"
 #include "menuview/win32/canvas.h"
@@ -34,6 +35,8 @@ struct ViewOptions {
     std::function<std::string(std::string_view text, int base)> resolvePath;
     // The function-key mark of a button (1..24); empty or null: none.
     std::function<HICON(int button)> keyMark;
+    // Where the drawing of the window frame is noted (the editor's number; the runtime has none).
+    StepLocation windowFrame;
 };
 
 struct SlotImage {

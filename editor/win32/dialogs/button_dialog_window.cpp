@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/error_state.h"
+#include "definition/definition_store.h"
 #include "editor/dialogs/store_question.h"
 #include "editor/win32/dialogs/control_ids.h"
 #include "platform/win32/wide.h"
@@ -77,7 +78,9 @@ ButtonDialogWindow::ButtonDialogWindow(dialogs::DialogHost& host, ui::win32::Fat
       page_(page),
       slot_(slot),
       model_(host.Model().Page(page).Button(slot)),
-      strip_(model_.icons) {}
+      strip_(model_.icons) {
+    model_.icons.NoteExtensionIn({&host.Error(), definition::kLocationExtension});
+}
 
 bool ButtonDialogWindow::Open(HWND owner) {
     return OpenWith(owner, "【ボタン設定】", kWidth, kHeight);

@@ -53,7 +53,8 @@ void DefinitionDialog::ShowFont(const dialogs::DialogFont& font) {
 }
 
 void DefinitionDialog::PickFont(dialogs::DialogFont& font, int defaultSize) {
-    const auto answer = AskFont(Handle(), dialogs::PrepareFontRequest(font, PixelsPerInchOf(Owner())));
+    const auto answer = AskFont(Handle(), dialogs::PrepareFontRequest(font, PixelsPerInchOf(Owner())),
+                                EditorFaceNameSteps(Host().Error()));
     if (!answer) return;
     if (const auto chosen = dialogs::ApplyFontAnswer(*answer, defaultSize)) {
         font = *chosen;

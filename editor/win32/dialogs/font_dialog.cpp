@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include "definition/definition_store.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -58,8 +59,14 @@ UINT_PTR CALLBACK WatchChoice(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-std::optional<dialogs::FontAnswer> AskFont(HWND owner, const dialogs::FontRequest& request) {
+FaceNameSteps EditorFaceNameSteps(ErrorState& error) {
+    return {{&error, definition::kLocationFaceNameToBytes}, {&error, definition::kLocationFaceNameFromBytes}};
+}
+
+std::optional<dialogs::FontAnswer> AskFont(HWND owner, const dialogs::FontRequest& request,
+                                           const FaceNameSteps& steps) {
     LOGFONTW font{};
+    EnterStep(steps.toDialog);
     lstrcpynW(font.lfFaceName, torva::win32::Wide(request.faceName).c_str(), LF_FACESIZE);
     font.lfHeight = request.height;
     font.lfWeight = request.weight;
@@ -80,6 +87,7 @@ std::optional<dialogs::FontAnswer> AskFont(HWND owner, const dialogs::FontReques
     // A part counts as chosen when the dialog cleared its "no selection" flag or the user changed its box.
     dialogs::FontAnswer answer;
     answer.faceSelected = ((choose.Flags & CF_NOFACESEL) == 0 || chosen.face) && font.lfFaceName[0] != L'\0';
+    EnterStep(steps.fromDialog);
     answer.face = torva::win32::Narrow(font.lfFaceName);
     answer.styleSelected = (choose.Flags & CF_NOSTYLESEL) == 0 || chosen.style;
     answer.weight = font.lfWeight;

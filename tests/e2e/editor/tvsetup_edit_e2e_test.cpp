@@ -97,6 +97,26 @@ TEST(TvsetupEdit, SaveAsOpenAndTextOutputGoThroughTheCommonDialogs) {
     EXPECT_TRUE(Contains(s.ReadDefinitionText(s.Folder().File("LIST.TXT")), "Cut me"));
 }
 
+// The listing is written beside its target first; a folder standing in that place makes the write
+// fail. The report names the listing (995), not one of the steps that composed its text before.
+TEST(TvsetupEdit, AFailedTextOutputNamesTheListingInTheErrorBox) {
+    TvsetupSession s;
+    ASSERT_TRUE(s.StartOn(kMenu));
+    const std::string target = s.Folder().File("LIST.TXT");
+    ASSERT_TRUE(CreateDirectoryW(torva::win32::Wide(target + ".~tv").c_str(), nullptr));
+    PostCommand(s.Window(), cmd::kText);
+    AnswerFileDialog(s, "テキスト出力", target);
+    const auto box = WaitForMessageBox(s.Program().Id(), Millis(15000));
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, "TVSETUP");
+    EXPECT_EQ(box->icon, MessageBoxIcon::Error);
+    EXPECT_TRUE(
+        Contains(box->text, "継続不可能なエラーが発生しました。\r処理を終了します。\rErrorNo = 995 : "))
+        << box->text;
+    ASSERT_TRUE(AnswerMessageBox(box->hwnd, IDOK));
+    EXPECT_FALSE(FileExists(target));
+}
+
 class SaveQuestionOnClose : public ::testing::TestWithParam<int> {};
 
 TEST_P(SaveQuestionOnClose, AnswersDecideWhatHappens) {

@@ -146,5 +146,19 @@ TEST(IconPicker, LoadingAnotherFile) {
     }
 }
 
+// The extension of each file the picker looks at is a step of the editor's own: a fatal report names it.
+TEST(IconPicker, NotesTheExtensionStepWhereItIsTold) {
+    const testing::DialogMachine m;
+    ErrorState state;
+    state.code = 990;
+    IconPicker picker;
+    picker.NoteExtensionIn({&state, 962});
+    (void)picker.Open("C:\\ICONS\\MANY.DLL|20", 0, m.folders, m.files, m.icons);
+    EXPECT_EQ(state.code, 962);
+    state.code = 990;
+    (void)picker.Load("C:\\ICONS\\B.CUR", m.folders, m.files, m.icons);
+    EXPECT_EQ(state.code, 962);
+}
+
 }  // namespace
 }  // namespace torva::editor::dialogs
