@@ -57,6 +57,7 @@ SaveResult DefinitionStore::writeDefinition(const std::string& path) {
 }
 
 void DefinitionStore::setDefinitionFolder(std::string_view path) {
+    ErrorLocation location(error_, kLocationReading);
     folders_.definitionFolder = FolderPart(path);
 }
 

@@ -149,6 +149,10 @@ TEST(StepLocations, TheStoreHandsItsOwnErrorStateWithTheEditorsNumbers) {
         EXPECT_EQ(row.at.state, &store.error());
         EXPECT_EQ(row.at.code, row.code);
     }
+    // Setting the folder a definition's relative paths start from is a step of its own.
+    store.error().code = 0;
+    store.setDefinitionFolder("C:\\A\\M.TVX");
+    EXPECT_EQ(store.error().code, 991);
 }
 
 // A save that fails reports the writing's own number, not the last step it entered on the way.
