@@ -165,8 +165,10 @@ ButtonCheckResult ButtonDialogModel::Check(const definition::SearchFolders& fold
         if (page < 1 || page > definition::kPageCount) fail(kWrongPage, kButtonGeneralTab, ButtonField::Page);
     }
     if (fields.action == kRemoteControl) {
+        // The definition's readers refuse a remote press beyond the remote menu's twelfth button, so a
+        // larger number would make a file that neither the menu nor this editor opens again.
         const long long number = LeadingWhole(fields.buttonNumber);
-        if (number < 1 || number > definition::kMaxButtons) {
+        if (number < 1 || number > definition::kRemoteButtonLimit) {
             fail(kWrongButtonNumber, kButtonGeneralTab, ButtonField::ButtonNumber);
         }
     }

@@ -191,8 +191,8 @@ TEST(ButtonDialogOk, ChecksInOrderWithTheirMessages) {
         {2, "", "", "-1", "", "", {kWrongPage}, 0, 0},
         {18, "", "", "5", "0", "", {kWrongButtonNumber}, 0, 0},
         {18, "", "", "5", "1", "", {}, 0, 0},
-        {18, "", "", "5", "24", "", {}, 0, 0},  // a remote control button accepts 1..24 here
-        {18, "", "", "5", "25", "", {kWrongButtonNumber}, 0, 0},
+        {18, "", "", "5", "12", "", {}, 0, 0},
+        {18, "", "", "5", "13", "", {kWrongButtonNumber}, 0, 0},  // the readers refuse it (rule 26)
         {18, "", "", "", "", "", {kWrongPage, kWrongButtonNumber}, 0, 0},
         {3, "", "", "", "", "SHELL32.DLL", {}, 0, 4},
         {3, "", "", "", "", "A.ICO", {}, 0, 1},
