@@ -45,4 +45,16 @@ class Shell {
     virtual intptr_t Open(const std::string& document, const std::string& workFolder) = 0;
 };
 
+// Whether a started program is done with, going by its windows: it owns none now, and it either showed
+// one before (noted in windowSeen) or its process has ended. A program that has shown no window yet
+// and still runs is still starting, however long that takes; it is not done.
+template <typename EndedQuestion>
+bool StartedProgramDone(bool ownsWindow, bool& windowSeen, EndedQuestion&& processEnded) {
+    if (ownsWindow) {
+        windowSeen = true;
+        return false;
+    }
+    return windowSeen || processEnded();
+}
+
 }  // namespace torva::platform

@@ -55,7 +55,9 @@ void RunProgramEntries(EntryKind kind,
         }
         if (entry.waitMode == 0) continue;
         if (hooks.settle) hooks.settle(*pid);
-        while (processes.FindTorvaTitleWindow(*pid).found) {
+        bool windowSeen = false;
+        while (!platform::StartedProgramDone(processes.FindTorvaTitleWindow(*pid).found, windowSeen,
+                                             [&] { return processes.HasEnded(*pid); })) {
             if (hooks.betweenChecks) hooks.betweenChecks();
         }
         if (hooks.waitEnded) hooks.waitEnded(*pid);

@@ -31,6 +31,7 @@ struct ActivationState {
     RunningPrograms running;
     std::uint32_t lastDocumentProcess = 0;  // the document opener the menu waits for; 0 when none
     bool documentWaitActive = false;
+    bool documentWindowSeen = false;  // the opener waited for has shown a window
 };
 
 }  // namespace torva::activation

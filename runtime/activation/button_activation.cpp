@@ -144,6 +144,7 @@ void ButtonActivation::Launch(int page, int button, const definition::MenuButton
             return;
         }
         state_.lastDocumentProcess = *pid;
+        state_.documentWindowSeen = false;
         state_.documentWaitActive = true;
         window_.LockMenu();
         window_.StartDocumentTimer();

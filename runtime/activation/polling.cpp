@@ -57,10 +57,13 @@ void PollDocumentWait(const definition::MenuDefinition& def, ActivationState& st
         window.StopDocumentTimer();
         return;
     }
-    const platform::WindowSearch search = processes.FindTorvaTitleWindow(state.lastDocumentProcess);
-    if (!search.found) {
+    const std::uint32_t opener = state.lastDocumentProcess;
+    const platform::WindowSearch search = processes.FindTorvaTitleWindow(opener);
+    if (platform::StartedProgramDone(search.found, state.documentWindowSeen,
+                                     [&] { return processes.HasEnded(opener); })) {
         state.documentWaitActive = false;
         state.lastDocumentProcess = 0;
+        state.documentWindowSeen = false;
         window.StopDocumentTimer();
         if (!AnyRunning(def, state.running, LocksMenu)) window.UnlockMenu();
         return;

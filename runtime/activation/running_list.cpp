@@ -1,5 +1,7 @@
 #include "runtime/activation/running_list.h"
 
+#include "platform/processes.h"
+
 namespace torva::activation {
 
 RunningPrograms::Mark& RunningPrograms::MarkOf(int page, int button) {
@@ -33,16 +35,13 @@ std::size_t RunningPrograms::Poll(const std::function<bool(std::uint32_t)>& owns
     std::size_t removed = 0;
     std::size_t i = 0;
     while (i < count_) {
+        const std::uint32_t pid = entries_[i].processId;
+        if (!platform::StartedProgramDone(ownsWindow(pid), entries_[i].windowSeen,
+                                          [&] { return processEnded(pid); })) {
+            ++i;
+            continue;
+        }
         const RunningEntry entry = entries_[i];
-        if (ownsWindow(entry.processId)) {
-            entries_[i].windowSeen = true;
-            ++i;
-            continue;
-        }
-        if (!entry.windowSeen && !processEnded(entry.processId)) {
-            ++i;
-            continue;
-        }
         // Only clear the mark when it still belongs to this entry's process: a mark set again by a
         // later start of the same button must survive the end of the earlier program.
         Mark& mark = MarkOf(entry.page, entry.button);

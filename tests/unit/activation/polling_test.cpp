@@ -148,6 +148,22 @@ TEST_F(PollingTest, DocumentWaitKeepsTheOpenerDialogInFrontThenUnlocks) {
     EXPECT_FALSE(state.documentWaitActive);
 }
 
+// An opener busy without a window yet (slow to start, or about to ask something) keeps the menu locked;
+// it is released when it ends.
+TEST_F(PollingTest, DocumentWaitHoldsWhileTheOpenerRunsWithoutAWindowYet) {
+    RunButton(1, 1, "C:\\a.txt");
+    Click(1);
+    const uint32_t pid = state.lastDocumentProcess;
+    processes.windowless.insert(pid);
+    window.events.clear();
+    PollDocumentWait(*def, state, processes, window);
+    EXPECT_TRUE(window.locked);
+    EXPECT_TRUE(state.documentWaitActive);
+    processes.windowless.erase(pid);
+    PollDocumentWait(*def, state, processes, window);
+    EXPECT_EQ(window.events, (Events{"timer2 off", "unlock"}));
+}
+
 TEST_F(PollingTest, DocumentAndLockingProgramKeepEachOthersLock) {
     RunButton(1, 1, "C:\\a.txt");
     Click(1);

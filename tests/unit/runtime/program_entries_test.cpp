@@ -87,6 +87,32 @@ TEST(EntryRunner, WaitsForAWaitedProgramUntilItsWindowsAreGone) {
     EXPECT_THAT(settled, ::testing::ElementsAre(100u));  // only the waited-for entry
 }
 
+// A program that shows no window yet (a console program, or one slow to start) is still running, not
+// done: the wait lasts until it ends, or until the window it then shows is gone.
+TEST(EntryRunner, WaitsForAProgramThatHasShownNoWindowYet) {
+    FakeProcesses p;
+    p.windowless.insert(100);
+    int pauses = 0;
+    EntryRunnerHooks hooks;
+    hooks.betweenChecks = [&] {
+        if (++pauses == 2) {  // after two checks without a window it shows one for two checks
+            p.windowless.erase(100);
+            p.windowForChecks[100] = 2;
+        }
+    };
+    RunProgramEntries(EntryKind::Start, Entries("C:\\slow.exe", 1, "", 0), "C:\\TV", p, hooks);
+    EXPECT_EQ(pauses, 4);
+
+    FakeProcesses console;
+    console.windowless.insert(100);
+    int consolePauses = 0;
+    hooks.betweenChecks = [&] {
+        if (++consolePauses == 3) console.windowless.erase(100);  // ends without ever showing a window
+    };
+    RunProgramEntries(EntryKind::End, Entries("C:\\job.bat", 1, "", 0), "C:\\TV", console, hooks);
+    EXPECT_EQ(consolePauses, 3);
+}
+
 TEST(EntryRunner, DoesNotWaitWithoutTheFlag) {
     FakeProcesses p;
     p.windowForChecks[100] = 3;
