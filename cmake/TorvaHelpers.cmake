@@ -147,3 +147,34 @@ function(torva_fuzz_test)
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME} ${run_args})
     set_tests_properties(${ARG_NAME} PROPERTIES LABELS fuzz TIMEOUT ${ARG_TIMEOUT})
 endfunction()
+
+# torva_delay_imports(TARGET exe DLLS shell32 ...): system libraries the program needs only for some
+# commands (file dialogs, dropped files, help, OLE pictures) are loaded at the first call into them
+# rather than at every start, where each costs the start its load and its own start-up. The
+# functions taken that way are those cmake/delay/<dll>.def names; any other function of such a
+# library is still imported as usual (and then loads it at start again).
+function(torva_delay_imports)
+    if(NOT TORVA_WINDOWS)
+        return()
+    endif()
+    cmake_parse_arguments(ARG "" "TARGET" "DLLS" ${ARGN})
+    set(dir ${CMAKE_CURRENT_BINARY_DIR}/${ARG_TARGET}_delay)
+    set(libs)
+    foreach(dll IN LISTS ARG_DLLS)
+        set(def ${CMAKE_SOURCE_DIR}/cmake/delay/${dll}.def)
+        set(lib ${dir}/lib${dll}_delay.a)
+        add_custom_command(OUTPUT ${lib}
+                           COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+                           COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --dllname ${dll}.dll --output-delaylib ${lib}
+                           DEPENDS ${def}
+                           VERBATIM)
+        list(APPEND libs ${lib})
+    endforeach()
+    add_custom_target(${ARG_TARGET}_delay_imports DEPENDS ${libs})
+    add_dependencies(${ARG_TARGET} ${ARG_TARGET}_delay_imports)
+    set_property(TARGET ${ARG_TARGET} APPEND PROPERTY LINK_DEPENDS ${libs})
+    # Whole archives ahead of every object and library, so that their functions are taken before
+    # the usual import libraries are searched.
+    list(JOIN libs " " joined)
+    target_link_options(${ARG_TARGET} PRIVATE "SHELL:-Wl,--whole-archive ${joined} -Wl,--no-whole-archive")
+endfunction()

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "editor/win32/win_api.h"
+#include "platform/win32/com.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -55,6 +56,9 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& s
     if (settings.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
     if (settings.fileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
     if (settings.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
+    // The dialog shows the shell's folders, which want COM on this thread; the editor starts it only
+    // for the dialog's time.
+    const torva::win32::ComScope com;
     const BOOL chosen =
         settings.kind == FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (!chosen) return std::nullopt;

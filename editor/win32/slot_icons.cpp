@@ -3,6 +3,7 @@
 #include "editor/button_icon.h"
 #include "editor/location_codes.h"
 #include "editor/win32/win_api.h"
+#include "menuview/win32/icon_file.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -20,11 +21,20 @@ HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, boo
         images.definitionFolder = store_.definitionFolder();
         if (const auto pick = ResolveButtonIcon(source, base, store_.folders(), files_, icons_,
                                                 store_.at(definition::kLocationExtension))) {
-            HICON large = nullptr;
-            HICON smallIcon = nullptr;
-            ExtractIconExW(torva::win32::Wide(pick->file).c_str(), pick->number, &large, &smallIcon, 1);
-            images.large.reset(large);
-            images.small.reset(smallIcon);
+            if (pick->number >= 0) {
+                // Both sizes from one reading of the file, numbered as the system's extraction
+                // numbers them.
+                const menuview::win32::IconFile file(pick->file);
+                images.large = file.Extract(pick->number, false);
+                images.small = file.Extract(pick->number, true);
+            } else {
+                // A negative number names a resource id, which only the system's extraction takes.
+                HICON large = nullptr;
+                HICON smallIcon = nullptr;
+                ExtractIconExW(torva::win32::Wide(pick->file).c_str(), pick->number, &large, &smallIcon, 1);
+                images.large.reset(large);
+                images.small.reset(smallIcon);
+            }
         }
     }
     return small ? images.small.get() : images.large.get();

@@ -1,18 +1,14 @@
 #include "editor/win32/system_icon_files.h"
 
-#include <windows.h>
-// After windows.h, which it builds on.
-#include <shellapi.h>
-
-#include "platform/win32/wide.h"
+#include "menuview/win32/icon_file.h"
 
 namespace torva::editor {
 
 int SystemIconFiles::IconCount(const std::string& path) const {
     if (path.empty()) return 0;
-    // Index -1 with no output arrays asks for the count alone; a missing or iconless file gives 0.
-    const UINT count = ExtractIconExW(torva::win32::Wide(path).c_str(), -1, nullptr, nullptr, 0);
-    return count == UINT_MAX ? 0 : static_cast<int>(count);
+    // Counted from the file's resources as the menu counts them, without loading the shell for it;
+    // a missing or iconless file gives 0.
+    return menuview::win32::IconFile(path).Count();
 }
 
 }  // namespace torva::editor

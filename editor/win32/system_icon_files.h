@@ -1,5 +1,6 @@
 #pragma once
-// Icon counts from the system's own icon extraction, for the drop helpers and the icon refresh.
+// Icon counts of files as the system's icon extraction numbers them, for the drop helpers and the
+// icon refresh.
 
 #include "editor/icon_files.h"
 

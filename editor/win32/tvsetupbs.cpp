@@ -1,6 +1,7 @@
 // TVSETUPBS: the entry of Tvsetup.exe. It reads the folders, registers the file types through the
 // document opener, loads the function-key marks of the runtime's program file and shows the main
-// window, which takes the command line.
+// window, which takes the command line. Nothing here starts OLE: the pictures of the preview load
+// without it (bitmaps) or start it for themselves, as do the file dialogs and the help.
 #include "editor/win32/tvsetupbs.h"
 
 #include "common/path.h"
@@ -8,6 +9,7 @@
 #include "editor/location_codes.h"
 #include "editor/win32/tvsetupfm.h"
 #include "editor/win32/win_api.h"
+#include "platform/background_starts.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/module_path.h"
@@ -50,7 +52,10 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
     program.systemFolder = system.SystemFolder();
     program.tallCaption = system.IsTallCaptionPlatform();
     program.files = std::make_unique<torva::win32::Win32FileSystem>();
-    program.processes = std::make_unique<torva::win32::Win32Processes>();
+    auto processes = std::make_unique<platform::BackgroundStartProcesses>(
+        std::make_unique<torva::win32::Win32Processes>());
+    platform::BackgroundStartProcesses& starts = *processes;
+    program.processes = std::move(processes);
     program.shell = std::make_unique<torva::win32::Win32Shell>();
     program.registry = std::make_unique<torva::win32::Win32Registry>();
     program.model = std::make_unique<definition::MenuDefinition>();
@@ -59,8 +64,9 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
     ErrorLocation here(program.store->error(), location::kProgramEntry);
 
     // The file types are registered at every start, as the other programs of the suite do; a
-    // missing document opener is no reason not to edit.
-    program.processes->Start("\"" + JoinPath(program.programFolder, "Tvshell.exe") + "\" <LinkTVX>");
+    // missing document opener is no reason not to edit. The process is created on a thread of its
+    // own while the window is made; any later start (the menu from the File menu) waits for it.
+    starts.StartInBackground("\"" + JoinPath(program.programFolder, "Tvshell.exe") + "\" <LinkTVX>");
     program.keyMarks = menuview::win32::KeyMarks(JoinPath(program.programFolder, "Torva.exe"));
 
     MainWindow window(program, report);
@@ -74,8 +80,6 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace torva::editor::win32;
-    // OLE loads the background pictures of the preview.
-    const HRESULT ole = OleInitialize(nullptr);
     TvsetupProgram program;
     program.instance = instance;
     EditorFatalReport report(program);
@@ -85,6 +89,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     } catch (...) {
         report.ReportFatal(torva::RunErrorNumberOf(std::current_exception()));
     }
-    if (SUCCEEDED(ole)) OleUninitialize();
     return code;
 }

@@ -7,6 +7,7 @@
 #include "editor/win32/tvsetupfm.h"
 #include "editor/win32/tvverfm.h"
 #include "editor/win32/win_api.h"
+#include "platform/win32/com.h"
 #include "platform/win32/wide.h"
 
 namespace torva::editor::win32 {
@@ -51,6 +52,8 @@ void MainWindow::ShowHelp(int context) {
     ErrorLocation here(program_.store->error(), location::kHelp);
     // A missing page is reported by the shell, as a missing help file always was.
     const std::wstring page = torva::win32::Wide(HelpPagePath(program_.programFolder, context));
+    // The shell hands the page to its viewer through COM.
+    const torva::win32::ComScope com;
     ShellExecuteW(Handle(), nullptr, page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

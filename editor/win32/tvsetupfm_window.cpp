@@ -49,7 +49,7 @@ bool MainWindow::Open(const std::string& commandLine) {
     // The runtime's marker hides and shows File items.
     BuildMenus();
     AfterEvent();
-    DragAcceptFiles(Handle(), TRUE);
+    // Dropped files are taken from the start on: the window is made with WS_EX_ACCEPTFILES.
     return true;
 }
 

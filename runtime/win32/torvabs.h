@@ -13,17 +13,19 @@
 #include "definition/menu_definition.h"
 #include "journal/launch_journal.h"
 #include "journal/win32/win32_journal.h"
+#include "platform/background_starts.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/win32/unique_handle.h"
-#include "runtime/background_starts.h"
 #include "runtime/close_logic.h"
 #include "runtime/program_entries.h"
 #include "ui/win32/fatal_guard.h"
 
 namespace torva::runtime::win32 {
+
+using platform::BackgroundStartProcesses;
 
 // The OS services the runtime uses, owned for the life of the process.
 struct PlatformServices {

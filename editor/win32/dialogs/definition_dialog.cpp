@@ -7,6 +7,7 @@
 
 #include "common/twips.h"
 #include "editor/dialogs/store_question.h"
+#include "platform/win32/com.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/wide.h"
 
@@ -84,6 +85,8 @@ std::optional<std::string> DefinitionDialog::Browse(const dialogs::BrowseSetting
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     std::optional<std::string> chosen;
+    // The shell's folders in the dialog want COM on this thread, for the dialog's time only.
+    const torva::win32::ComScope com;
     if (GetOpenFileNameW(&ofn)) {
         chosen = torva::win32::Narrow(name.data());
         // The folder the file was chosen in: the path up to its last separator.

@@ -1,11 +1,11 @@
 // A start made in the background is always made, and made before any other start or wait.
-#include "runtime/background_starts.h"
+#include "platform/background_starts.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_processes.h"
 
-namespace torva::runtime {
+namespace torva::platform {
 namespace {
 
 struct Background : ::testing::Test {
@@ -68,4 +68,4 @@ TEST_F(Background, WindowSearchesAreTheInnerOnes) {
 }
 
 }  // namespace
-}  // namespace torva::runtime
+}  // namespace torva::platform

@@ -1,10 +1,10 @@
-#include "runtime/background_starts.h"
+#include "platform/background_starts.h"
 
 #include <utility>
 
-namespace torva::runtime {
+namespace torva::platform {
 
-BackgroundStartProcesses::BackgroundStartProcesses(std::unique_ptr<platform::Processes> inner)
+BackgroundStartProcesses::BackgroundStartProcesses(std::unique_ptr<Processes> inner)
     : inner_(std::move(inner)) {}
 
 BackgroundStartProcesses::~BackgroundStartProcesses() {
@@ -13,7 +13,7 @@ BackgroundStartProcesses::~BackgroundStartProcesses() {
 
 void BackgroundStartProcesses::StartInBackground(std::string commandLine) {
     FinishBackgroundStart();
-    platform::Processes& inner = *inner_;
+    Processes& inner = *inner_;
     background_ = std::thread([&inner, line = std::move(commandLine)] { (void)inner.Start(line); });
 }
 
@@ -42,11 +42,11 @@ bool BackgroundStartProcesses::HasEnded(uint32_t processId) const {
     return inner_->HasEnded(processId);
 }
 
-platform::WindowSearch BackgroundStartProcesses::FindVisibleWindow(uint32_t processId) const {
+WindowSearch BackgroundStartProcesses::FindVisibleWindow(uint32_t processId) const {
     return inner_->FindVisibleWindow(processId);
 }
 
-platform::WindowSearch BackgroundStartProcesses::FindTorvaTitleWindow(uint32_t processId) const {
+WindowSearch BackgroundStartProcesses::FindTorvaTitleWindow(uint32_t processId) const {
     return inner_->FindTorvaTitleWindow(processId);
 }
 
@@ -54,4 +54,4 @@ uint32_t BackgroundStartProcesses::CurrentProcessId() const {
     return inner_->CurrentProcessId();
 }
 
-}  // namespace torva::runtime
+}  // namespace torva::platform

@@ -1,9 +1,9 @@
 #pragma once
-// A start whose result nobody waits for (the opener's registration of the file types) made on a
-// thread of its own: creating a process takes as long as a good part of the menu's own start, which
-// goes on meanwhile. Any other start, a wait for a process and the menu's showing come only after
-// it, so programs still start in the order the start-up names them. Window searches do not wait:
-// they share nothing with a start.
+// A start whose result nobody waits for (the opener's registration of the file types, which the menu
+// and the editor make at every start) made on a thread of its own: creating a process takes as long
+// as a good part of a program's own start, which goes on meanwhile. Any other start, a wait for a
+// process and the menu's showing come only after it, so programs still start in the order the
+// start-up names them. Window searches do not wait: they share nothing with a start.
 
 #include <memory>
 #include <string>
@@ -11,11 +11,11 @@
 
 #include "platform/processes.h"
 
-namespace torva::runtime {
+namespace torva::platform {
 
-class BackgroundStartProcesses final : public platform::Processes {
+class BackgroundStartProcesses final : public Processes {
   public:
-    explicit BackgroundStartProcesses(std::unique_ptr<platform::Processes> inner);
+    explicit BackgroundStartProcesses(std::unique_ptr<Processes> inner);
     ~BackgroundStartProcesses() override;
     BackgroundStartProcesses(const BackgroundStartProcesses&) = delete;
     BackgroundStartProcesses& operator=(const BackgroundStartProcesses&) = delete;
@@ -31,13 +31,13 @@ class BackgroundStartProcesses final : public platform::Processes {
     std::optional<uint32_t> WaitForExit(uint32_t processId) override;
     std::optional<uint32_t> ExitCodeIfEnded(uint32_t processId) const override;
     bool HasEnded(uint32_t processId) const override;
-    platform::WindowSearch FindVisibleWindow(uint32_t processId) const override;
-    platform::WindowSearch FindTorvaTitleWindow(uint32_t processId) const override;
+    WindowSearch FindVisibleWindow(uint32_t processId) const override;
+    WindowSearch FindTorvaTitleWindow(uint32_t processId) const override;
     uint32_t CurrentProcessId() const override;
 
   private:
-    std::unique_ptr<platform::Processes> inner_;
+    std::unique_ptr<Processes> inner_;
     mutable std::thread background_;  // joined by the reading calls too
 };
 
-}  // namespace torva::runtime
+}  // namespace torva::platform
