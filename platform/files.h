@@ -39,6 +39,8 @@ class FileSystem {
         return ReplaceFile(source, target);
     }
     [[nodiscard]] bool DeleteFileW(const std::string& path) { return DeleteFile(path); }
+    // Makes one folder whose parent exists; false when it cannot be made.
+    [[nodiscard]] virtual bool CreateFolder(const std::string& path) = 0;
     [[nodiscard]] virtual bool SetCurrentFolder(const std::string& path) = 0;
     virtual std::string CurrentFolder() const = 0;
 

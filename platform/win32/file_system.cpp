@@ -66,6 +66,10 @@ bool Win32FileSystem::DeleteFile(const std::string& path) {
     return ::DeleteFileW(Wide(path).c_str()) != FALSE;
 }
 
+bool Win32FileSystem::CreateFolder(const std::string& path) {
+    return !path.empty() && CreateDirectoryW(Wide(path).c_str(), nullptr) != FALSE;
+}
+
 bool Win32FileSystem::SetCurrentFolder(const std::string& path) {
     return !path.empty() && SetCurrentDirectoryW(Wide(path).c_str()) != FALSE;
 }

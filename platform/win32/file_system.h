@@ -15,6 +15,7 @@ class Win32FileSystem : public platform::FileSystem {
     // the old or the new file, never a half-written one.
     [[nodiscard]] bool ReplaceFile(const std::string& source, const std::string& target) override;
     [[nodiscard]] bool DeleteFile(const std::string& path) override;
+    [[nodiscard]] bool CreateFolder(const std::string& path) override;
     [[nodiscard]] bool SetCurrentFolder(const std::string& path) override;
     std::string CurrentFolder() const override;
 };

@@ -6,6 +6,7 @@
 #include "common/run_error.h"
 #include "definition/definition_reader.h"
 #include "menuview/win32/icon_file.h"
+#include "platform/win32/append_file.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/ini_file.h"
 #include "platform/win32/message_box.h"
@@ -154,9 +155,10 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
 
     // 7..9. Saved position and own icons.
     if (rt.options().positionSave) {
-        const std::string ini = rt.programFolder + kIniFileName;
-        rt.savedLeft = rt.os.ini->GetInt(ini, kIniSection, "Xpos", -1);
-        rt.savedTop = rt.os.ini->GetInt(ini, kIniSection, "Ypos", -1);
+        rt.positionFiles = PositionFilesFor(rt.programFolder, torva::win32::EnvironmentValue("LOCALAPPDATA"));
+        const SavedPosition saved = ReadSavedPosition(*rt.os.ini, rt.positionFiles);
+        rt.savedLeft = saved.left;
+        rt.savedTop = saved.top;
     }
     LoadTrayIcons(rt);
 

@@ -20,6 +20,7 @@
 #include "platform/system.h"
 #include "platform/win32/unique_handle.h"
 #include "runtime/close_logic.h"
+#include "runtime/position_store.h"
 #include "runtime/program_entries.h"
 #include "ui/win32/fatal_guard.h"
 
@@ -56,7 +57,8 @@ struct TorvaRuntime final : ui::win32::FatalReport {
     std::string systemFolder;
     std::string executablePath;  // Torva.exe itself: the source of its own icons
     ErrorState error;
-    int savedLeft = -1;  // twips, from the position store; -1 when absent
+    PositionFiles positionFiles;  // where the window's position is kept between runs
+    int savedLeft = -1;           // twips, from the position store; -1 when absent
     int savedTop = -1;
     // Function-key marks: [0..11] F1..F12, [12..23] Shift+F1..F12, each loaded when a page first
     // shows it (none with [NOFNC]).
@@ -92,9 +94,7 @@ void RunEndPrograms(TorvaRuntime& rt);
 void JournalEntryStarts(TorvaRuntime& rt, EntryRunnerHooks& hooks, const char* action,
                         std::optional<int> page = std::nullopt);
 
-// Values of the position store and of the instance record.
-inline constexpr const char* kIniFileName = "\\Torva.ini";
-inline constexpr const char* kIniSection = "INIT";
+// Values of the instance record.
 inline constexpr const char* kSettingsApp = "Torva";
 inline constexpr const char* kSettingsSection = "Opt";
 inline constexpr const char* kSettingsInstanceKey = "rgDCHK";

@@ -138,9 +138,8 @@ bool MenuWindow::OnClose() {
     if (ShouldSavePosition(rt.options().positionSave, normal)) {
         RECT r{};
         GetWindowRect(Handle(), &r);
-        const std::string ini = rt.programFolder + kIniFileName;
-        rt.os.ini->WriteString(ini, kIniSection, "Xpos", std::to_string(r.left * twipsPerPixelX_));
-        rt.os.ini->WriteString(ini, kIniSection, "Ypos", std::to_string(r.top * twipsPerPixelY_));
+        SavePosition(*rt.os.ini, *rt.os.files, rt.positionFiles,
+                     {r.left * twipsPerPixelX_, r.top * twipsPerPixelY_});
     }
     if (rt.options().dupCheck)
         rt.os.settings->Save(kSettingsApp, kSettingsSection, kSettingsInstanceKey, "0");

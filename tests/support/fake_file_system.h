@@ -52,6 +52,11 @@ class FakeFileSystem : public platform::FileSystem {
         return true;
     }
     bool DeleteFile(const std::string& path) override { return entries_.erase(Key(path)) != 0; }
+    bool CreateFolder(const std::string& path) override {
+        if (failCreateFolder || Has(path)) return false;
+        AddFolder(path);
+        return true;
+    }
     bool SetCurrentFolder(const std::string& path) override {
         folderChanges.push_back(path);
         if (unreachableFolders.count(Key(path))) return false;
@@ -66,6 +71,7 @@ class FakeFileSystem : public platform::FileSystem {
     bool failRead = false;
     bool failWrite = false;
     bool failReplace = false;
+    bool failCreateFolder = false;
     mutable int lookups = 0;
     std::string current = "C:\\";
     std::vector<std::string> folderChanges;  // every SetCurrentFolder, in order

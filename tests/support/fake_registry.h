@@ -109,4 +109,34 @@ class FakeRegistry : public platform::Registry {
     };
 };
 
+// INI files by their path (letter case ignored): values as written; files whose writes fail, as in a
+// folder the user may not change.
+class FakeIniFile : public platform::IniFile {
+  public:
+    std::map<std::string, std::map<std::string, std::string>>
+        files;                       // folded path -> "section\\key" -> value
+    std::set<std::string> readOnly;  // folded paths
+
+    int GetInt(const std::string& file, const std::string& section, const std::string& key,
+               int fallback) const override {
+        const auto f = files.find(FakeRegistry::Fold(file));
+        if (f == files.end()) return fallback;
+        const auto v = f->second.find(section + "\\" + key);
+        return v == f->second.end() ? fallback : std::stoi(v->second);
+    }
+    bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        const std::string folded = FakeRegistry::Fold(file);
+        if (readOnly.count(folded)) return false;
+        files[folded][section + "\\" + key] = value;
+        return true;
+    }
+    std::string Value(const std::string& file, const std::string& key) const {
+        const auto f = files.find(FakeRegistry::Fold(file));
+        if (f == files.end()) return {};
+        const auto v = f->second.find("INIT\\" + key);
+        return v == f->second.end() ? std::string() : v->second;
+    }
+};
+
 }  // namespace torva::testing

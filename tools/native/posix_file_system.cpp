@@ -68,6 +68,12 @@ bool PosixFileSystem::DeleteFile(const std::string& path) {
     return native && std::remove(native->c_str()) == 0;
 }
 
+bool PosixFileSystem::CreateFolder(const std::string& path) {
+    const auto native = ToNative(path);
+    std::error_code error;
+    return native && std::filesystem::create_directory(*native, error);
+}
+
 bool PosixFileSystem::SetCurrentFolder(const std::string& path) {
     const auto native = ToNative(path);
     return native && chdir(native->c_str()) == 0;

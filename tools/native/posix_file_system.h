@@ -21,6 +21,7 @@ class PosixFileSystem : public platform::FileSystem {
     bool WriteFile(const std::string& path, const std::string& bytes) override;
     bool ReplaceFile(const std::string& source, const std::string& target) override;
     bool DeleteFile(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
     bool SetCurrentFolder(const std::string& path) override;
     std::string CurrentFolder() const override;
 };

@@ -46,6 +46,7 @@ class ReplayFileSystem : public platform::FileSystem {
     bool WriteFile(const std::string&, const std::string&) override { return false; }
     bool ReplaceFile(const std::string&, const std::string&) override { return false; }
     bool DeleteFile(const std::string&) override { return false; }
+    bool CreateFolder(const std::string&) override { return false; }
     bool SetCurrentFolder(const std::string&) override { return false; }
     std::string CurrentFolder() const override { return real_.CurrentFolder(); }
 

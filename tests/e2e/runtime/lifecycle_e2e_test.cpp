@@ -113,15 +113,47 @@ TEST(SingleInstance, StaleRecordIsIgnored) {
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK", "0"));
 }
 
-std::string IniValue(const RuntimeSession& s, const char* key) {
+std::wstring SharedIni(const RuntimeSession& s) {
+    return std::wstring(s.Folder().Path().begin(), s.Folder().Path().end()) + L"\\Torva.ini";
+}
+
+std::wstring OwnIni() {
+    wchar_t local[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
+    return std::wstring(local) + L"\\Torva\\Torva.ini";
+}
+
+std::string IniValue(const std::wstring& ini, const char* key) {
     wchar_t buffer[64] = {};
-    const std::wstring ini =
-        std::wstring(s.Folder().Path().begin(), s.Folder().Path().end()) + L"\\Torva.ini";
     GetPrivateProfileStringW(L"INIT", std::wstring(key, key + strlen(key)).c_str(), L"", buffer, 64,
                              ini.c_str());
     std::string out;
     for (const wchar_t* p = buffer; *p; ++p) out += static_cast<char>(*p);
     return out;
+}
+
+// A program folder the user may not change (installed for all users): the position goes to the user's
+// own copy and comes back from it. (A folder in the file's place stands for the refusal, which a
+// read-only file does not give a test running with full rights.)
+TEST(PositionSave, AUserWhoCannotWriteTheProgramFolderKeepsAnOwnCopy) {
+    DeleteFileW(OwnIni().c_str());
+    RuntimeSession s;
+    ASSERT_TRUE(CreateDirectoryW(SharedIni(s).c_str(), nullptr));
+    ASSERT_TRUE(s.Start(Simple("Own copy", {"[PSAVE]"}, {"[MODE2]"})));
+    SetWindowPos(s.Menu(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return WindowRectOnScreen(s.Menu()).left == 200; }));
+    ASSERT_TRUE(s.CloseAsUser());
+    EXPECT_EQ(IniValue(OwnIni(), "Xpos"), "3000");
+    EXPECT_EQ(IniValue(OwnIni(), "Ypos"), "2250");
+
+    ASSERT_TRUE(s.Start(Simple("Own copy", {"[PSAVE]"}, {"[MODE2]"})));
+    const RECT r = WindowRectOnScreen(s.Menu());
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 150);
+    ASSERT_TRUE(s.CloseAsUser());
+    // The other tests of this prefix keep their positions in the program folder.
+    EXPECT_TRUE(DeleteFileW(OwnIni().c_str()));
+    RemoveDirectoryW(SharedIni(s).c_str());
 }
 
 TEST(PositionSave, PositionIsSavedOnCloseAndRestoredOnStart) {
@@ -130,8 +162,8 @@ TEST(PositionSave, PositionIsSavedOnCloseAndRestoredOnStart) {
     SetWindowPos(s.Menu(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(WaitUntil([&] { return WindowRectOnScreen(s.Menu()).left == 120; }));
     ASSERT_TRUE(s.CloseAsUser());
-    EXPECT_EQ(IniValue(s, "Xpos"), "1800");
-    EXPECT_EQ(IniValue(s, "Ypos"), "1350");
+    EXPECT_EQ(IniValue(SharedIni(s), "Xpos"), "1800");
+    EXPECT_EQ(IniValue(SharedIni(s), "Ypos"), "1350");
 
     ASSERT_TRUE(s.Start(Simple("Saved", {"[PSAVE]"}, {"[MODE2]"})));
     const RECT r = WindowRectOnScreen(s.Menu());
@@ -142,7 +174,7 @@ TEST(PositionSave, PositionIsSavedOnCloseAndRestoredOnStart) {
     PostMessageW(s.Menu(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(s.Menu()) != FALSE; }));
     ASSERT_TRUE(s.CloseAsUser());
-    EXPECT_EQ(IniValue(s, "Xpos"), "1800");
+    EXPECT_EQ(IniValue(SharedIni(s), "Xpos"), "1800");
 
     // Full screen ignores the saved position.
     ASSERT_TRUE(s.Start(Simple("Saved", {"[PSAVE]"}, {"[MODE4]"})));
