@@ -1,35 +1,36 @@
-// Native codec: tables made at build time from the C library's converter (cp932_tables_gen.cpp), so
-// the results are that converter's, with no per-call set-up and one look-up per character.
+// The code page 932 codec of every build: ASCII copied as it is, every other character looked up in
+// the answers of the build's code page (cp932_answers.h) with no per-call set-up.
 #include <cstdint>
 #include <cstring>
 
 #include "common/cp932.h"
+#include "common/cp932_answers.h"
 #include "common/utf8.h"
 
 namespace torva {
 
 namespace {
 
-#include "cp932_tables.inc"
+using cp932::kLead;
+using cp932::kNone;
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
 
-// Length of the run of ASCII at the start of text, at most limit, counted eight bytes at a time: the
-// run is copied as it is when the tables keep ASCII as it is.
-std::size_t AsciiRun(const char* text, std::size_t limit) {
-    if constexpr (!kAsciiAsIs) return 0;
-    std::size_t n = 0;
-    while (n + 8 <= limit) {
+// Copies the ASCII run at in[pos] (up to end) to out, eight bytes at a time while it lasts.
+inline void CopyAscii(const unsigned char* in, std::size_t& pos, std::size_t end, char*& out) {
+    while (pos + 8 <= end) {
         std::uint64_t word;
-        std::memcpy(&word, text + n, 8);
-        if (word & 0x8080808080808080u) break;
-        n += 8;
+        std::memcpy(&word, in + pos, 8);
+        if (word & kHighBits) break;
+        std::memcpy(out, &word, 8);
+        out += 8;
+        pos += 8;
     }
-    while (n < limit && static_cast<unsigned char>(text[n]) < 0x80) ++n;
-    return n;
+    while (pos < end && in[pos] < 0x80) *out++ = static_cast<char>(in[pos++]);
 }
 
-char* PutUtf8(char* out, char32_t cp) {
+inline char* PutUtf8(char* out, char32_t cp) {
     if (cp < 0x80) {
         *out++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -43,17 +44,12 @@ char* PutUtf8(char* out, char32_t cp) {
     return out;
 }
 
-// The Shift-JIS form of the character at pos: its table value (one byte below 0x100, else two),
-// kNone when it has none; *length is the UTF-8 sequence it took, a malformed byte counting alone.
-std::uint16_t EncodeAt(std::string_view utf8, std::size_t pos, std::size_t* length) {
-    const auto lead = static_cast<unsigned char>(utf8[pos]);
-    if (lead < 0x80) {
-        *length = 1;
-        return kEncode[lead];
-    }
+// The Shift-JIS form of the non-ASCII character at pos, kNone when it has none; *length is the UTF-8
+// sequence it took, a malformed byte counting alone.
+inline std::uint16_t EncodeAt(std::string_view utf8, std::size_t pos, std::size_t* length) {
     const char32_t cp = DecodeAt(utf8, pos, length);
     if (*length == 1 || cp > 0xFFFF) return kNone;
-    return kEncode[cp];
+    return cp932::CodeOf(static_cast<char16_t>(cp));
 }
 
 }  // namespace
@@ -68,39 +64,35 @@ Cp932Decoded DecodeCp932(std::string_view bytes) {
     result.text.reserve(bytes.size() + bytes.size() / 2);
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t size = bytes.size();
-    char buffer[kBlock * 3 + 8];  // three UTF-8 bytes at most for each byte
+    // Three UTF-8 bytes at most for each byte, and a pair may end one byte past the block.
+    char buffer[kBlock * 3 + 8];
     for (std::size_t pos = 0; pos < size;) {
         const std::size_t blockEnd = size - pos > kBlock ? pos + kBlock : size;
         char* out = buffer;
         while (pos < blockEnd) {
-            const std::size_t ascii = AsciiRun(bytes.data() + pos, blockEnd - pos);
-            if (ascii != 0) {
-                std::memcpy(out, bytes.data() + pos, ascii);
-                out += ascii;
-                pos += ascii;
+            const unsigned char byte = in[pos];
+            if (byte < 0x80) {
+                CopyAscii(in, pos, blockEnd, out);
                 continue;
             }
-            const std::uint16_t single = kSingle[in[pos]];
-            if (single < 0x80) {
-                *out++ = static_cast<char>(single);
+            const std::uint16_t single = cp932::SingleByte(byte);
+            if (single == kLead) {
+                if (pos + 1 < size) {
+                    const std::uint16_t pair = cp932::DoubleByte(byte, in[pos + 1]);
+                    if (pair != kNone) {
+                        out = PutUtf8(out, pair);
+                        pos += 2;
+                        continue;
+                    }
+                }
+            } else if (single != kNone) {
+                out = PutUtf8(out, single);
                 ++pos;
                 continue;
             }
-            if (single == kLead && pos + 1 < size) {
-                const std::uint16_t pair = kPair[kLeadRow[in[pos]] * 256 + in[pos + 1]];
-                if (pair != kNone) {
-                    out = PutUtf8(out, pair);
-                    pos += 2;
-                    continue;
-                }
-            }
-            if (single == kLead || single == kNone) {
-                // One bad byte becomes one replacement character; decoding resumes right after it.
-                out = PutUtf8(out, kReplacement);
-                ++result.invalid;
-            } else {
-                out = PutUtf8(out, single);
-            }
+            // One bad byte becomes one replacement character; decoding resumes right after it.
+            out = PutUtf8(out, kReplacement);
+            ++result.invalid;
             ++pos;
         }
         result.text.append(buffer, static_cast<std::size_t>(out - buffer));
@@ -111,16 +103,14 @@ Cp932Decoded DecodeCp932(std::string_view bytes) {
 Cp932Encoded EncodeCp932(std::string_view utf8) {
     Cp932Encoded result;
     result.bytes.reserve(utf8.size());  // never more bytes than the UTF-8 text
-    char buffer[kBlock * 2 + 8];        // two bytes at most for each character
+    const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+    char buffer[kBlock * 2 + 8];  // two bytes at most for each character
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::size_t blockEnd = utf8.size() - pos > kBlock ? pos + kBlock : utf8.size();
         char* out = buffer;
         while (pos < blockEnd) {
-            const std::size_t ascii = AsciiRun(utf8.data() + pos, blockEnd - pos);
-            if (ascii != 0) {
-                std::memcpy(out, utf8.data() + pos, ascii);
-                out += ascii;
-                pos += ascii;
+            if (in[pos] < 0x80) {
+                CopyAscii(in, pos, blockEnd, out);
                 continue;
             }
             std::size_t length = 1;
@@ -144,6 +134,11 @@ Cp932Encoded EncodeCp932(std::string_view utf8) {
 std::size_t Cp932ByteLength(std::string_view utf8) {
     std::size_t bytes = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            ++bytes;
+            ++pos;
+            continue;
+        }
         std::size_t length = 1;
         const std::uint16_t code = EncodeAt(utf8, pos, &length);
         pos += length;

@@ -1,6 +1,6 @@
-// Writes the tables of the portable Shift-JIS codec (cp932_table.cpp) at build time, from the C
-// library's converter: the codec then decodes and encodes exactly as that converter does, at the cost
-// of a table look-up per character instead of the converter's per-call machinery.
+// Writes the tables behind the native build's code page 932 answers (cp932_answers.cpp) at build time,
+// from the C library's converter: the codec then decodes and encodes exactly as that converter does, at
+// the cost of a table look-up per character instead of the converter's per-call machinery.
 // Usage: torva_cp932_tables OUTPUT
 #include <errno.h>
 #include <iconv.h>
@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "common/cp932_answers.h"
+
 namespace {
 
-constexpr std::uint16_t kNone = 0xFFFF;  // no character (decoding) / no form (encoding)
-constexpr std::uint16_t kLead = 0xFFFE;  // a byte that starts a two-byte character
+using torva::cp932::kLead;
+using torva::cp932::kNone;
 
 class Converter {
   public:
@@ -111,6 +113,14 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The codec keeps ASCII as it is without asking.
+    for (int b = 0; b < 0x80; ++b) {
+        if (single[b] != b || encode[b] != b) {
+            std::fprintf(stderr, "ASCII 0x%02X does not stay itself: the codec cannot use these tables\n", b);
+            return 1;
+        }
+    }
+
     // Written aside and renamed, so that a failed run leaves no half table for the next build.
     const std::string target = argv[1];
     const std::string partial = target + ".part";
@@ -120,13 +130,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::fprintf(file, "// Made at build time by cp932_tables_gen.cpp from the C library's converter.\n");
-    std::fprintf(file, "constexpr std::uint16_t kNone = %u;\nconstexpr std::uint16_t kLead = %u;\n", kNone,
-                 kLead);
     std::fprintf(file, "constexpr int kLeadRows = %d;\n", rows);
-    // ASCII that stays itself both ways lets the codec copy runs of it whole.
-    bool asciiAsIs = true;
-    for (int b = 0; b < 0x80; ++b) asciiAsIs = asciiAsIs && single[b] == b && encode[b] == b;
-    std::fprintf(file, "constexpr bool kAsciiAsIs = %s;\n", asciiAsIs ? "true" : "false");
     WriteArray(file, "constexpr std::uint16_t kSingle[256]", single);
     WriteArray(file, "constexpr std::uint16_t kLeadRow[256]", leadRow);
     WriteArray(file, "constexpr std::uint16_t kPair[kLeadRows * 256]", pairs);
