@@ -1,5 +1,7 @@
 #include "definition/line_reader.h"
 
+#include <utility>
+
 #include "common/number.h"
 #include "common/path.h"
 #include "common/run_error.h"
@@ -186,7 +188,7 @@ void LineReader::OpenPage(const std::string& key) {
 // --- paths -----------------------------------------------------------------------------------------
 
 PathCheck LineReader::Check(std::string_view text, bool allowAddress) const {
-    return checkPath(text, allowAddress, folders_, files_);
+    return checkPath(text, allowAddress, folders_, files_, pathBuffer_);
 }
 
 void LineReader::StorePath(const PathCheck& check, std::string_view text, std::string& stored,
@@ -298,8 +300,11 @@ void LineReader::ReadButton(const ParsedLine& line) {
         return;
     }
     const LineFields fields = ButtonFields(line);
-    // Built aside: a runtime that drops the line keeps the button as it was.
-    MenuButton button;
+    // Built aside: a runtime that drops the line keeps the button as it was. The button built aside is
+    // swapped in, and the one swapped out (emptied when the model was cleared) is built into next, so
+    // that its texts' buffers serve again.
+    MenuButton& button = scratchButton_;
+    clearButton(button);
     if (ReadIcon(fields[1], n, button)) return;
     button.pfKey = UpperEquals(TrimBlanksView(fields[2]), "ON");
     button.caption = fields[3];
@@ -312,7 +317,7 @@ void LineReader::ReadButton(const ParsedLine& line) {
     const int option = Number(fields[12]);
     bool keep = true;
     if (ReadCommand(line, fields, n, option, button, keep)) return;
-    if (keep) def_.Page(page_).Button(n) = std::move(button);
+    if (keep) std::swap(def_.Page(page_).Button(n), button);
 }
 
 // Field 1 of a button line. True when the reading stops.
@@ -403,7 +408,8 @@ bool LineReader::ReadRunCommand(const LineFields& fields, int n, int option, std
     }
     const std::string_view folder = TrimBlanksView(fields[10]);
     if (CharCount(folder) > 1) {
-        if (files_.IsFolder(std::string(folder))) {
+        pathBuffer_.assign(folder);
+        if (files_.IsFolder(pathBuffer_)) {
             button.workFolder = folder;
         } else {
             if (policy_.keepsFailedPaths) button.workFolder = folder;

@@ -105,6 +105,8 @@ class LineReader {
     const platform::FileSystem& files_;
     ParsedLine line_;  // the line being read, its buffers kept from line to line
     const ReaderSteps& steps_;
+    MenuButton scratchButton_;        // a button line is read into this, then swapped into the model
+    mutable std::string pathBuffer_;  // the path a file check asks about, its buffer kept
     bool firstLineSeen_ = false;
     bool anyPageLine_ = false;
     bool skipping_ = false;

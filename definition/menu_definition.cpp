@@ -22,6 +22,62 @@ const char* ActionName(ButtonAction action) {
     return kNames[index];
 }
 
+namespace {
+
+// Each reset equals assigning a fresh value (a test holds them to that), without giving up buffers.
+void Clear(ProgramEntry& entry) {
+    entry.program.clear();
+    entry.arguments.clear();
+    entry.waitMode = kWaitNone;
+    entry.pathBase = kBaseAbsolute;
+}
+
+void Clear(TimedStart& timed) {
+    timed.time.clear();
+    timed.page = 0;
+    timed.button = 0;
+}
+
+void Clear(BarTitle& bar) {
+    bar.text.clear();
+    bar.backColour = kDefaultBackColour;
+    bar.picture.clear();
+    bar.pathBase = kBaseAbsolute;
+}
+
+void Clear(PageTitle& title) {
+    title.text.clear();
+    title.fontName.clear();
+    title.fontStyle.clear();
+    title.fontSize = 0;
+    title.foreColour = kDefaultTextColour;
+    title.backColour = kDefaultBackColour;
+}
+
+}  // namespace
+
+void clearButton(MenuButton& b) {
+    b.icon.clear();
+    b.iconBase = kBaseAbsolute;
+    b.pfKey = false;
+    b.caption.clear();
+    b.fontName.clear();
+    b.fontStyle.clear();
+    b.fontSize = 0;
+    b.foreColour = kDefaultTextColour;
+    b.backColour = kDefaultBackColour;
+    b.comment.clear();
+    b.password.clear();
+    b.guide.clear();
+    b.workFolder.clear();
+    b.action = ButtonAction::None;
+    b.program.clear();
+    b.programBase = kBaseAbsolute;
+    b.arguments.clear();
+    b.targetPage = 0;
+    b.runOption = 0;
+}
+
 void clearDefinition(MenuDefinition& def) {
     // Field by field: a whole MenuDefinition temporary would not fit a thread's stack comfortably.
     def.comments.clear();
@@ -30,17 +86,17 @@ void clearDefinition(MenuDefinition& def) {
     def.displayMode = 1;
     def.buttonsPerPage = kButtonsNormal;
     def.options = DefinitionOptions{};
-    def.startPrograms = {};
-    def.endPrograms = {};
-    def.elapsedStarts = {};
-    def.clockStarts = {};
+    for (auto& entry : def.startPrograms) Clear(entry);
+    for (auto& entry : def.endPrograms) Clear(entry);
+    for (auto& timed : def.elapsedStarts) Clear(timed);
+    for (auto& timed : def.clockStarts) Clear(timed);
     for (auto& page : def.pages) {
         page.defined = false;
-        page.pageStarts = {};
-        page.barTitle = BarTitle{};
+        for (auto& entry : page.pageStarts) Clear(entry);
+        Clear(page.barTitle);
         page.pageWaitMode = kWaitNone;
-        page.titles = {};
-        for (auto& button : page.buttons) button = MenuButton{};
+        for (auto& title : page.titles) Clear(title);
+        for (auto& button : page.buttons) clearButton(button);
     }
     def.commonBackground = false;
 }

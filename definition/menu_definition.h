@@ -229,7 +229,11 @@ const char* ActionName(ButtonAction action);
 
 // Resets the model to an empty definition, as the editor's clearDefinition does, plus display mode 1,
 // 12 buttons a page, no option set, no comments and commonBackground off. The vector of comments keeps
-// no capacity of an earlier file.
+// no capacity of an earlier file; every other text is emptied in place and keeps its buffer, so that
+// reading the next file into the same model allocates only for texts longer than before.
 void clearDefinition(MenuDefinition& def);
+
+// A button as MenuButton{} makes it, its texts emptied in place (their buffers kept).
+void clearButton(MenuButton& button);
 
 }  // namespace torva::definition

@@ -22,7 +22,12 @@ const std::string& SearchFolders::Folder(int base) const {
 }
 
 uint8_t findBase(std::string_view path, const SearchFolders& folders, const platform::FileSystem& files) {
-    std::string candidate;  // one buffer for every folder tried
+    std::string candidate;
+    return findBase(path, folders, files, candidate);
+}
+
+uint8_t findBase(std::string_view path, const SearchFolders& folders, const platform::FileSystem& files,
+                 std::string& candidate) {
     for (int base = 1; base <= 4; ++base) {
         const std::string& folder = folders.Folder(base);
         if (folder.empty()) continue;
@@ -44,6 +49,12 @@ bool SamePath(std::string_view a, std::string_view b) {
 
 PathCheck checkPath(std::string_view text, bool allowAddress, const SearchFolders& folders,
                     const platform::FileSystem& files) {
+    std::string buffer;
+    return checkPath(text, allowAddress, folders, files, buffer);
+}
+
+PathCheck checkPath(std::string_view text, bool allowAddress, const SearchFolders& folders,
+                    const platform::FileSystem& files, std::string& buffer) {
     PathCheck result;
     if (text.empty()) return result;
     const std::size_t firstLength = Utf8SequenceLength(text, 0);
@@ -53,7 +64,8 @@ PathCheck checkPath(std::string_view text, bool allowAddress, const SearchFolder
     const bool network = text.starts_with("\\\\");
     if (!single && (drive || network)) {
         if (CharCount(text) == 2) return result;
-        result.status = files.Exists(std::string(text)) ? PathStatus::Absolute : PathStatus::NotFound;
+        buffer.assign(text);
+        result.status = files.Exists(buffer) ? PathStatus::Absolute : PathStatus::NotFound;
         return result;
     }
     if (text[0] == '\\') {
@@ -64,7 +76,7 @@ PathCheck checkPath(std::string_view text, bool allowAddress, const SearchFolder
         result.status = PathStatus::Address;
         return result;
     }
-    const uint8_t base = findBase(text, folders, files);
+    const uint8_t base = findBase(text, folders, files, buffer);
     if (base == 0) {
         result.status = PathStatus::NotFound;
         return result;

@@ -43,9 +43,15 @@ struct PathCheck {
 // folders (an empty definition folder is skipped).
 PathCheck checkPath(std::string_view text, bool allowAddress, const SearchFolders& folders,
                     const platform::FileSystem& files);
+// The same with the paths asked about made in buffer, whose allocation a caller checking path after
+// path keeps.
+PathCheck checkPath(std::string_view text, bool allowAddress, const SearchFolders& folders,
+                    const platform::FileSystem& files, std::string& buffer);
 
 // The first search folder F for which F + "\" + path exists: base 1..4; 0 when none.
 uint8_t findBase(std::string_view path, const SearchFolders& folders, const platform::FileSystem& files);
+uint8_t findBase(std::string_view path, const SearchFolders& folders, const platform::FileSystem& files,
+                 std::string& buffer);
 
 // Base 0: the path itself; 1..4: that folder + "\" + path; any other base: empty.
 std::string absolutePath(std::string_view path, int base, const SearchFolders& folders);

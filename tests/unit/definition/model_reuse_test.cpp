@@ -1,0 +1,90 @@
+// A model read into again: clearing keeps the texts' buffers but must leave nothing of the earlier
+// definition behind, and a reading must give the same model whatever the model held before.
+#include <gtest/gtest.h>
+
+#include "tests/unit/definition/definition_fixture.h"
+#include "tests/unit/definition/model_generator.h"
+
+namespace torva::definition {
+namespace {
+
+using testing::DefinitionFixture;
+using testing::Lines;
+using testing::ModelGenerator;
+
+TEST(ModelReuse, ClearingAFullModelGivesAFreshOne) {
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        auto def = std::make_unique<MenuDefinition>();
+        ModelGenerator(seed).FillFull(*def);
+        def->commonBackground = true;
+        clearDefinition(*def);
+        const auto fresh = std::make_unique<MenuDefinition>();
+        EXPECT_TRUE(*def == *fresh) << seed;
+    }
+}
+
+TEST(ModelReuse, ClearingAButtonWithEveryFieldSetGivesAFreshOne) {
+    MenuButton b;
+    b.icon = "C:\\ICONS\\A LONG ICON FILE NAME.ICO|3";
+    b.iconBase = kBaseProgramFolder;
+    b.pfKey = true;
+    b.caption = "キャプション";
+    b.fontName = "ＭＳ ゴシック";
+    b.fontStyle = "Bold Italic";
+    b.fontSize = 24;
+    b.foreColour = 0x123456;
+    b.backColour = kTransparent;
+    b.comment = "comment";
+    b.password = "password";
+    b.guide = "guide";
+    b.workFolder = "C:\\WORK";
+    b.action = ButtonAction::RemoteControl;
+    b.program = "COMPUTER";
+    b.programBase = kBaseSystemFolder;
+    b.arguments = "arguments";
+    b.targetPage = 7;
+    b.runOption = 3;
+    clearButton(b);
+    EXPECT_TRUE(b == MenuButton{});
+}
+
+// Every kind of line, a dropped button line and a failed path among them: the model read into after
+// a full definition equals the model read into fresh.
+TEST(ModelReuse, ReadingIntoAFullModelEqualsReadingIntoAFreshOne) {
+    const std::string text = Lines({
+        "*,a comment",
+        "[VER8.05]",
+        "[NCHK]",
+        "[MODE9]",
+        "[STREND]",
+        "STR1,\"NOTEPAD.EXE -a\",1",
+        "[TIMER]",
+        "AFT1,01:02,1,3",
+        "[PAGE1]",
+        "PSTR1,\"NOTEPAD.EXE\",0",
+        "VARTITLE,\"bar\",R,0",
+        "TITLE1,\"title\",Arial,Bold,12,R,B",
+        "CMD1,\"\",OFF,\"cap\",,,,,,\"tip\",\"\",\"CMD:NOTEPAD.EXE x\",2,\"pw\",\"gd\"",
+        "CMD2,\"\",OFF,\"two\",,,,,,,,\"WHAT:EVER\",,,",
+        "CMD3,\"\",OFF,\"three\",,,,,,,,\"CMD:MISSING.EXE\",0,,",
+        "CMD4,\"\",OFF,\"four\",,,,,,,,PAGE1,,,",
+        "[PAGE2]",
+        "CMD24,\"\",OFF,\"last\",,,,,,,,END,,,",
+    });
+    for (const auto kind : {ReaderKind::Runtime, ReaderKind::Editor}) {
+        DefinitionFixture fresh;
+        const ReadResult expected = fresh.Read(text, kind);
+        DefinitionFixture reused;
+        ModelGenerator(5).FillFull(*reused.def);
+        const ReadResult actual = reused.Read(text, kind);
+        EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
+        EXPECT_EQ(actual.failures.size(), expected.failures.size());
+        EXPECT_EQ(actual.stopped, expected.stopped);
+        // Read again into itself: the buffers the first reading left are reused.
+        reused.Read(text, kind);
+        EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
+    }
+}
+
+}  // namespace
+}  // namespace torva::definition
