@@ -1,5 +1,6 @@
 #include "definition/definition_writer.h"
 
+#include <array>
 #include <charconv>
 #include <initializer_list>
 
@@ -8,106 +9,72 @@
 #include "common/run_error.h"
 #include "common/utf8.h"
 #include "definition/colour_codes.h"
+#include "definition/text_out.h"
 
 namespace torva::definition {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// Room for everything of a line but its texts: key, number, separators, quotes, codes and numbers.
+constexpr std::size_t kLineRoom = 192;
 
-// Free text goes between double quotes; it cannot hold one, nor a line end.
-std::string Clean(std::string_view text, bool unquoted) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (c == '"' || c == '\r' || c == '\n' || (unquoted && c == ',')) continue;
-        out += c;
+// Colour codes by value, remembered per text written: a file uses few colours, and finding one in the
+// table takes a walk through every letter and level. A code remembered notes its step all the same.
+class ColourCodes {
+  public:
+    std::string_view Code(Colour value, const StepLocation& at) {
+        Slot& slot = slots_[(value * 0x9E3779B1u) >> (32 - kBits)];
+        if (slot.used && slot.value == value) {
+            EnterStep(at);
+        } else {
+            const std::string code = codeFromColour(value, at);
+            slot.used = true;
+            slot.value = value;
+            slot.length =
+                static_cast<uint8_t>(code.size() < sizeof slot.code ? code.size() : sizeof slot.code);
+            code.copy(slot.code, slot.length);
+        }
+        return {slot.code, slot.length};
     }
-    return out;
-}
 
-// A comment runs to the end of its line: only line ends must go.
-std::string WithoutLineEnds(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c != '\r' && c != '\n') out += c;
-    }
-    return out;
-}
-
-std::string Quoted(std::string_view text) {
-    if (text.empty()) return {};
-    std::string out(1, '"');
-    out += Clean(text, false);
-    out += '"';
-    return out;
-}
-
-std::string Unquoted(std::string_view text) {
-    return TrimBlanks(Clean(text, true));
-}
-
-std::string SizeField(uint8_t size) {
-    return size == 0 ? std::string() : std::to_string(size);
-}
-
-// The appending forms of the above: lines are written straight into the text, field after field,
-// without a temporary string for each piece.
-bool NeedsCleaning(std::string_view text, bool unquoted) {
-    for (const char c : text) {
-        if (c == '"' || c == '\r' || c == '\n' || (unquoted && c == ',')) return true;
-    }
-    return false;
-}
-
-void AppendClean(std::string& out, std::string_view text, bool unquoted) {
-    if (!NeedsCleaning(text, unquoted)) {
-        out += text;
-        return;
-    }
-    for (const char c : text) {
-        if (c == '"' || c == '\r' || c == '\n' || (unquoted && c == ',')) continue;
-        out += c;
-    }
-}
-
-// Quoted() of the pieces joined.
-void AppendQuoted(std::string& out, std::initializer_list<std::string_view> pieces) {
-    bool empty = true;
-    for (const std::string_view piece : pieces) empty = empty && piece.empty();
-    if (empty) return;
-    out += '"';
-    for (const std::string_view piece : pieces) AppendClean(out, piece, false);
-    out += '"';
-}
-
-void AppendUnquoted(std::string& out, std::string_view text) {
-    const std::size_t start = out.size();
-    AppendClean(out, text, true);
-    std::size_t first = start;
-    while (first < out.size() && out[first] == ' ') ++first;
-    std::size_t end = out.size();
-    while (end > first && out[end - 1] == ' ') --end;
-    out.erase(end);
-    out.erase(start, first - start);
-}
-
-void AppendNumber(std::string& out, int n) {
-    char digits[16];
-    const auto result = std::to_chars(digits, digits + sizeof digits, n);
-    out.append(digits, result.ptr);
-}
+  private:
+    static constexpr int kBits = 6;
+    struct Slot {
+        bool used = false;
+        Colour value = 0;
+        char code[3] = {};
+        uint8_t length = 0;
+    };
+    std::array<Slot, 1 << kBits> slots_{};
+};
 
 class Writer {
   public:
     Writer(const MenuDefinition& def, const SearchFolders& folders, const WriterSteps& steps)
-        : def_(def), folders_(folders), steps_(steps) {}
+        : def_(def),
+          folders_(folders),
+          steps_(steps),
+          // Roughly what a full page takes, so that the text grows in few steps.
+          out_(4096 + static_cast<std::size_t>(ButtonsForMode(def.displayMode)) * 96 * DefinedPages(def)) {}
 
     std::string Run() {
-        // Roughly what a full page takes, so that the text grows in few steps.
-        out_.reserve(4096 + static_cast<std::size_t>(ButtonsForMode(def_.displayMode)) * 96 * DefinedPages());
-        for (const auto& comment : def_.comments) Line("*," + WithoutLineEnds(comment));
-        Line("[VER" + std::to_string(kEditorVersionMajor) + "." + TwoDigits(kEditorVersionMinor) + "]");
+        for (const auto& comment : def_.comments) {
+            out_.Room(comment.size() + kLineRoom);
+            out_.Put("*,");
+            // A comment runs to the end of its line: only line ends must go.
+            for (const char c : comment) {
+                if (c != '\r' && c != '\n') out_.Put(c);
+            }
+            out_.Put(kLineEnd);
+        }
+        out_.Room(kLineRoom);
+        out_.Put("[VER");
+        out_.PutNumber(kEditorVersionMajor);
+        out_.Put(kEditorVersionMinor < 10 ? ".0" : ".");
+        out_.PutNumber(kEditorVersionMinor);
+        out_.Put("]");
+        out_.Put(kLineEnd);
         const DefinitionOptions& o = def_.options;
         Flag(o.dupCheck, "[DCHK]");
         Flag(o.noCheck, "[NCHK]");
@@ -116,7 +83,11 @@ class Writer {
         Flag(o.noControlBox, "[NCTL]");
         Flag(o.trayIcon, "[TSKI]");
         Flag(o.remoteControl, "[RCTL]");
-        Line("[MODE" + std::to_string(def_.displayMode) + "]");
+        out_.Room(kLineRoom);
+        out_.Put("[MODE");
+        out_.PutNumber(def_.displayMode);
+        out_.Put("]");
+        out_.Put(kLineEnd);
         Flag(o.positionSave, "[PSAVE]");
         Flag(o.outerFrame, "[FRAME]");
         Flag(o.noFunctionKeys, "[NOFNC]");
@@ -125,63 +96,73 @@ class Writer {
         for (int p = 1; p <= kPageCount; ++p) {
             if (def_.Page(p).defined) WritePage(p);
         }
-        return std::move(out_);
+        return out_.Take();
     }
 
   private:
-    std::size_t DefinedPages() const {
+    static std::size_t DefinedPages(const MenuDefinition& def) {
         std::size_t count = 0;
-        for (const auto& page : def_.pages) count += page.defined ? 1 : 0;
+        for (const auto& page : def.pages) count += page.defined ? 1 : 0;
         return count;
     }
 
-    static std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
-    void Line(std::string_view text) {
-        out_ += text;
-        out_ += kLineEnd;
-    }
-
     void Flag(bool set, std::string_view key) {
-        if (set) Line(key);
+        if (!set) return;
+        out_.Room(kLineRoom);
+        out_.Put(key);
+        out_.Put(kLineEnd);
     }
 
-    std::string Code(Colour value) const { return codeFromColour(value, steps_.codeFromColour); }
-
-    std::string Path(const std::string& path, uint8_t base) const {
-        if (def_.options.pathSuppress && base == kBaseAbsolute)
-            return relativeForm(path, folders_, steps_.relativeForm, steps_.relativeFolder);
-        return path;
+    // The key and its number, as "CMD12".
+    void Key(std::string_view key, int n) {
+        out_.Put(key);
+        out_.PutNumber(n);
     }
 
-    // Path() without a copy unless the relative form is made (into scratch).
+    // The path as written: its relative form under "[PSUP]" (made into scratch), else itself. Never
+    // longer than the path.
     std::string_view PathView(const std::string& path, uint8_t base, std::string& scratch) const {
         if (!(def_.options.pathSuppress && base == kBaseAbsolute)) return path;
         scratch = relativeForm(path, folders_, steps_.relativeForm, steps_.relativeFolder);
         return scratch;
     }
 
-    // Quoted(prefix + ProgramText(...)).
-    void AppendQuotedProgram(std::string_view prefix, const std::string& program, uint8_t base,
-                             const std::string& arguments) {
+    // The pieces joined between double quotes; nothing when all are empty. Room is the caller's.
+    void Quoted(std::initializer_list<std::string_view> pieces) {
+        bool empty = true;
+        for (const std::string_view piece : pieces) empty = empty && piece.empty();
+        if (empty) return;
+        out_.Put('"');
+        for (const std::string_view piece : pieces) out_.PutKept(piece, kQuotedKeeps);
+        out_.Put('"');
+    }
+
+    void Unquoted(std::string_view text) {
+        const std::size_t start = out_.Size();
+        out_.PutKept(text, kUnquotedKeeps);
+        out_.TrimBlanksSince(start);
+    }
+
+    void PutColour(definition::Colour value) { out_.Put(colourCodes_.Code(value, steps_.codeFromColour)); }
+
+    // prefix + program (in "<" ">" when it holds a blank) + " " + arguments, quoted.
+    void QuotedProgram(std::string_view prefix, const std::string& program, uint8_t base,
+                       const std::string& arguments) {
         const std::string_view path = PathView(program, base, scratch_);
         const bool bracketed = path.find(' ') != std::string_view::npos;
         const bool withArguments = !TrimBlanksView(arguments).empty();
-        AppendQuoted(out_,
-                     {prefix, bracketed ? "<" : "", path, bracketed ? ">" : "", withArguments ? " " : "",
-                      withArguments ? std::string_view(arguments) : std::string_view()});
+        Quoted({prefix, bracketed ? "<" : "", path, bracketed ? ">" : "", withArguments ? " " : "",
+                withArguments ? std::string_view(arguments) : std::string_view()});
     }
 
-    std::string ProgramText(const std::string& program, uint8_t base, const std::string& arguments) const {
-        std::string text = Path(program, base);
-        if (text.find(' ') != std::string::npos) text = "<" + text + ">";
-        if (!TrimBlanks(arguments).empty()) text += " " + arguments;
-        return text;
-    }
-
-    void WriteEntry(const std::string& key, const ProgramEntry& entry) {
-        Line(key + "," + Quoted(ProgramText(entry.program, entry.pathBase, entry.arguments)) + "," +
-             std::to_string(entry.waitMode));
+    void WriteEntry(std::string_view key, int n, const ProgramEntry& entry) {
+        out_.Room(entry.program.size() + entry.arguments.size() + kLineRoom);
+        Key(key, n);
+        out_.Put(',');
+        QuotedProgram("", entry.program, entry.pathBase, entry.arguments);
+        out_.Put(',');
+        out_.PutNumber(entry.waitMode);
+        out_.Put(kLineEnd);
     }
 
     void WriteStartEnd() {
@@ -189,19 +170,26 @@ class Writer {
         for (const auto& e : def_.startPrograms) any = any || e.used();
         for (const auto& e : def_.endPrograms) any = any || e.used();
         if (!any) return;
-        Line("[STREND]");
+        Flag(true, "[STREND]");
         for (int n = 1; n <= kEntryCount; ++n) {
-            if (def_.StartProgram(n).used()) WriteEntry("STR" + std::to_string(n), def_.StartProgram(n));
+            if (def_.StartProgram(n).used()) WriteEntry("STR", n, def_.StartProgram(n));
         }
         for (int n = 1; n <= kEntryCount; ++n) {
-            if (def_.EndProgram(n).used()) WriteEntry("END" + std::to_string(n), def_.EndProgram(n));
+            if (def_.EndProgram(n).used()) WriteEntry("END", n, def_.EndProgram(n));
         }
     }
 
-    void WriteTimer(const std::string& key, const TimedStart& timed) {
+    void WriteTimer(std::string_view key, int n, const TimedStart& timed) {
         if (timed.unused()) return;
-        Line(key + "," + Unquoted(timed.time) + "," + std::to_string(timed.page) + "," +
-             std::to_string(timed.button));
+        out_.Room(timed.time.size() + kLineRoom);
+        Key(key, n);
+        out_.Put(',');
+        Unquoted(timed.time);
+        out_.Put(',');
+        out_.PutNumber(timed.page);
+        out_.Put(',');
+        out_.PutNumber(timed.button);
+        out_.Put(kLineEnd);
     }
 
     void WriteTimers() {
@@ -209,109 +197,130 @@ class Writer {
         for (const auto& t : def_.elapsedStarts) any = any || !t.unused();
         for (const auto& t : def_.clockStarts) any = any || !t.unused();
         if (!any) return;
-        Line("[TIMER]");
-        for (int n = 1; n <= kEntryCount; ++n) WriteTimer("AFT" + std::to_string(n), def_.ElapsedStart(n));
-        for (int n = 1; n <= kEntryCount; ++n) WriteTimer("TIM" + std::to_string(n), def_.ClockStart(n));
+        Flag(true, "[TIMER]");
+        for (int n = 1; n <= kEntryCount; ++n) WriteTimer("AFT", n, def_.ElapsedStart(n));
+        for (int n = 1; n <= kEntryCount; ++n) WriteTimer("TIM", n, def_.ClockStart(n));
     }
 
     void WriteBarTitle(const MenuPage& page) {
         const BarTitle& bar = page.barTitle;
-        if (TrimBlanks(bar.text).empty() && bar.picture.empty() && bar.backColour == kDefaultBackColour &&
+        if (TrimBlanksView(bar.text).empty() && bar.picture.empty() && bar.backColour == kDefaultBackColour &&
             page.pageWaitMode == 0)
             return;
-        const std::string colour =
-            bar.picture.empty() ? Code(bar.backColour)
-                                : Quoted(std::string(kPicturePrefix) + Path(bar.picture, bar.pathBase));
-        Line("VARTITLE," + Quoted(bar.text) + "," + colour + "," + std::to_string(page.pageWaitMode));
+        out_.Room(bar.text.size() + bar.picture.size() + kLineRoom);
+        out_.Put("VARTITLE,");
+        Quoted({bar.text});
+        out_.Put(',');
+        if (bar.picture.empty()) {
+            PutColour(bar.backColour);
+        } else {
+            Quoted({kPicturePrefix, PathView(bar.picture, bar.pathBase, scratch_)});
+        }
+        out_.Put(',');
+        out_.PutNumber(page.pageWaitMode);
+        out_.Put(kLineEnd);
+    }
+
+    void SizeField(uint8_t size) {
+        if (size != 0) out_.PutNumber(size);
     }
 
     void WriteTitle(int n, const PageTitle& title) {
         if (TrimBlanksView(title.text).empty() && title.foreColour == kDefaultTextColour &&
             title.backColour == kDefaultBackColour)
             return;
-        out_ += "TITLE";
-        AppendNumber(out_, n);
-        out_ += ',';
-        AppendQuoted(out_, {title.text});
-        out_ += ',';
-        AppendUnquoted(out_, title.fontName);
-        out_ += ',';
-        AppendUnquoted(out_, title.fontStyle);
-        out_ += ',';
-        out_ += SizeField(title.fontSize);
-        out_ += ',';
-        out_ += Code(title.foreColour);
-        out_ += ',';
-        out_ += Code(title.backColour);
-        out_ += kLineEnd;
+        out_.Room(title.text.size() + title.fontName.size() + title.fontStyle.size() + kLineRoom);
+        Key("TITLE", n);
+        out_.Put(',');
+        Quoted({title.text});
+        out_.Put(',');
+        Unquoted(title.fontName);
+        out_.Put(',');
+        Unquoted(title.fontStyle);
+        out_.Put(',');
+        SizeField(title.fontSize);
+        out_.Put(',');
+        PutColour(title.foreColour);
+        out_.Put(',');
+        PutColour(title.backColour);
+        out_.Put(kLineEnd);
     }
 
-    void AppendCommandField(const MenuButton& b) {
+    void CommandField(const MenuButton& b) {
         const int action = static_cast<int>(b.action);
         switch (b.action) {
             case ButtonAction::None:
-                AppendQuoted(out_, {"CMD:"});
+                Quoted({"CMD:"});
                 return;
             case ButtonAction::Run:
-                AppendQuotedProgram("CMD:", b.program, b.programBase, b.arguments);
+                QuotedProgram("CMD:", b.program, b.programBase, b.arguments);
                 return;
             case ButtonAction::Page:
-                out_ += "PAGE";
-                AppendNumber(out_, b.targetPage);
+                Key("PAGE", b.targetPage);
                 return;
             case ButtonAction::End:
-                out_ += "END";
+                out_.Put("END");
                 return;
             case ButtonAction::ScreenSaver:
-                out_ += "SCR";
+                out_.Put("SCR");
                 return;
             case ButtonAction::RemoteShutdown:
             case ButtonAction::ConfirmRemoteShutdown:
-                AppendRemote("RSDWN:", b);
+                Remote("RSDWN:", b);
                 return;
             case ButtonAction::RemoteReboot:
             case ButtonAction::ConfirmRemoteReboot:
-                AppendRemote("RREBT:", b);
+                Remote("RREBT:", b);
                 return;
             case ButtonAction::RemoteMessage:
-                AppendRemote("RMSG:", b);
+                Remote("RMSG:", b);
                 return;
-            case ButtonAction::RemoteControl:
-                AppendQuoted(out_, {"RCTL:", b.program, " ", std::to_string(b.targetPage), " ",
-                                    std::to_string(b.runOption)});
+            case ButtonAction::RemoteControl: {
+                char page[TextOut::kNumberRoom];
+                char button[TextOut::kNumberRoom];
+                const char* pageEnd =
+                    std::to_chars(page, page + sizeof page, static_cast<int>(b.targetPage)).ptr;
+                const char* buttonEnd =
+                    std::to_chars(button, button + sizeof button, static_cast<int>(b.runOption)).ptr;
+                Quoted({"RCTL:", b.program, " ",
+                        std::string_view(page, static_cast<std::size_t>(pageEnd - page)), " ",
+                        std::string_view(button, static_cast<std::size_t>(buttonEnd - button))});
                 return;
+            }
             default:
                 break;
         }
         static constexpr std::string_view kSystem[] = {"LOFF", "SDWN", "POFF", "REBT"};
         const int index = (action >= 9 ? action - 4 : action) - static_cast<int>(ButtonAction::Logoff);
         if (index >= 0 && index < 4) {
-            out_ += kSystem[index];
+            out_.Put(kSystem[index]);
         } else {
-            AppendQuoted(out_, {"CMD:"});  // a value beyond the actions: written as no action
+            Quoted({"CMD:"});  // a value beyond the actions: written as no action
         }
     }
 
-    // Quoted(prefix + Remote(b)).
-    void AppendRemote(std::string_view prefix, const MenuButton& b) {
+    // prefix + computer + " " + message, quoted.
+    void Remote(std::string_view prefix, const MenuButton& b) {
         const bool withArguments = !TrimBlanksView(b.arguments).empty();
-        AppendQuoted(out_, {prefix, b.program, withArguments ? " " : "",
-                            withArguments ? std::string_view(b.arguments) : std::string_view()});
+        Quoted({prefix, b.program, withArguments ? " " : "",
+                withArguments ? std::string_view(b.arguments) : std::string_view()});
     }
 
-    static std::string OptionField(const MenuButton& b) {
+    void OptionField(const MenuButton& b) {
         switch (b.action) {
             case ButtonAction::Run:
-                return std::to_string(b.runOption);
+                out_.PutNumber(b.runOption);
+                return;
             case ButtonAction::ConfirmLogoff:
             case ButtonAction::ConfirmShutdown:
             case ButtonAction::ConfirmPowerOff:
             case ButtonAction::ConfirmReboot:
             case ButtonAction::ConfirmRemoteShutdown:
             case ButtonAction::ConfirmRemoteReboot:
-                return "1";
+                out_.Put('1');
+                return;
             default:
-                return {};
+                return;
         }
     }
 
@@ -320,42 +329,47 @@ class Writer {
             b.action == ButtonAction::None && b.foreColour == kDefaultTextColour &&
             b.backColour == kDefaultBackColour)
             return;
-        out_ += "CMD";
-        AppendNumber(out_, n);
-        out_ += ',';
-        AppendQuoted(out_, {PathView(b.icon, b.iconBase, scratch_)});
-        out_ += b.pfKey ? ",ON," : ",OFF,";
-        AppendQuoted(out_, {b.caption});
-        out_ += ',';
-        AppendUnquoted(out_, b.fontName);
-        out_ += ',';
-        AppendUnquoted(out_, b.fontStyle);
-        out_ += ',';
-        out_ += SizeField(b.fontSize);
-        out_ += ',';
-        out_ += Code(b.foreColour);
-        out_ += ',';
-        out_ += Code(b.backColour);
-        out_ += ',';
-        AppendQuoted(out_, {b.comment});
-        out_ += ',';
-        AppendQuoted(out_, {b.workFolder});
-        out_ += ',';
-        AppendCommandField(b);
-        out_ += ',';
-        out_ += OptionField(b);
-        out_ += ',';
-        AppendQuoted(out_, {b.password});
-        out_ += ',';
-        AppendQuoted(out_, {b.guide});
-        out_ += kLineEnd;
+        out_.Room(b.icon.size() + b.caption.size() + b.fontName.size() + b.fontStyle.size() +
+                  b.comment.size() + b.workFolder.size() + b.program.size() + b.arguments.size() +
+                  b.password.size() + b.guide.size() + kLineRoom);
+        Key("CMD", n);
+        out_.Put(',');
+        Quoted({PathView(b.icon, b.iconBase, scratch_)});
+        out_.Put(b.pfKey ? ",ON," : ",OFF,");
+        Quoted({b.caption});
+        out_.Put(',');
+        Unquoted(b.fontName);
+        out_.Put(',');
+        Unquoted(b.fontStyle);
+        out_.Put(',');
+        SizeField(b.fontSize);
+        out_.Put(',');
+        PutColour(b.foreColour);
+        out_.Put(',');
+        PutColour(b.backColour);
+        out_.Put(',');
+        Quoted({b.comment});
+        out_.Put(',');
+        Quoted({b.workFolder});
+        out_.Put(',');
+        CommandField(b);
+        out_.Put(',');
+        OptionField(b);
+        out_.Put(',');
+        Quoted({b.password});
+        out_.Put(',');
+        Quoted({b.guide});
+        out_.Put(kLineEnd);
     }
 
     void WritePage(int p) {
         const MenuPage& page = def_.Page(p);
-        Line("[PAGE" + std::to_string(p) + "]");
+        out_.Room(kLineRoom);
+        Key("[PAGE", p);
+        out_.Put(']');
+        out_.Put(kLineEnd);
         for (int n = 1; n <= kEntryCount; ++n) {
-            if (page.PageStart(n).used()) WriteEntry("PSTR" + std::to_string(n), page.PageStart(n));
+            if (page.PageStart(n).used()) WriteEntry("PSTR", n, page.PageStart(n));
         }
         WriteBarTitle(def_.commonBackground && p != 1 ? def_.Page(1) : page);
         for (int n = 1; n <= kEntryCount; ++n) WriteTitle(n, page.Title(n));
@@ -366,7 +380,8 @@ class Writer {
     const MenuDefinition& def_;
     const SearchFolders& folders_;
     const WriterSteps& steps_;
-    std::string out_;
+    TextOut out_;
+    ColourCodes colourCodes_;
     std::string scratch_;  // a path's relative form while its line is written
 };
 
