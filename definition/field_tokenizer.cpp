@@ -8,15 +8,46 @@
 
 namespace torva::definition {
 
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "the byte search reads words low byte first");
+
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+
+// The bytes of word equal to c flagged by their top bit; the lowest flag is the first such byte
+// (flags above it may be false).
+inline std::uint64_t Equal(std::uint64_t word, char c) {
+    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+    return (x - kOnes) & ~x & (kOnes << 7);
+}
+
+// Offset of the first byte a or b at or after pos, size when there is none. Eight bytes a step: fields
+// are short, and a loop that stops after a few bytes at an unforeseeable place costs more in
+// mispredicted branches than the scanning itself.
+inline std::size_t FindEither(const char* data, std::size_t pos, std::size_t size, char a, char b) {
+    while (pos + 8 <= size) {
+        std::uint64_t word;
+        std::memcpy(&word, data + pos, 8);
+        const std::uint64_t found = Equal(word, a) | Equal(word, b);
+        if (found != 0) return pos + static_cast<std::size_t>(std::countr_zero(found) >> 3);
+        pos += 8;
+    }
+    while (pos < size && data[pos] != a && data[pos] != b) ++pos;
+    return pos;
+}
+
+inline std::size_t Find(const char* data, std::size_t pos, std::size_t size, char c) {
+    return FindEither(data, pos, size, c, c);
+}
+
+}  // namespace
+
 bool NextLine(std::string_view text, std::size_t& pos, std::string_view& line) {
     if (pos >= text.size()) return false;
     const char* const begin = text.data() + pos;
     const std::size_t left = text.size() - pos;
-    // Most lines end at CR LF: look for the first CR or LF with the library's fast searches.
-    const void* cr = std::memchr(begin, '\r', left);
-    const std::size_t crAt = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin) : left;
-    const void* lf = std::memchr(begin, '\n', crAt);
-    const std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : crAt;
+    // The first CR or LF, in one pass however the lines end.
+    const std::size_t end = FindEither(begin, 0, left, '\r', '\n');
     line = std::string_view(begin, end);
     if (end == left) {
         pos = text.size();
@@ -35,27 +66,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 namespace {
-
-static_assert(std::endian::native == std::endian::little, "the byte search reads words low byte first");
-
-// Offset of the first byte c at or after pos, size when there is none. Eight bytes a step: fields are
-// short, and a loop that stops after a few bytes at an unforeseeable place costs more in mispredicted
-// branches than the scanning itself.
-inline std::size_t Find(const char* data, std::size_t pos, std::size_t size, char c) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    const std::uint64_t pattern = kOnes * static_cast<unsigned char>(c);
-    while (pos + 8 <= size) {
-        std::uint64_t word;
-        std::memcpy(&word, data + pos, 8);
-        const std::uint64_t x = word ^ pattern;
-        // The lowest byte flagged is the first byte equal to c (higher flags may be false).
-        const std::uint64_t found = (x - kOnes) & ~x & (kOnes << 7);
-        if (found != 0) return pos + static_cast<std::size_t>(std::countr_zero(found) >> 3);
-        pos += 8;
-    }
-    while (pos < size && data[pos] != c) ++pos;
-    return pos;
-}
 
 // Calls take(value, next) for each field of the line in order, next being the offset after the comma
 // that ended the field (the line's size for the last one); stops early when take returns false. One

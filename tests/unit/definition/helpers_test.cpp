@@ -1,6 +1,7 @@
 // Fields, colour codes, program texts, path checks and the small text services.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 #include "definition/colour_codes.h"
@@ -55,6 +56,32 @@ TEST(Fields, LinesEndAtCrLfAndAtLoneLineEnds) {
     const std::vector<std::string_view> mixed{"a", "", "b", "", "c"};
     EXPECT_EQ(SplitLines("a\n\rb\r\rc\r"), mixed);
     EXPECT_EQ(SplitLines("\r\n\r\n"), (std::vector<std::string_view>{"", ""}));
+}
+
+// Lines and fields of every length up to a few words, ends of every kind: the searches go eight bytes
+// a step, and every position of a line end or comma within and after a word must be found.
+TEST(Fields, LineEndsAndCommasAtEveryPosition) {
+    static constexpr std::string_view kEnds[] = {"\r\n", "\n", "\r"};
+    std::string text;
+    std::vector<std::string> lines;
+    for (std::size_t length = 0; length < 40; ++length) {
+        std::string line;
+        for (std::size_t i = 0; i < length; ++i) line += static_cast<char>(i % 3 == 2 ? ',' : 'a' + i % 26);
+        lines.push_back(line);
+        text += line;
+        text += kEnds[length % 3];
+    }
+    const std::vector<std::string_view> split = SplitLines(text);
+    ASSERT_EQ(split.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(split[i], lines[i]) << i;
+        const ParsedLine parsed = ParseLine(split[i]);
+        EXPECT_EQ(parsed.fields.size(),
+                  lines[i].empty() ? 0 : std::count(lines[i].begin(), lines[i].end(), ','))
+            << i;
+    }
+    // A final line without an end, longer than a word.
+    EXPECT_EQ(SplitLines("first\nsecond line without end").back(), "second line without end");
 }
 
 TEST(Fields, AReusedLineHoldsOnlyTheLastLineParsed) {
