@@ -134,6 +134,26 @@ LineList WindowFrameStripLines(WindowKind kind) {
     return {{0, 0, 2047, 0, LineColour::Face}, {0, 1, 2047, 1, LineColour::Face}};
 }
 
+bool LinesUnderControls(const LineList& lines, const MenuLayout& layout) {
+    const auto under = [&lines](const PixelRect& r) {
+        for (const LineSegment& s : lines) {
+            const int left = s.x1 < s.x2 ? s.x1 : s.x2;
+            const int right = s.x1 < s.x2 ? s.x2 : s.x1;
+            const int top = s.y1 < s.y2 ? s.y1 : s.y2;
+            const int bottom = s.y1 < s.y2 ? s.y2 : s.y1;
+            if (left < r.right() && right >= r.left && top < r.bottom() && bottom >= r.top) return true;
+        }
+        return false;
+    };
+    for (const PixelRect& t : layout.titles) {
+        if (under(t)) return true;
+    }
+    for (int i = 0; i < layout.buttonCount && i < kMaxButtons; ++i) {
+        if (under(layout.buttons[static_cast<std::size_t>(i)])) return true;
+    }
+    return false;
+}
+
 std::optional<PixelRect> CaptionMarker(bool captionsShown, std::string_view caption, FacePoint origin,
                                        int captionWidth, int captionHeight) {
     if (!captionsShown || caption.empty()) return std::nullopt;

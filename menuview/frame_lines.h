@@ -53,6 +53,9 @@ struct FrameArea {
 LineList WindowFrameLines(WindowKind kind, int mode, const FrameArea& area);
 // What the editor shows at the top edge instead when the frame is off: a strip of button face.
 LineList WindowFrameStripLines(WindowKind kind);
+// Whether a pixel of the lines lies under a title bar or a shown button of the layout (where a
+// transparent one would show it).
+bool LinesUnderControls(const LineList& lines, const MenuLayout& layout);
 
 // The dotted rectangle around a focused button's caption: nothing when the mode prints no caption
 // or the caption is empty; otherwise exactly the printed caption's place and size.

@@ -5,14 +5,23 @@
 
 namespace torva::menuview::win32 {
 
-TextPainter::TextPainter(HDC dc, const FontChoice& font, COLORREF colour) : dc_(dc) {
+HFONT FontCache::Get(HDC dc, const FontChoice& font) {
     const int height = -MulDiv(font.size > 0 ? font.size : 9, GetDeviceCaps(dc, LOGPIXELSY), 72);
     std::wstring face = torva::win32::Wide(font.name);
     if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);
-    font_.reset(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
-    if (font_) oldFont_ = SelectObject(dc_, font_.get());
+    Key key{std::move(face), height, font.bold, font.italic};
+    if (const auto it = fonts_.find(key); it != fonts_.end()) return static_cast<HFONT>(it->second.get());
+    if (fonts_.size() >= kMaxFonts) fonts_.clear();
+    torva::win32::UniqueGdiObject made(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+                                                   font.italic, FALSE, FALSE, DEFAULT_CHARSET,
+                                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                                   DEFAULT_PITCH | FF_DONTCARE, std::get<0>(key).c_str()));
+    if (!made) return nullptr;
+    return static_cast<HFONT>(fonts_.emplace(std::move(key), std::move(made)).first->second.get());
+}
+
+TextPainter::TextPainter(HDC dc, HFONT font, COLORREF colour) : dc_(dc) {
+    if (font) oldFont_ = SelectObject(dc_, font);
     SetTextColor(dc_, colour);
     SetBkMode(dc_, TRANSPARENT);
 }

@@ -6,6 +6,7 @@
 // draw through it.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,8 +14,10 @@
 
 #include "common/error_state.h"
 #include "definition/menu_definition.h"
+#include "menuview/frame_lines.h"
 #include "menuview/menu_layout.h"
 #include "menuview/win32/canvas.h"
+#include "menuview/win32/gdi_text.h"
 #include "menuview/win32/icon_images.h"
 #include "menuview/win32/picture.h"
 
@@ -50,9 +53,23 @@ struct TitleImage {
     Canvas image;
 };
 
+// What a page's background was drawn from: a render into the same images with an equal source
+// leaves the background as it is (pages of a menu usually share their colour and picture).
+struct BackgroundSource {
+    COLORREF colour = 0;
+    std::string picture;             // as loaded; empty: none
+    uint64_t pictureGeneration = 0;  // of the renderer's picture cache
+    int width = 0;
+    int height = 0;
+    LineList frame;                         // the window frame drawn over it
+    std::array<COLORREF, 3> lineColours{};  // shadow, highlight, face: the frame's system colours
+    bool operator==(const BackgroundSource&) const = default;
+};
+
 struct PageImages {
     int page = 1;
-    Canvas background;  // colour, tiled picture, window frame
+    Canvas background;                                 // colour, tiled picture, window frame
+    std::optional<BackgroundSource> backgroundSource;  // set by the renderer with the background
     std::array<TitleImage, 2> titles;
     std::array<SlotImage, kMaxButtons> slots;  // 1..buttonCount of the layout are drawn
     std::string titleTooltip;                  // the runtime's vertical bar carries the titles as a tooltip
@@ -73,11 +90,17 @@ class PageRenderer {
 
     PageImages Render(const definition::MenuDefinition& def, int page, const MenuLayout& layout,
                       const ViewOptions& options);
+    // The same into images rendered before: images of the right size are drawn over rather than
+    // made again, and a background from an equal source is kept as it is.
+    void Render(const definition::MenuDefinition& def, int page, const MenuLayout& layout,
+                const ViewOptions& options, PageImages& out);
 
   private:
-    void DrawBackground(PageImages& out, const definition::BarTitle& bar, const ViewOptions& options);
-    void DrawTitle(PageImages& out, int title, const definition::PageTitle& t,
-                   const MenuLayout& layout) const;
+    // frame: the window frame, drawn with the background, which is then kept for a later render
+    // from an equal source; null: the background alone, drawn every time.
+    void DrawBackground(PageImages& out, const definition::BarTitle& bar, const ViewOptions& options,
+                        const LineList* frame);
+    void DrawTitle(PageImages& out, int title, const definition::PageTitle& t, const MenuLayout& layout);
     void DrawSlot(PageImages& out, int button, const definition::MenuButton& b, const MenuLayout& layout,
                   const ViewOptions& options);
     void FillBackdrop(const Canvas& target, const Canvas& background, const PixelRect& at, int inset,
@@ -86,6 +109,7 @@ class PageRenderer {
 
     SlotIcons& icons_;
     PictureCache pictures_;
+    FontCache fonts_;
     Canvas pattern_;  // the semi-transparent look, built for the window kind of the last render
     WindowKind patternKind_ = WindowKind::Runtime;
 };

@@ -121,6 +121,7 @@ const Canvas* PictureCache::Get(const std::string& path, COLORREF background) {
         picture_.reset();
         if (key.exists) picture_ = LoadPictureFile(path, background);
         key_ = std::move(key);
+        ++generation_;
     }
     return picture_ ? &*picture_ : nullptr;
 }

@@ -22,6 +22,9 @@ class PictureCache {
   public:
     // The picture of the file, or null when it cannot be read as one.
     const Canvas* Get(const std::string& path, COLORREF background);
+    // Changes whenever Get loaded (or failed to load) anew: what was drawn from the picture before
+    // is stale.
+    uint64_t Generation() const { return generation_; }
 
   private:
     struct Key {
@@ -34,6 +37,7 @@ class PictureCache {
     };
     std::optional<Key> key_;
     std::optional<Canvas> picture_;
+    uint64_t generation_ = 0;
 };
 
 }  // namespace torva::menuview::win32

@@ -175,10 +175,6 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     if (rt.options().trayIcon) window.AddTrayIcon();
     rt.backgroundStarts->FinishBackgroundStart();
     window.Show();
-    window.SetTimer(kAfterFirstPaintTimerId, USER_TIMER_MINIMUM, [&window] {
-        window.KillTimer(kAfterFirstPaintTimerId);
-        window.AddTooltips();
-    });
     return ui::win32::RunMessageLoop();
 }
 

@@ -40,9 +40,6 @@ struct PlatformServices {
 inline constexpr int kKeyMarkCount = 24;
 inline constexpr int kTrayIconShown = 0;
 inline constexpr int kTrayIconHidden = 1;
-// The timer that adds what the first page need not wait for once it has been painted (timer
-// messages come only when nothing is left to paint).
-inline constexpr UINT_PTR kAfterFirstPaintTimerId = 4;
 
 struct TorvaRuntime final : ui::win32::FatalReport {
     PlatformServices os;

@@ -72,9 +72,6 @@ class MenuWindow : public ui::win32::Window {
     // activation part's load step. The window is created hidden; Show() shows it.
     bool Create(HINSTANCE instance);
     void Show();
-    // What the first page need not wait for, once it is on screen: the tooltips (and the common
-    // controls library behind them).
-    void AddTooltips();
 
     int CurrentPage() const { return currentPage_; }
     void ShowPage(int page);
@@ -117,8 +114,7 @@ class MenuWindow : public ui::win32::Window {
         PressTracker press;
     };
     struct TitleState {
-        HWND hwnd = nullptr;
-        Canvas image;
+        HWND hwnd = nullptr;  // paints the title's image of page_
     };
 
     // Layout (torvafm_layout.cpp)
@@ -131,9 +127,16 @@ class MenuWindow : public ui::win32::Window {
     void DrawPage();    // page start programs, then RenderPage
     void RenderPage();  // the caption, then the page's images through the page renderer
     void ShowTitles();
-    void ComposeButton(int button);
-    void ComposeWindow();
+    void ComposeButton(int button);  // and the button repaints itself
+    bool ComposeButtonImage(int button);
+    void PlaceButtonImage(int button);  // the button's image into the window's, where it stands
+    void ComposeWindow();               // the whole page, repainted by the window alone
     void UpdateTooltips();
+    // The tooltips (and the common controls library behind them) are made when the mouse first
+    // moves over the window: until then no tip could show, and a menu used from the keyboard never
+    // loads them.
+    void OnMouseSeen(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void AddTooltips();
 
     // Focus, keys, mouse (torvafm_input.cpp)
     void OnButtonFocus(int button);
@@ -178,8 +181,10 @@ class MenuWindow : public ui::win32::Window {
     HWND titleTip_ = nullptr;
     menuview::win32::IconImages icons_;
     menuview::win32::PageRenderer renderer_{icons_};
-    menuview::win32::PageImages page_;  // the current page as rendered
-    Canvas window_;  // its background with the button frames, selection and pressed edges: what is painted
+    menuview::win32::PageImages page_;  // the current page as rendered (drawn over by the next)
+    // What the window paints: the page's background with the button frames, selection and pressed
+    // edges, and the title bars and buttons as they look, each where it stands.
+    Canvas window_;
     std::map<UINT_PTR, std::function<void()>> timers_;
 };
 

@@ -1,6 +1,11 @@
 // The button frames, the selection, the pressed edges and each button's light edges and caption
 // focus rectangle: composed over the rendered page whenever the focus or the press changes.
+//
+// The window's image is the whole page as shown, its title bars and buttons included, and the
+// window paints over its controls: a new page is one paint of the window rather than one of every
+// control. A control paints its own image (the same pixels) only when it alone changes.
 #include "common/error_state.h"
+#include "menuview/frame_lines.h"
 #include "runtime/win32/torvabs.h"
 #include "runtime/win32/torvafm.h"
 #include "runtime/win32/win_api.h"
@@ -8,17 +13,29 @@
 namespace torva::runtime::win32 {
 
 void MenuWindow::ComposeButton(int n) {
-    if (n < 1 || n > layout_.buttonCount) return;
+    if (ComposeButtonImage(n)) InvalidateRect(buttons_[static_cast<std::size_t>(n - 1)].hwnd, nullptr, FALSE);
+}
+
+bool MenuWindow::ComposeButtonImage(int n) {
+    if (n < 1 || n > layout_.buttonCount) return false;
     ErrorLocation here(rt_.error, 986);
     ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
     const menuview::win32::SlotImage& slot = page_.slots[static_cast<std::size_t>(n - 1)];
-    if (!slot.face) return;
+    if (!slot.face) return false;
     // The caption's dotted rectangle (caption modes only) follows the last focused button, not the
     // keyboard focus: it stays while another program is in front and leaves only when another
     // button takes the focus.
     const bool focused = n == lastFocused_;
     menuview::win32::ComposeSlot(slot, b.pressed, focused, b.image);
-    InvalidateRect(b.hwnd, nullptr, FALSE);
+    PlaceButtonImage(n);
+    return true;
+}
+
+void MenuWindow::PlaceButtonImage(int n) {
+    const ButtonState& b = buttons_[static_cast<std::size_t>(n - 1)];
+    if (!window_ || !b.image) return;
+    const int shift = b.pressed ? menuview::kPressOffset : 0;
+    b.image.CopyTo(window_.dc(), b.restLeft + shift, b.restTop + shift);
 }
 
 void MenuWindow::ComposeWindow() {
@@ -33,8 +50,14 @@ void MenuWindow::ComposeWindow() {
         look.pressed[static_cast<std::size_t>(n - 1)] = b.pressed;
     }
     menuview::win32::ComposeWindow(page_, layout_, look, window_);
-    InvalidateRect(Handle(), nullptr, FALSE);
-    if (titleTip_) InvalidateRect(titleTip_, nullptr, FALSE);
+    if (!window_) return;
+    for (std::size_t i = 0; i < page_.titles.size(); ++i) {
+        if (!page_.titles[i].shown) continue;
+        const PixelRect& at = layout_.titles[i];
+        page_.titles[i].image.CopyTo(window_.dc(), at.left, at.top);
+    }
+    for (int n = 1; n <= layout_.buttonCount; ++n) PlaceButtonImage(n);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 }  // namespace torva::runtime::win32

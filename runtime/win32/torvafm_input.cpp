@@ -38,8 +38,11 @@ void MenuWindow::OnButtonFocus(int n) {
     if (n != lastFocused_) {
         const int previous = lastFocused_;
         lastFocused_ = n;
-        ComposeButton(previous);
+        // The selection frame moves: the window repaints, both buttons with it.
+        ComposeButtonImage(previous);
+        ComposeButtonImage(n);
         ComposeWindow();
+        return;
     }
     ComposeButton(n);
 }
@@ -101,7 +104,7 @@ void MenuWindow::ApplyPressLook(int n, PressLook look) {
     const int offset = b.pressed ? 2 : 0;
     SetWindowPos(b.hwnd, nullptr, b.restLeft + offset, b.restTop + offset, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ComposeButton(n);
+    ComposeButtonImage(n);
     ComposeWindow();
     UpdateWindow(Handle());
 }
@@ -137,6 +140,7 @@ void MenuWindow::OnMouseUp(int n) {
 
 LRESULT MenuWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const int n = ButtonOf(control);
+    if (message == WM_MOUSEMOVE) OnMouseSeen(control, message, wParam, lParam);
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
@@ -148,8 +152,8 @@ LRESULT MenuWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, 
                 const PixelRect& r = layout_.titleTipLabel;
                 BitBlt(dc, 0, 0, r.width, r.height, window_.dc(), r.left, r.top, SRCCOPY);
             } else {
-                for (const TitleState& t : titles_) {
-                    if (t.hwnd == control) t.image.CopyTo(dc, 0, 0);
+                for (std::size_t i = 0; i < titles_.size(); ++i) {
+                    if (titles_[i].hwnd == control) page_.titles[i].image.CopyTo(dc, 0, 0);
                 }
             }
             EndPaint(control, &ps);

@@ -74,6 +74,13 @@ void MenuWindow::CreateControls() {
     if (!layout_.titleBars) titleTip_ = create(kTitleTipControlId, layout_.titleTipLabel, true, false);
 }
 
+void MenuWindow::OnMouseSeen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (tips_.Created()) return;
+    AddTooltips();
+    // This move came before the tooltip window watched the controls: it starts the hover now.
+    tips_.Relay(window, message, wParam, lParam);
+}
+
 void MenuWindow::AddTooltips() {
     if (tips_.Created() || !Handle()) return;
     (void)torva::win32::LoadCommonControls(ICC_WIN95_CLASSES);

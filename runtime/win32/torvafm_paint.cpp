@@ -43,25 +43,20 @@ void MenuWindow::RenderPage() {
     options.outerFrame = rt.options().outerFrame;
     options.noFunctionKeys = rt.options().noFunctionKeys;
     options.keyMark = [&rt](int button) { return rt.KeyMark(button); };
-    page_ = renderer_.Render(*rt.definition, currentPage_, layout_, options);
+    renderer_.Render(*rt.definition, currentPage_, layout_, options, page_);
     SetWindowTextW(Handle(), Wide(page_.caption).c_str());
     ShowTitles();
-    for (int i = 1; i <= layout_.buttonCount; ++i) ComposeButton(i);
+    for (int i = 1; i <= layout_.buttonCount; ++i) ComposeButtonImage(i);
+    // One paint of the window shows the new page, its controls included.
     ComposeWindow();
     UpdateTooltips();
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MenuWindow::ShowTitles() {
     for (std::size_t i = 0; i < titles_.size(); ++i) {
-        TitleState& bar = titles_[i];
-        if (!page_.titles[i].shown) {
-            ShowWindow(bar.hwnd, SW_HIDE);
-            continue;
-        }
-        bar.image = std::move(page_.titles[i].image);
-        ShowWindow(bar.hwnd, SW_SHOWNA);
-        InvalidateRect(bar.hwnd, nullptr, FALSE);
+        const TitleState& bar = titles_[i];
+        // The window paints the bars' images; a bar that appears paints itself once too.
+        ShowWindow(bar.hwnd, page_.titles[i].shown ? SW_SHOWNA : SW_HIDE);
     }
 }
 

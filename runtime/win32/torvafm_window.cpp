@@ -37,7 +37,9 @@ bool MenuWindow::Create(HINSTANCE instance) {
     ReadScreenSize();
     layout_ = ComputeLayout(rt_.definition->displayMode, screenWidthPx_, screenHeightPx_,
                             rt_.os.system->IsTallCaptionPlatform());
-    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // Without WS_CLIPCHILDREN: the window's image holds its controls too, and a new page is painted
+    // by the window alone (torvafm_frames.cpp).
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     if (layout_.minimiseBox) style |= WS_MINIMIZEBOX;
     const ui::win32::WindowClass menuClass{
         kMenuWindowClass, LoadIconW(instance, MAKEINTRESOURCEW(1)),
@@ -206,6 +208,9 @@ LRESULT MenuWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             if (OnWindowKey(static_cast<UINT>(wParam))) return 0;
+            break;
+        case WM_MOUSEMOVE:
+            OnMouseSeen(Handle(), message, wParam, lParam);
             break;
         default:
             break;

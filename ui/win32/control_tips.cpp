@@ -40,4 +40,17 @@ void ControlTips::SetText(HWND control, const std::string& text) {
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+void ControlTips::Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (!tooltip_) return;
+    MSG msg{};
+    msg.hwnd = window;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    msg.time = static_cast<DWORD>(GetMessageTime());
+    const DWORD at = GetMessagePos();
+    msg.pt = POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
 }  // namespace torva::ui::win32

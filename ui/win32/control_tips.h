@@ -21,6 +21,8 @@ class ControlTips {
     void Add(HWND control);
     // An empty text shows no tip.
     void SetText(HWND control, const std::string& text);
+    // A mouse message the tooltip window did not see itself (one that came before it existed).
+    void Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
 
   private:
     HWND owner_ = nullptr;

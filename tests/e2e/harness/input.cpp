@@ -90,19 +90,35 @@ void ClickAt(HWND hwnd, POINT client, bool right) {
     PostMessageW(hwnd, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
 }
 
-bool SendClickAt(HWND hwnd, POINT client, bool right) {
+namespace {
+
+// Mouse events at a point in the window's client coordinates, in absolute desktop units.
+std::vector<INPUT> MouseInputsAt(HWND hwnd, POINT client, std::size_t count) {
     POINT screen = client;
     ClientToScreen(hwnd, &screen);
     const int cx = GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1;
     const int cy = GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1;
     const int ox = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int oy = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    std::vector<INPUT> inputs(3);
+    std::vector<INPUT> inputs(count);
     for (auto& in : inputs) {
         in.type = INPUT_MOUSE;
         in.mi.dx = MulDiv(screen.x - ox, 65535, cx > 0 ? cx : 1);
         in.mi.dy = MulDiv(screen.y - oy, 65535, cy > 0 ? cy : 1);
     }
+    return inputs;
+}
+
+}  // namespace
+
+bool SendMouseMoveTo(HWND hwnd, POINT client) {
+    std::vector<INPUT> inputs = MouseInputsAt(hwnd, client, 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    return Send(inputs);
+}
+
+bool SendClickAt(HWND hwnd, POINT client, bool right) {
+    std::vector<INPUT> inputs = MouseInputsAt(hwnd, client, 3);
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     inputs[1].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE |
                            MOUSEEVENTF_VIRTUALDESK;

@@ -33,5 +33,7 @@ void PostSysCommand(HWND hwnd, UINT command);
 void ClickAt(HWND hwnd, POINT client, bool right = false);
 // A real mouse click through SendInput at a point in the window's client coordinates.
 bool SendClickAt(HWND hwnd, POINT client, bool right = false);
+// A real mouse move through SendInput to a point in the window's client coordinates.
+bool SendMouseMoveTo(HWND hwnd, POINT client);
 
 }  // namespace torva::e2e

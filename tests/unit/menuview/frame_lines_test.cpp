@@ -171,5 +171,46 @@ TEST(CaptionMarker, SurroundsThePrintedCaptionOnlyWhereCaptionsArePrinted) {
     EXPECT_FALSE(CaptionMarker(false, "Mail", FacePoint{40, 12}, 28, 13));
 }
 
+TEST(LinesUnderControls, FindsALineCrossingAButtonOrATitleOnly) {
+    MenuLayout layout;
+    layout.buttonCount = 1;
+    layout.buttons[0] = PixelRect{10, 20, 30, 5};  // x 10..39, y 20..24
+    layout.buttons[1] = PixelRect{100, 100, 10, 10};
+    layout.titles = {PixelRect{50, 0, 10, 3}, PixelRect{}};
+    struct Case {
+        LineSegment line;
+        bool under;
+    };
+    for (const Case& c : {Case{{0, 20, 9, 20}, false},        // ends left of the button
+                          Case{{0, 20, 10, 20}, true},        // reaches its first column
+                          Case{{39, 0, 39, 19}, false},       // ends above it
+                          Case{{39, 24, 39, 90}, true},       // starts on its last row
+                          Case{{40, 0, 40, 90}, false},       // right of it
+                          Case{{20, 30, 10, 22}, true},       // ends given the other way round
+                          Case{{105, 105, 105, 105}, false},  // a button the layout does not show
+                          Case{{55, 2, 55, 2}, true}}) {
+        SCOPED_TRACE(testing::Message()
+                     << c.line.x1 << "," << c.line.y1 << " " << c.line.x2 << "," << c.line.y2);
+        EXPECT_EQ(LinesUnderControls({c.line}, layout), c.under);
+    }
+}
+
+TEST(LinesUnderControls, NoWindowFrameRunsUnderAControlInAnyMode) {
+    for (const WindowKind kind : {WindowKind::Runtime, WindowKind::Editor}) {
+        for (int mode = 1; mode <= 9; ++mode) {
+            SCOPED_TRACE(testing::Message()
+                         << (kind == WindowKind::Runtime ? "runtime" : "editor") << " mode " << mode);
+            const MenuLayout layout = ComputeLayout(kind, mode, 1024, 768, false);
+            // The client area of a window with a usual caption and border.
+            const bool outer = layout.sizing == WindowSizing::Outer;
+            FrameArea area{layout.windowWidthTwips / kTwipsPerPixel - (outer ? 8 : 0),
+                           layout.windowHeightTwips / kTwipsPerPixel - (outer ? 30 : 0), 1024, 768};
+            if (layout.sizing == WindowSizing::Maximised) area = FrameArea{1024, 768, 1024, 768};
+            EXPECT_FALSE(LinesUnderControls(WindowFrameLines(kind, mode, area), layout));
+            EXPECT_FALSE(LinesUnderControls(WindowFrameStripLines(kind), layout));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace torva::menuview
