@@ -134,7 +134,7 @@ class MenuWindow : public ui::win32::Window {
     void UpdateTooltips();
     // The tooltips (and the common controls library behind them) are made when the mouse first
     // moves over the window: until then no tip could show, and a menu used from the keyboard never
-    // loads them.
+    // loads them. A pointer resting where it was when the menu appeared has not moved.
     void OnMouseSeen(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void AddTooltips();
 
@@ -173,6 +173,7 @@ class MenuWindow : public ui::win32::Window {
     int clientHeight_ = 0;
     int currentPage_ = 1;
     int lastFocused_ = 0;
+    std::optional<POINT> pointerAtShow_;  // where the mouse pointer rested when the menu appeared
     bool hiddenInTray_ = false;
     bool trayAdded_ = false;
     bool closing_ = false;

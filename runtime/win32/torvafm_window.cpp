@@ -59,6 +59,8 @@ bool MenuWindow::Create(HINSTANCE instance) {
 }
 
 void MenuWindow::Show() {
+    POINT pointer{};
+    if (GetCursorPos(&pointer)) pointerAtShow_ = pointer;
     ShowWindow(Handle(), layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     SetForegroundWindow(Handle());
     FocusButton(lastFocused_ ? lastFocused_ : 1);
