@@ -5,11 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "common/cp932.h"
 
 namespace torva::testing {
+
+// Bytes as hexadecimal pairs, for failure messages.
+inline std::string HexBytes(std::string_view bytes) {
+    std::string out;
+    char buffer[4];
+    for (const char c : bytes) {
+        std::snprintf(buffer, sizeof buffer, "%02X ", static_cast<unsigned char>(c));
+        out += buffer;
+    }
+    return out;
+}
 
 struct Cp932DecodeCase {
     const char* name;

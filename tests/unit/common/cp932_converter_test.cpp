@@ -12,6 +12,7 @@
 
 #include "common/cp932.h"
 #include "common/utf8.h"
+#include "tests/unit/common/cp932_cases.h"
 
 namespace torva {
 namespace {
@@ -79,8 +80,9 @@ class Cp932Converter : public ::testing::Test {
         const Cp932Decoded expected = DecodeByConverter(decoder_, bytes);
         const Cp932Decoded actual = DecodeCp932(bytes);
         if (actual.text != expected.text || actual.invalid != expected.invalid) {
-            ADD_FAILURE() << "decoding " << Hex(bytes) << ": " << Hex(actual.text) << " (" << actual.invalid
-                          << ") instead of " << Hex(expected.text) << " (" << expected.invalid << ")";
+            ADD_FAILURE() << "decoding " << testing::HexBytes(bytes) << ": " << testing::HexBytes(actual.text)
+                          << " (" << actual.invalid << ") instead of " << testing::HexBytes(expected.text)
+                          << " (" << expected.invalid << ")";
         }
     }
     void Encodes(const std::string& utf8) {
@@ -88,19 +90,10 @@ class Cp932Converter : public ::testing::Test {
         const Cp932Encoded actual = EncodeCp932(utf8);
         if (actual.bytes != expected.bytes || actual.unmappable != expected.unmappable ||
             Cp932ByteLength(utf8) != expected.bytes.size()) {
-            ADD_FAILURE() << "encoding " << Hex(utf8) << ": " << Hex(actual.bytes) << " ("
-                          << actual.unmappable << ") instead of " << Hex(expected.bytes) << " ("
-                          << expected.unmappable << ")";
+            ADD_FAILURE() << "encoding " << testing::HexBytes(utf8) << ": " << testing::HexBytes(actual.bytes)
+                          << " (" << actual.unmappable << ") instead of " << testing::HexBytes(expected.bytes)
+                          << " (" << expected.unmappable << ")";
         }
-    }
-    static std::string Hex(std::string_view bytes) {
-        std::string out;
-        char buffer[4];
-        for (const char c : bytes) {
-            std::snprintf(buffer, sizeof buffer, "%02X ", static_cast<unsigned char>(c));
-            out += buffer;
-        }
-        return out;
     }
     static std::string Bytes(std::initializer_list<int> values) {
         std::string out;

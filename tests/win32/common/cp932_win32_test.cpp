@@ -70,16 +70,6 @@ std::string EncodeEachCharacter(std::string_view utf8, std::size_t& unmappable) 
     return bytes;
 }
 
-std::string Hex(std::string_view bytes) {
-    std::string out;
-    char buffer[4];
-    for (const char c : bytes) {
-        std::snprintf(buffer, sizeof buffer, "%02X ", static_cast<unsigned char>(c));
-        out += buffer;
-    }
-    return out;
-}
-
 // Counts rather than one failure per input: a wrong table would otherwise print thousands of lines.
 class SystemReference {
   public:
@@ -87,7 +77,7 @@ class SystemReference {
         std::size_t invalid = 0;
         const std::string text = DecodeEachCharacter(bytes, invalid);
         const Cp932Decoded decoded = DecodeCp932(bytes);
-        if (decoded.text != text || decoded.invalid != invalid) Note("decoding " + Hex(bytes));
+        if (decoded.text != text || decoded.invalid != invalid) Note("decoding " + testing::HexBytes(bytes));
     }
     void Encodes(const std::string& utf8) {
         std::size_t unmappable = 0;
@@ -95,7 +85,7 @@ class SystemReference {
         const Cp932Encoded encoded = EncodeCp932(utf8);
         if (encoded.bytes != bytes || encoded.unmappable != unmappable ||
             Cp932ByteLength(utf8) != bytes.size())
-            Note("encoding " + Hex(utf8));
+            Note("encoding " + testing::HexBytes(utf8));
     }
     void Expect() const { EXPECT_EQ(wrong_, 0u) << first_; }
 
