@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_info.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 
@@ -71,10 +72,7 @@ bool Win32JournalEnvironment::AppendLine(const std::string& path, const std::str
 }
 
 std::string Win32JournalEnvironment::ComputerName() const {
-    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    if (!GetComputerNameW(name, &size)) return {};
-    return Narrow(std::wstring_view(name, size));
+    return LocalComputerName();
 }
 
 std::string Win32JournalEnvironment::UserName() const {

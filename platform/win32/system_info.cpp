@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
 
@@ -27,11 +29,22 @@ std::string FolderFrom(Call call) {
 
 }  // namespace
 
-std::string Win32SystemInfo::ComputerName() const {
+std::string LocalComputerName() {
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    if (!GetComputerNameW(name, &size)) return {};
-    return Narrow(std::wstring_view(name, size));
+    if (GetComputerNameW(name, &size)) return Narrow(std::wstring_view(name, size));
+    // The NetBIOS name is the host name up to its first dot, in capitals, at most 15 characters.
+    wchar_t host[256] = {};
+    DWORD hostSize = 256;
+    if (!GetComputerNameExW(ComputerNamePhysicalDnsHostname, host, &hostSize)) return {};
+    std::wstring netbios(host, hostSize);
+    netbios = netbios.substr(0, std::min<std::size_t>(netbios.find(L'.'), MAX_COMPUTERNAME_LENGTH));
+    CharUpperBuffW(netbios.data(), static_cast<DWORD>(netbios.size()));
+    return Narrow(netbios);
+}
+
+std::string Win32SystemInfo::ComputerName() const {
+    return LocalComputerName();
 }
 
 std::string Win32SystemInfo::WindowsFolder() const {

@@ -5,6 +5,10 @@
 
 namespace torva::win32 {
 
+// The machine's NetBIOS name. Wine keeps it in a volatile registry key that its start-up writes, so a
+// program started while that runs can find it missing; the host name then gives the same name.
+std::string LocalComputerName();
+
 class Win32SystemInfo : public platform::SystemInfo {
   public:
     std::string ComputerName() const override;   // GetComputerNameW

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp932.h"
+#include "platform/win32/system_info.h"
 #include "platform/win32/wide.h"
 #include "tests/e2e/script/script_e2e_fixture.h"
 
@@ -11,13 +12,6 @@ namespace {
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
-}
-
-std::string LocalComputerName() {
-    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    if (!GetComputerNameW(name, &size)) return {};
-    return win32::Narrow(std::wstring_view(name, size));
 }
 
 std::vector<std::string> ReadAll(HANDLE slot) {
@@ -59,7 +53,7 @@ TEST_F(ScriptE2eTest, RemoteLinesArriveInTheMailslotAsShiftJis) {
     EXPECT_EQ(box->text, "SENT");
     EXPECT_EQ(Finish(runner), std::optional<DWORD>(0));
 
-    const std::string computer = LocalComputerName();
+    const std::string computer = win32::LocalComputerName();
     ASSERT_FALSE(computer.empty());
     const std::vector<std::string> expected = {
         "9999" + computer + ":HELLO: WORLD",

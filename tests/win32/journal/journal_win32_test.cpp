@@ -168,10 +168,14 @@ TEST_F(JournalPolicyTest, MachinePolicyWinsOverTheUsers) {
 
 TEST(JournalEnvironmentTest, NamesAndClocksAreThoseOfTheSystem) {
     Win32JournalEnvironment environment;
+    // Wine's name key can be missing while its start-up runs; the host name stands in then.
     wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    ASSERT_TRUE(GetComputerNameW(computer, &size));
-    EXPECT_EQ(environment.ComputerName(), Narrow(computer));
+    EXPECT_FALSE(environment.ComputerName().empty());
+    EXPECT_LE(environment.ComputerName().size(), std::size_t{MAX_COMPUTERNAME_LENGTH});
+    if (GetComputerNameW(computer, &size)) {
+        EXPECT_EQ(environment.ComputerName(), Narrow(computer));
+    }
     EXPECT_FALSE(environment.UserName().empty());
     EXPECT_EQ(environment.UserName().find('\0'), std::string::npos);
     SYSTEMTIME now{};
@@ -179,6 +183,20 @@ TEST(JournalEnvironmentTest, NamesAndClocksAreThoseOfTheSystem) {
     const std::string today = journal::FormatUtc(environment.UtcNowMs()).substr(0, 4);
     EXPECT_EQ(today, std::to_string(now.wYear));
     EXPECT_EQ(environment.ProcessId(), GetCurrentProcessId());
+}
+
+// The name's volatile key taken away for a moment, as while Wine's start-up still writes it.
+TEST(JournalEnvironmentTest, ComputerNameOutlivesAMissingNameKey) {
+    const wchar_t* key = L"System\\CurrentControlSet\\Control\\ComputerName\\ActiveComputerName";
+    wchar_t saved[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD bytes = sizeof(saved);
+    ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, key, L"ComputerName", RRF_RT_REG_SZ, nullptr, saved, &bytes),
+              ERROR_SUCCESS);
+    if (RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key, L"ComputerName") != ERROR_SUCCESS)
+        GTEST_SKIP() << "the name key cannot be changed here";
+    const std::string name = Win32JournalEnvironment().ComputerName();
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, L"ComputerName", REG_SZ, saved, bytes);
+    EXPECT_EQ(name, Narrow(saved));
 }
 
 }  // namespace
