@@ -8,6 +8,16 @@
 
 namespace torva::editor::win32 {
 
+const menuview::win32::IconFile& EditorSlotIcons::OpenFiles::Open(const std::string& path) const {
+    auto it = files.find(path);
+    if (it == files.end()) it = files.emplace(path, menuview::win32::IconFile(path)).first;
+    return it->second;
+}
+
+int EditorSlotIcons::OpenFiles::IconCount(const std::string& path) const {
+    return path.empty() ? 0 : Open(path).Count();
+}
+
 HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, bool small) {
     ErrorLocation here(store_.error(), location::kIconRefresh);
     const uint8_t base = store_.model().Page(page).Button(button).iconBase;
@@ -19,12 +29,12 @@ HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, boo
         images.source = source;
         images.base = base;
         images.definitionFolder = store_.definitionFolder();
-        if (const auto pick = ResolveButtonIcon(source, base, store_.folders(), files_, icons_,
+        if (const auto pick = ResolveButtonIcon(source, base, store_.folders(), files_, open_,
                                                 store_.at(definition::kLocationExtension))) {
             if (pick->number >= 0) {
                 // Both sizes from one reading of the file, numbered as the system's extraction
                 // numbers them.
-                const menuview::win32::IconFile file(pick->file);
+                const menuview::win32::IconFile& file = open_.Open(pick->file);
                 images.large = file.Extract(pick->number, false);
                 images.small = file.Extract(pick->number, true);
             } else {

@@ -1,7 +1,7 @@
 // TVSETUPBS: the entry of Tvsetup.exe. It reads the folders, registers the file types through the
-// document opener, loads the function-key marks of the runtime's program file and shows the main
-// window, which takes the command line. Nothing here starts OLE: the pictures of the preview load
-// without it (bitmaps) or start it for themselves, as do the file dialogs and the help.
+// document opener and shows the main window, which takes the command line. Nothing here starts OLE: the
+// pictures of the preview load without it (bitmaps) or start it for themselves, as do the file dialogs and
+// the help.
 #include "editor/win32/tvsetupbs.h"
 
 #include "common/path.h"
@@ -42,6 +42,11 @@ void EditorFatalReport::ReportFatal(int runErrorNumber) noexcept {
     ExitProcess(1);
 }
 
+HICON TvsetupProgram::KeyMark(int button) {
+    if (!keyMarks) keyMarks.emplace(JoinPath(programFolder, "Torva.exe"));
+    return keyMarks->Mark(button);
+}
+
 namespace {
 
 int Run(TvsetupProgram& program, EditorFatalReport& report) {
@@ -67,7 +72,6 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
     // missing document opener is no reason not to edit. The process is created on a thread of its
     // own while the window is made; any later start (the menu from the File menu) waits for it.
     starts.StartInBackground("\"" + JoinPath(program.programFolder, "Tvshell.exe") + "\" <LinkTVX>");
-    program.keyMarks = menuview::win32::KeyMarks(JoinPath(program.programFolder, "Torva.exe"));
 
     MainWindow window(program, report);
     if (!window.Open(torva::win32::CommandLineAfterProgram())) return 1;

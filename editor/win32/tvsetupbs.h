@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "definition/definition_store.h"
@@ -33,8 +34,10 @@ struct TvsetupProgram {
     // The model is about a megabyte: never on the stack.
     std::unique_ptr<definition::MenuDefinition> model;
     std::unique_ptr<definition::DefinitionStore> store;
-    // The function-key marks of the preview, taken from the runtime's program file.
-    menuview::win32::KeyMarks keyMarks;
+    // The function-key marks of the preview, taken from the runtime's program file when a page
+    // first shows one (most pages show none, and the file need not be read at start).
+    HICON KeyMark(int button);
+    std::optional<menuview::win32::KeyMarks> keyMarks;
 };
 
 // The editor's error report: the "TVSETUP" box with the error state's message and detail (or the

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -59,8 +60,7 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
         bool pressed = false;
     };
     struct TitleControl {
-        HWND hwnd = nullptr;
-        menuview::win32::Canvas image;
+        HWND hwnd = nullptr;  // paints the title's image of page_
         PressTracker press{false};
     };
 
@@ -110,10 +110,17 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
 
     // Drawing (tvsetupfm_paint.cpp)
     void RenderPage();
-    void ComposeSlot(int slot);
-    void ComposeWindow();
+    void ComposeSlot(int slot);  // and the slot repaints itself
+    bool ComposeSlotImage(int slot);
+    void PlaceSlotImage(int slot);  // the slot's image into the window's, where the slot stands
+    void ComposeWindow();           // the whole page, repainted by the window alone
     void ShowPageLabels();
     void UpdateTooltips();
+    // The tooltips (and the common controls library behind them) are made when the mouse first
+    // moves over the window: until then no tip could show, and an editor used from the keyboard
+    // never loads them.
+    void OnMouseSeen(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void AddTooltips();
     void Paint();
     void PaintControl(HWND control);
 
@@ -135,11 +142,14 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
     EditorSlotIcons icons_;
     menuview::win32::PageRenderer renderer_;
     menuview::MenuLayout layout_;
-    menuview::win32::PageImages page_;
-    menuview::win32::Canvas window_;  // the client area as painted
+    menuview::win32::PageImages page_;  // the current page as rendered (drawn over by the next)
+    // What the window paints: the page's background with the slot frames, selection and pressed
+    // edges, and the titles and slots as they look, each where it stands.
+    menuview::win32::Canvas window_;
     std::array<SlotControl, menuview::kMaxButtons> slots_{};
     std::array<TitleControl, 2> titles_{};
     ui::win32::ControlTips tips_;
+    std::optional<POINT> pointerAtShow_;  // where the mouse pointer rested when the window appeared
     HWND pageLabel_ = nullptr;
     HWND pageNumber_ = nullptr;
     HMENU barMenu_ = nullptr;     // the five menus

@@ -32,6 +32,7 @@ HWND MainWindow::ControlOf(int element) const {
 LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const int element = ElementOf(control);
     const bool slot = IsSlot(element);
+    if (message == WM_MOUSEMOVE) OnMouseSeen(control, message, wParam, lParam);
     switch (message) {
         case WM_PAINT:
             PaintControl(control);
@@ -179,7 +180,8 @@ void MainWindow::ApplyPressLook(int slot, PressLook look) {
     const int shift = control.pressed ? menuview::kPressOffset : 0;
     SetWindowPos(control.hwnd, nullptr, home.left + shift, home.top + shift, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ComposeSlot(slot);
+    // The window repaints the slot with the pressed edges around it.
+    ComposeSlotImage(slot);
     ComposeWindow();
 }
 

@@ -5,6 +5,7 @@
 #include "editor/win32/tvsetupfm.h"
 #include "editor/win32/win_api.h"
 #include "editor/window_placement.h"
+#include "platform/win32/system_library.h"
 
 namespace torva::editor::win32 {
 
@@ -30,13 +31,10 @@ TwipsScale ReadScale() {
 
 void MainWindow::CreateControls() {
     RegisterControlClass(kControlClass);
-    tips_.Create(Handle(), program_.instance);
     auto create = [&](int id) {
-        HWND control = CreateWindowExW(0, kControlClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
-                                       1, 1, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                       program_.instance, nullptr);
-        tips_.Add(control);
-        return control;
+        return CreateWindowExW(0, kControlClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 1, 1,
+                               Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), program_.instance,
+                               nullptr);
     };
     auto label = [&](int id, const wchar_t* text) {
         return CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 1, 1,
@@ -50,6 +48,26 @@ void MainWindow::CreateControls() {
     for (int i = 1; i <= menuview::kMaxButtons; ++i) {
         slots_[static_cast<std::size_t>(i - 1)].hwnd = create(kSlotControlIdBase + i);
     }
+}
+
+void MainWindow::OnMouseSeen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (tips_.Created()) return;
+    // The system also reports a pointer that has not moved when the window appears under it.
+    const DWORD at = GetMessagePos();
+    const POINT pointer{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (pointerAtShow_ && pointer.x == pointerAtShow_->x && pointer.y == pointerAtShow_->y) return;
+    AddTooltips();
+    // This move came before the tooltip window watched the controls: it starts the hover now.
+    tips_.Relay(window, message, wParam, lParam);
+}
+
+void MainWindow::AddTooltips() {
+    if (tips_.Created() || !Handle()) return;
+    (void)torva::win32::LoadCommonControls(ICC_WIN95_CLASSES);
+    tips_.Create(Handle(), program_.instance);
+    for (const TitleControl& t : titles_) tips_.Add(t.hwnd);
+    for (const SlotControl& s : slots_) tips_.Add(s.hwnd);
+    UpdateTooltips();
 }
 
 void MainWindow::ApplyDisplayMode() {
@@ -115,8 +133,9 @@ void MainWindow::RestoreSelection() {
     }
     const int oldMarked = markedSlot_;
     markedSlot_ = IsSlot(element) && (GetFocus() == control || !IsWindowEnabled(Handle())) ? element : 0;
-    if (oldMarked != 0 && oldMarked != markedSlot_) ComposeSlot(oldMarked);
-    if (markedSlot_ != 0) ComposeSlot(markedSlot_);
+    // The window repaints both slots with the selection.
+    if (oldMarked != 0 && oldMarked != markedSlot_) ComposeSlotImage(oldMarked);
+    if (markedSlot_ != 0) ComposeSlotImage(markedSlot_);
     ComposeWindow();
 }
 

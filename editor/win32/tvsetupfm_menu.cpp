@@ -73,24 +73,18 @@ void ForEachItem(std::span<const MenuNode> nodes, F&& f) {
 }  // namespace
 
 void MainWindow::ApplyMenuStates() {
-    bool changed = false;
+    // Every item lies in a drop-down menu, which shows its items' states when it opens: the bar
+    // itself needs no redraw for them (a redraw recomputes the whole window frame).
     ForEachItem(MenuBar(), [&](MenuId id) {
         const ItemState state = MenuItemState(id, session_.model(), session_.state());
         const UINT check = state.checked ? MF_CHECKED : MF_UNCHECKED;
         const UINT enable = state.enabled ? MF_ENABLED : MF_GRAYED;
         for (const auto& [menu, command] :
              {std::pair{barMenu_, static_cast<int>(id)}, std::pair{singleMenu_, TwinId(id)}}) {
-            // Both calls answer the state they replaced (-1 for an item the menu does not hold).
-            const DWORD oldCheck = CheckMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | check);
-            const BOOL oldEnable = EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | enable);
-            if (oldCheck != static_cast<DWORD>(-1) && (oldCheck & MF_CHECKED) != check) changed = true;
-            if (oldEnable != -1 && (static_cast<UINT>(oldEnable) & (MF_GRAYED | MF_DISABLED)) != enable)
-                changed = true;
+            CheckMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | check);
+            EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | enable);
         }
     });
-    // Redrawing the bar recomputes the whole window frame: only when an item looks different now
-    // (after every key and click it mostly does not).
-    if (changed) DrawMenuBar(Handle());
 }
 
 void MainWindow::ApplyMenuBarForm() {

@@ -1,6 +1,11 @@
 // TVSETUPFM: the page drawn by the shared renderer into retained images (the window surface, the
 // titles and the slots), composed with the frames, the selection, the caption focus rectangle, the
 // pressed look and the page number. Painting only copies the images.
+//
+// The renderer draws each page into the images of the page before, and the window's image is the
+// whole page as shown, its titles and slots included: the window paints over its slots and titles
+// (it does not clip them), so that a new page is one paint of the window rather than one of every
+// control. A control paints its own image (the same pixels) only when it alone changes.
 
 #include "common/path.h"
 #include "editor/location_codes.h"
@@ -33,26 +38,38 @@ void MainWindow::RenderPage() {
             return files.Exists(std::string(text)) ? std::string(text) : "";
         return store.absolutePath(text, base);
     };
-    options.keyMark = [this](int button) { return program_.keyMarks.Mark(button); };
+    options.keyMark = [this](int button) { return program_.KeyMark(button); };
     options.windowFrame = store.at(location::kWindowFrame);
-    page_ = renderer_.Render(def, session_.state().currentPage, layout_, options);
-    for (std::size_t t = 0; t < titles_.size(); ++t) {
-        titles_[t].image = std::move(page_.titles[t].image);
-        InvalidateRect(titles_[t].hwnd, nullptr, FALSE);
-    }
-    for (int i = 1; i <= layout_.buttonCount; ++i) ComposeSlot(i);
+    renderer_.Render(def, session_.state().currentPage, layout_, options, page_);
+    // Every caller composes the window next (RestoreSelection), which shows the slots too.
+    for (int i = 1; i <= layout_.buttonCount; ++i) ComposeSlotImage(i);
     UpdateTooltips();
-    SetWindowTextW(pageNumber_, std::to_wstring(session_.state().currentPage).c_str());
+    const std::wstring number = std::to_wstring(session_.state().currentPage);
+    if (ui::win32::WindowTextOf(pageNumber_) != number) SetWindowTextW(pageNumber_, number.c_str());
 }
 
 void MainWindow::ComposeSlot(int slot) {
-    if (slot < 1 || slot > layout_.buttonCount) return;
+    if (ComposeSlotImage(slot))
+        InvalidateRect(slots_[static_cast<std::size_t>(slot - 1)].hwnd, nullptr, FALSE);
+}
+
+bool MainWindow::ComposeSlotImage(int slot) {
+    if (slot < 1 || slot > layout_.buttonCount) return false;
     ErrorLocation here(program_.store->error(), location::kCaptionMarker);
     SlotControl& control = slots_[static_cast<std::size_t>(slot - 1)];
     const menuview::win32::SlotImage& face = page_.slots[static_cast<std::size_t>(slot - 1)];
-    if (!face.face) return;
+    if (!face.face) return false;
     menuview::win32::ComposeSlot(face, control.pressed, slot == markedSlot_, control.image);
-    InvalidateRect(control.hwnd, nullptr, FALSE);
+    PlaceSlotImage(slot);
+    return true;
+}
+
+void MainWindow::PlaceSlotImage(int slot) {
+    const SlotControl& control = slots_[static_cast<std::size_t>(slot - 1)];
+    if (!window_ || !control.image) return;
+    const menuview::PixelRect& home = layout_.buttons[static_cast<std::size_t>(slot - 1)];
+    const int shift = control.pressed ? menuview::kPressOffset : 0;
+    control.image.CopyTo(window_.dc(), home.left + shift, home.top + shift);
 }
 
 void MainWindow::ComposeWindow() {
@@ -65,7 +82,18 @@ void MainWindow::ComposeWindow() {
         look.pressed[static_cast<std::size_t>(i - 1)] = slots_[static_cast<std::size_t>(i - 1)].pressed;
     }
     menuview::win32::ComposeWindow(page_, layout_, look, window_);
-    InvalidateRect(Handle(), nullptr, FALSE);
+    if (!window_) return;
+    for (std::size_t t = 0; t < page_.titles.size(); ++t) {
+        const menuview::PixelRect& at = layout_.titles[t];
+        if (page_.titles[t].shown && page_.titles[t].image) {
+            page_.titles[t].image.CopyTo(window_.dc(), at.left, at.top);
+        } else {
+            const RECT r{at.left, at.top, at.right(), at.bottom()};
+            FillRect(window_.dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
+        }
+    }
+    for (int i = 1; i <= layout_.buttonCount; ++i) PlaceSlotImage(i);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void MainWindow::ShowPageLabels() {
@@ -82,6 +110,7 @@ void MainWindow::ShowPageLabels() {
 }
 
 void MainWindow::UpdateTooltips() {
+    if (!tips_.Created()) return;
     for (int i = 1; i <= menuview::kMaxButtons; ++i) {
         const auto n = static_cast<std::size_t>(i - 1);
         tips_.SetText(slots_[n].hwnd, i <= layout_.buttonCount ? page_.slots[n].tooltip : std::string());
@@ -91,6 +120,13 @@ void MainWindow::UpdateTooltips() {
 void MainWindow::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Handle(), &ps);
+    // The page labels are the only controls the window's image does not hold.
+    for (HWND label : {pageLabel_, pageNumber_}) {
+        RECT r{};
+        if (!IsWindowVisible(label) || !GetWindowRect(label, &r)) continue;
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
     if (window_) {
         window_.CopyTo(dc, 0, 0);
     } else {
@@ -105,7 +141,11 @@ void MainWindow::PaintControl(HWND control) {
     const int element = ElementOf(control);
     const menuview::win32::Canvas* image = nullptr;
     if (IsSlot(element)) image = &slots_[static_cast<std::size_t>(element - 1)].image;
-    if (IsTitle(element)) image = &titles_[static_cast<std::size_t>(element - kMainTitle)].image;
+    if (IsTitle(element)) {
+        const menuview::win32::TitleImage& title =
+            page_.titles[static_cast<std::size_t>(element - kMainTitle)];
+        if (title.shown) image = &title.image;
+    }
     if (image && *image) {
         image->CopyTo(dc, 0, 0);
     } else {

@@ -19,7 +19,7 @@ MainWindow::MainWindow(TvsetupProgram& program, ui::win32::FatalReport& report)
     : Window(report),
       program_(program),
       session_(*program.model, *program.store, *program.files, *this, program.programFolder),
-      icons_(*program.store, *program.files, program.iconFiles),
+      icons_(*program.store, *program.files),
       renderer_(icons_),
       progress_(report, program.instance) {}
 
@@ -35,7 +35,9 @@ bool MainWindow::Open(const std::string& commandLine) {
     screenHeight_ = GetSystemMetrics(SM_CYSCREEN);
     HICON icon = LoadIconW(program_.instance, MAKEINTRESOURCEW(1));
     ui::win32::WindowClass wc{kMainWindowClass, icon, icon, nullptr, nullptr};
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    // Without WS_CLIPCHILDREN: the window's image holds its slots and titles too, and a new page is
+    // painted by the window alone (tvsetupfm_paint.cpp).
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     if (!Create(wc, WS_EX_ACCEPTFILES, Wide(kUntitledCaption), style, CW_USEDEFAULT, CW_USEDEFAULT, 600,
                 400)) {
         return false;
@@ -43,11 +45,12 @@ bool MainWindow::Open(const std::string& commandLine) {
     CreateControls();
     BuildMenus();
     ApplyDisplayMode();
+    if (POINT pointer{}; GetCursorPos(&pointer)) pointerAtShow_ = pointer;
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
     session_.Start(commandLine);
-    // The runtime's marker hides and shows File items.
-    BuildMenus();
+    // The runtime's marker hides and shows File items; checks and greys follow in AfterEvent.
+    if (session_.state().startedByRuntime) BuildMenus();
     AfterEvent();
     // Dropped files are taken from the start on: the window is made with WS_EX_ACCEPTFILES.
     return true;
@@ -81,6 +84,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_KEYDOWN:
             if (OnKey(static_cast<UINT>(wParam))) return 0;
+            break;
+        case WM_MOUSEMOVE:
+            OnMouseSeen(Handle(), message, wParam, lParam);
             break;
         case WM_RBUTTONUP: {
             POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/run_error.h"
+#include "platform/win32/system_library.h"
 
 namespace torva::ui::win32 {
 
@@ -51,6 +52,8 @@ void EnsurePageClass() {
 void TabPages::Create(const ControlMaker& parent, int id, const TwipsRect& at) {
     dpi_ = parent.Dpi();
     id_ = id;
+    // A program that loads the common controls only when needed has its tab class from here.
+    (void)torva::win32::LoadCommonControls(ICC_TAB_CLASSES);
     tabs_ = parent.Add(WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPSIBLINGS, id, at, GuiFont());
     EnsurePageClass();
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -120,6 +121,114 @@ TEST_P(PreviewMatchesTheMenu, InEverySlot) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, PreviewMatchesTheMenu, ::testing::Values(1, 5, 9));
+
+// Two pages that differ everywhere: background colour and picture, titles, captions and colours.
+std::vector<std::string> PageLines(int page, int as, const std::string& word, const std::string& back) {
+    std::vector<std::string> lines = {"[PAGE" + std::to_string(as) + "]",
+                                      "VARTITLE,\"" + word + "\"," + back + ",0",
+                                      "TITLE1,\"" + word + " main\",,,,W,B" + std::to_string(page),
+                                      "TITLE2,\"" + word + " sub\",,,,R" + std::to_string(page) + ",Y1"};
+    const char* backs[] = {"", "R1", "G2", "B3", "Y1", "P2", "W", "O1"};
+    for (int i = 1; i <= 24; ++i) {
+        lines.push_back("CMD" + std::to_string(i) + ",," + ((i + page) % 3 == 0 ? "ON" : "OFF") + ",\"" +
+                        word + std::to_string(i) + "\",,,,," + backs[(i + page) % 8] + ",,,END,,,");
+    }
+    return lines;
+}
+
+std::vector<std::string> TwoPages(bool swapped) {
+    std::vector<std::string> lines = {"[VER8.05]", "[NCHK]", "[PKEY]", "[MODE9]"};
+    const auto one = PageLines(1, swapped ? 2 : 1, "First", "G1");
+    const auto two = PageLines(2, swapped ? 1 : 2, "Second", "B2");
+    const auto& front = swapped ? two : one;
+    const auto& back = swapped ? one : two;
+    lines.insert(lines.end(), front.begin(), front.end());
+    lines.insert(lines.end(), back.begin(), back.end());
+    return lines;
+}
+
+// What the screen shows of every slot, both titles, the page number and its label.
+struct Screen {
+    std::vector<Capture> parts;
+    Capture pageNumber;
+    Capture pageLabel;
+};
+
+constexpr int kPageLabelId = 1201;
+
+Screen CaptureParts(const TvsetupSession& editor) {
+    EXPECT_TRUE(WaitUntilPainted(editor.Window()));
+    Screen screen;
+    for (int i = 1; i <= 24; ++i) screen.parts.push_back(CaptureWindow(editor.Control(kSlotId + i), true));
+    for (int t = 1; t <= 2; ++t) screen.parts.push_back(CaptureWindow(editor.Control(kTitleBarId + t), true));
+    screen.pageNumber = CaptureWindow(editor.Control(kPageNumberControlId), true);
+    // The label's part that the page number (which lies over its end) leaves uncovered.
+    RECT label{};
+    RECT number{};
+    GetWindowRect(editor.Control(kPageLabelId), &label);
+    GetWindowRect(editor.Control(kPageNumberControlId), &number);
+    label.right = std::min(label.right, number.left);
+    screen.pageLabel = CaptureScreen(label);
+    return screen;
+}
+
+// A page key draws the new page into the images of the page before and the window paints it whole,
+// over its slots and titles: the screen then shows what a start on that page shows, and the page
+// number and its label stay the labels' own (the pages' backgrounds differ beneath them).
+TEST(PreviewPageSwitch, ShowsEachPageAsAStartOnItDoes) {
+    Screen first;
+    Screen second;
+    Screen firstAgain;
+    {
+        TvsetupSession editor;
+        ASSERT_TRUE(editor.StartOn(TwoPages(false)));
+        ASSERT_TRUE(BringToForeground(editor.Window()));
+        first = CaptureParts(editor);
+        editor.Key(VK_NEXT);
+        ASSERT_EQ(editor.PageNumber(), "2");
+        second = CaptureParts(editor);
+        editor.Key(VK_PRIOR);
+        ASSERT_EQ(editor.PageNumber(), "1");
+        firstAgain = CaptureParts(editor);
+    }
+    Screen secondAtStart;
+    {
+        TvsetupSession editor;
+        ASSERT_TRUE(editor.StartOn(TwoPages(true)));
+        ASSERT_TRUE(BringToForeground(editor.Window()));
+        secondAtStart = CaptureParts(editor);
+    }
+    for (std::size_t i = 0; i < first.parts.size(); ++i) {
+        ASSERT_FALSE(first.parts[i].Empty()) << "part " << i;
+        EXPECT_EQ(firstAgain.parts[i].Similarity(first.parts[i]), 1.0) << "part " << i;
+        EXPECT_LT(second.parts[i].Similarity(first.parts[i]), 1.0) << "part " << i;
+        EXPECT_EQ(second.parts[i].Similarity(secondAtStart.parts[i]), 1.0) << "part " << i;
+    }
+    ASSERT_FALSE(first.pageNumber.Empty());
+    EXPECT_EQ(firstAgain.pageNumber.Similarity(first.pageNumber), 1.0);
+    EXPECT_LT(second.pageNumber.Similarity(first.pageNumber), 1.0);
+    ASSERT_FALSE(first.pageLabel.Empty());
+    EXPECT_EQ(second.pageLabel.Similarity(first.pageLabel), 1.0);
+    EXPECT_EQ(firstAgain.pageLabel.Similarity(first.pageLabel), 1.0);
+}
+
+// The slots' tips are made when the mouse first comes over the window: the slot under a resting
+// mouse shows its comment, and after a page key the new page's.
+TEST(PreviewTooltips, ShowTheCommentOfTheSlotUnderTheMouseAndFollowThePage) {
+    TvsetupSession editor;
+    ASSERT_TRUE(editor.StartOn({"[VER8.05]", "[NCHK]", "[MODE1]", "[PAGE1]", "VARTITLE,\"First\",B1,0",
+                                ButtonLine(2, "Two", "\"CMD:\"", "", "", false, "Comment of page one"),
+                                "[PAGE2]", "VARTITLE,\"Second\",B1,0",
+                                ButtonLine(2, "Deux", "\"CMD:\"", "", "", false, "Comment of page two")}));
+    ASSERT_TRUE(BringToForeground(editor.Window()));
+    EXPECT_TRUE(TipShowsOver(editor.Window(), editor.Control(kSlotId + 2), "Comment of page one"));
+
+    // Away from the window, a page key, and back on the same slot.
+    SendMouseMoveTo(editor.Window(), POINT{-40, -40});
+    editor.Key(VK_NEXT);
+    ASSERT_EQ(editor.PageNumber(), "2");
+    EXPECT_TRUE(TipShowsOver(editor.Window(), editor.Control(kSlotId + 2), "Comment of page two"));
+}
 
 }  // namespace
 }  // namespace torva::e2e

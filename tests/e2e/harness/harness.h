@@ -23,5 +23,6 @@
 #include "tests/e2e/harness/png_image.h"
 #include "tests/e2e/harness/process.h"
 #include "tests/e2e/harness/test_support.h"
+#include "tests/e2e/harness/tooltip_query.h"
 #include "tests/e2e/harness/wait.h"
 #include "tests/e2e/harness/window_query.h"
