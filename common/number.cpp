@@ -72,6 +72,28 @@ int16_t ToInt16Checked(double value) {
     return static_cast<int16_t>(r);
 }
 
+int16_t LeadingInt16(std::string_view text, bool allowDecimals) {
+    if (!allowDecimals) {
+        // A whole number has nothing to round: its digits are checked as they come, without the
+        // floating-point rounding call that costs more than a definition line's other fields together.
+        std::size_t pos = 0;
+        while (pos < text.size() && text[pos] == ' ') ++pos;
+        bool negative = false;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            negative = text[pos] == '-';
+            ++pos;
+        }
+        const long limit = negative ? 32768 : 32767;
+        long value = 0;
+        while (pos < text.size() && IsDigit(text[pos])) {
+            value = value * 10 + (text[pos++] - '0');
+            if (value > limit) throw RunError(kErrOverflow, "overflow");
+        }
+        return static_cast<int16_t>(negative ? -value : value);
+    }
+    return ToInt16Checked(LeadingNumber(text, allowDecimals));
+}
+
 int32_t ToInt32Checked(double value) {
     const double r = RoundHalfEven(value);
     if (r < -2147483648.0 || r > 2147483647.0) throw RunError(kErrOverflow, "overflow");

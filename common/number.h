@@ -18,8 +18,6 @@ int16_t ToInt16Checked(double value);
 int32_t ToInt32Checked(double value);
 
 // LeadingNumber followed by the checked 16-bit conversion.
-inline int16_t LeadingInt16(std::string_view text, bool allowDecimals = false) {
-    return ToInt16Checked(LeadingNumber(text, allowDecimals));
-}
+int16_t LeadingInt16(std::string_view text, bool allowDecimals = false);
 
 }  // namespace torva

@@ -104,5 +104,49 @@ TEST(CheckedConversion, LeadingInt16CombinesBoth) {
     EXPECT_THROW(LeadingInt16("99999]"), RunError);
 }
 
+TEST(CheckedConversion, LeadingInt16OfWholeNumbersAgreesWithTheGeneralConversion) {
+    // Whole numbers are checked digit by digit instead of through the rounding conversion: the same
+    // values and the same overflows, leading zeros and a sign without digits included.
+    const std::string zeros(30, '0');
+    const std::string huge(400, '9');
+    for (const std::string& text : {std::string(""),
+                                    std::string("-"),
+                                    std::string("+"),
+                                    std::string("  -0"),
+                                    std::string("12.9"),
+                                    std::string("-12.9x"),
+                                    std::string(" 32767 "),
+                                    std::string("32768"),
+                                    std::string("-32768"),
+                                    std::string("-32769"),
+                                    std::string("+32767"),
+                                    zeros + "32767",
+                                    zeros + "32768",
+                                    "-" + zeros + "32768",
+                                    "-" + zeros + "32769",
+                                    std::string("99999999999999999999"),
+                                    huge,
+                                    "-" + huge,
+                                    std::string("- 5"),
+                                    std::string("\t5"),
+                                    std::string("７")}) {
+        int expected = 0;
+        bool expectedOverflow = false;
+        try {
+            expected = ToInt16Checked(LeadingNumber(text));
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.number(), kErrOverflow);
+            expectedOverflow = true;
+        }
+        try {
+            EXPECT_EQ(LeadingInt16(text), expected) << text;
+            EXPECT_FALSE(expectedOverflow) << text;
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.number(), kErrOverflow) << text;
+            EXPECT_TRUE(expectedOverflow) << text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace torva
