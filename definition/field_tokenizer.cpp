@@ -1,124 +1,100 @@
 #include "definition/field_tokenizer.h"
 
 #include <bit>
-#include <cstdint>
 #include <cstring>
 
 #include "common/utf8.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace torva::definition {
 
 namespace {
 
-static_assert(std::endian::native == std::endian::little, "the byte search reads words low byte first");
+constexpr std::size_t kBlockBytes = 64;
 
-constexpr std::uint64_t kOnes = 0x0101010101010101u;
-
-// The bytes of word equal to c flagged by their top bit; the lowest flag is the first such byte
-// (flags above it may be false).
-inline std::uint64_t Equal(std::uint64_t word, char c) {
-    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
-    return (x - kOnes) & ~x & (kOnes << 7);
-}
-
-// Offset of the first byte a or b at or after pos, size when there is none. Eight bytes a step: fields
-// are short, and a loop that stops after a few bytes at an unforeseeable place costs more in
-// mispredicted branches than the scanning itself.
-inline std::size_t FindEither(const char* data, std::size_t pos, std::size_t size, char a, char b) {
-    while (pos + 8 <= size) {
-        std::uint64_t word;
-        std::memcpy(&word, data + pos, 8);
-        const std::uint64_t found = Equal(word, a) | Equal(word, b);
-        if (found != 0) return pos + static_cast<std::size_t>(std::countr_zero(found) >> 3);
-        pos += 8;
+// The marks of n bytes (n <= 64) one by one: the end of a text, and every block where the processor
+// offers no wider comparison.
+void MarkBytes(const char* bytes, std::size_t n, std::uint64_t& lineEnds, std::uint64_t& commas,
+               std::uint64_t& quotes) {
+    lineEnds = commas = quotes = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint64_t bit = std::uint64_t{1} << i;
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') lineEnds |= bit;
+        if (c == ',') commas |= bit;
+        if (c == '"') quotes |= bit;
     }
-    while (pos < size && data[pos] != a && data[pos] != b) ++pos;
-    return pos;
 }
 
-inline std::size_t Find(const char* data, std::size_t pos, std::size_t size, char c) {
-    return FindEither(data, pos, size, c, c);
+#if defined(__SSE2__)
+// The marks of 64 bytes, sixteen compared at once.
+void MarkBlock(const char* bytes, std::uint64_t& lineEnds, std::uint64_t& commas, std::uint64_t& quotes) {
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i comma = _mm_set1_epi8(',');
+    const __m128i quote = _mm_set1_epi8('"');
+    lineEnds = commas = quotes = 0;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
+        const auto mask = [](__m128i equal) {
+            return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(equal)));
+        };
+        lineEnds |= mask(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))) << (16 * i);
+        commas |= mask(_mm_cmpeq_epi8(v, comma)) << (16 * i);
+        quotes |= mask(_mm_cmpeq_epi8(v, quote)) << (16 * i);
+    }
 }
+#else
+void MarkBlock(const char* bytes, std::uint64_t& lineEnds, std::uint64_t& commas, std::uint64_t& quotes) {
+    MarkBytes(bytes, kBlockBytes, lineEnds, commas, quotes);
+}
+#endif
 
 }  // namespace
 
-bool NextLine(std::string_view text, std::size_t& pos, std::string_view& line) {
-    if (pos >= text.size()) return false;
-    const char* const begin = text.data() + pos;
-    const std::size_t left = text.size() - pos;
-    // The first CR or LF, in one pass however the lines end.
-    const std::size_t end = FindEither(begin, 0, left, '\r', '\n');
-    line = std::string_view(begin, end);
-    if (end == left) {
-        pos = text.size();
+void TextScan::Scan(std::string_view text) {
+    text_ = text;
+    // One block more than the text needs: an empty text still has a block to look in.
+    const std::size_t count = text.size() / kBlockBytes + 1;
+    if (count > capacity_) {
+        blocks_ = std::make_unique_for_overwrite<Block[]>(count);
+        capacity_ = count;
+    }
+    const char* const data = text.data();
+    const std::size_t whole = text.size() / kBlockBytes;
+    for (std::size_t b = 0; b < whole; ++b) {
+        std::uint64_t* const marks = blocks_[b].marks;
+        MarkBlock(data + b * kBlockBytes, marks[kLineEnd], marks[kComma], marks[kQuote]);
+    }
+    std::uint64_t* const marks = blocks_[whole].marks;
+    MarkBytes(data + whole * kBlockBytes, text.size() - whole * kBlockBytes, marks[kLineEnd], marks[kComma],
+              marks[kQuote]);
+}
+
+bool TextScan::NextLine(std::size_t& pos, std::size_t& begin, std::size_t& end) const {
+    const std::size_t size = text_.size();
+    if (pos >= size) return false;
+    begin = pos;
+    end = Next(kLineEnd, pos, size);
+    if (end == size) {
+        pos = size;
     } else {
-        const bool crLf = begin[end] == '\r' && end + 1 < left && begin[end + 1] == '\n';
-        pos += end + (crLf ? 2 : 1);
+        const bool crLf = text_[end] == '\r' && end + 1 < size && text_[end + 1] == '\n';
+        pos = end + (crLf ? 2 : 1);
     }
     return true;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::string_view line;
-    for (std::size_t pos = 0; NextLine(text, pos, line);) lines.push_back(line);
-    return lines;
-}
-
-namespace {
-
-// Calls take(value, next) for each field of the line in order, next being the offset after the comma
-// that ended the field (the line's size for the last one); stops early when take returns false. One
-// loop with the scans inline: fields are short, so calls and library searches would cost more than
-// the scanning itself.
-template <class Take>
-void ForEachField(std::string_view line, Take take) {
-    const char* const data = line.data();
-    const std::size_t size = line.size();
-    for (std::size_t pos = 0;;) {
-        std::size_t p = pos;
-        while (p < size && data[p] == ' ') ++p;
-        std::string_view value;
-        std::size_t valueEnd = p;
-        const bool quoted = p < size && data[p] == '"';
-        if (quoted) {
-            const std::size_t close = Find(data, p + 1, size, '"');
-            if (close == size) {
-                take(line.substr(p + 1), size);
-                return;
-            }
-            value = std::string_view(data + p + 1, close - p - 1);
-            valueEnd = close + 1;
-        }
-        const std::size_t comma = Find(data, valueEnd, size, ',');
-        if (!quoted) value = TrimBlanksView(std::string_view(data + p, comma - p));
-        if (comma == size) {
-            take(value, size);
-            return;
-        }
-        if (!take(value, comma + 1)) return;
-        pos = comma + 1;
-    }
-}
-
-}  // namespace
-
-std::vector<std::string> SplitFields(std::string_view line) {
-    std::vector<std::string> fields;
-    ForEachField(line, [&](std::string_view value, std::size_t) {
-        fields.emplace_back(value);
-        return true;
-    });
-    return fields;
-}
-
-void ParseLine(std::string_view line, ParsedLine& parsed) {
+void TextScan::ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed) const {
     parsed.isComment = false;
     parsed.comment = {};
     parsed.key.clear();
     parsed.fields.clear();
     bool first = true;
-    ForEachField(line, [&](std::string_view value, std::size_t next) {
+    ForEachField(begin, end, [&](std::string_view value, std::size_t next) {
         if (!first) {
             parsed.fields.push_back(value);
             return true;
@@ -126,12 +102,40 @@ void ParseLine(std::string_view line, ParsedLine& parsed) {
         first = false;
         if (!value.empty() && value[0] == '*') {
             parsed.isComment = true;
-            parsed.comment = line.substr(next);
+            parsed.comment = text_.substr(next, end - next);
             return false;
         }
         AppendUpperLetters(parsed.key, TrimBlanksView(value));
         return true;
     });
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    TextScan scan;
+    scan.Scan(text);
+    std::vector<std::string_view> lines;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    for (std::size_t pos = 0; scan.NextLine(pos, begin, end);)
+        lines.push_back(text.substr(begin, end - begin));
+    return lines;
+}
+
+std::vector<std::string> SplitFields(std::string_view line) {
+    TextScan scan;
+    scan.Scan(line);
+    std::vector<std::string> fields;
+    scan.ForEachField(0, line.size(), [&](std::string_view value, std::size_t) {
+        fields.emplace_back(value);
+        return true;
+    });
+    return fields;
+}
+
+void ParseLine(std::string_view line, ParsedLine& parsed) {
+    TextScan scan;
+    scan.Scan(line);
+    scan.ParseLine(0, line.size(), parsed);
 }
 
 ParsedLine ParseLine(std::string_view line) {

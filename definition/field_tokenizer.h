@@ -2,19 +2,15 @@
 // Lines and fields of a definition file (UTF-8 text, already decoded from the file's code page). The
 // fields are views into the text: a file is taken apart in one pass, without copies.
 
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace torva::definition {
-
-// The line of text that starts at pos, and pos moved past its line end; false at the end of the text.
-// Lines end at CR LF, and also at a lone LF or CR (files edited by hand). A final line without a line
-// end counts; the empty remainder after the last line end does not.
-bool NextLine(std::string_view text, std::size_t& pos, std::string_view& line);
-
-// All lines of a text, as NextLine takes them.
-std::vector<std::string_view> SplitLines(std::string_view text);
 
 // One line taken apart; every view points into the line.
 struct ParsedLine {
@@ -28,14 +24,101 @@ struct ParsedLine {
     }
 };
 
-// A field that begins (after blanks) with a double quote runs to the next double quote and keeps what
-// is between them; text after the closing quote up to the next comma is ignored. An unquoted field
-// runs to the next comma, blanks around it dropped.
-std::vector<std::string> SplitFields(std::string_view line);
+// Where the line ends, commas and double quotes of a text stand, found for the whole text in one pass
+// (sixteen bytes a step where the processor allows): lines and fields are then cut by looking the next
+// one up, instead of searching the bytes again field after field.
+class TextScan {
+  public:
+    // Scans text, which must outlive the scan; buffers are kept from one text to the next.
+    void Scan(std::string_view text);
+    std::string_view Text() const { return text_; }
 
-// Takes the line apart into parsed, whose buffers are reused: a reader parsing line after line into
-// the same ParsedLine allocates only for the longest line.
+    // The line that starts at pos, as [begin, end) of the text, and pos moved past its line end; false
+    // at the end of the text. Lines end at CR LF, and also at a lone LF or CR (files edited by hand). A
+    // final line without a line end counts; the empty remainder after the last line end does not.
+    bool NextLine(std::size_t& pos, std::size_t& begin, std::size_t& end) const;
+
+    // Takes the line [begin, end) apart into parsed, whose buffers are reused: a reader parsing line
+    // after line into the same ParsedLine allocates only for the longest line. A field that begins
+    // (after blanks) with a double quote runs to the next double quote and keeps what is between them;
+    // text after the closing quote up to the next comma is ignored; without a closing quote it runs to
+    // the end of the line. An unquoted field runs to the next comma, blanks around it dropped. A first
+    // field that begins with "*" makes the line a comment.
+    void ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed) const;
+
+    // Calls take(value, next) for each field of the line [begin, end) in order, next being the offset
+    // in the text after the comma that ended the field (end for the last one); stops early when take
+    // returns false.
+    template <class Take>
+    void ForEachField(std::size_t begin, std::size_t end, Take take) const;
+
+  private:
+    enum Mark { kLineEnd, kComma, kQuote, kMarkCount };
+    // Bit i of a block's mark word: byte 64 * block + i is that mark.
+    struct Block {
+        std::uint64_t marks[kMarkCount];
+    };
+
+    // The first position from from (up to end) of the mark; end when there is none.
+    std::size_t Next(Mark mark, std::size_t from, std::size_t end) const;
+
+    std::string_view text_;
+    std::unique_ptr<Block[]> blocks_;
+    std::size_t capacity_ = 0;  // blocks allocated
+};
+
+// The same over one text or line, for callers without a scan of their own.
+std::vector<std::string_view> SplitLines(std::string_view text);
+std::vector<std::string> SplitFields(std::string_view line);
 void ParseLine(std::string_view line, ParsedLine& parsed);
 ParsedLine ParseLine(std::string_view line);
+
+// --- inline ----------------------------------------------------------------------------------------
+
+inline std::size_t TextScan::Next(Mark mark, std::size_t from, std::size_t end) const {
+    if (from >= end) return end;
+    std::size_t block = from >> 6;
+    std::uint64_t bits = blocks_[block].marks[mark] & (~std::uint64_t{0} << (from & 63));
+    const std::size_t last = (end - 1) >> 6;
+    while (bits == 0) {
+        if (block == last) return end;
+        bits = blocks_[++block].marks[mark];
+    }
+    const std::size_t found = (block << 6) + static_cast<std::size_t>(std::countr_zero(bits));
+    return found < end ? found : end;
+}
+
+template <class Take>
+void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) const {
+    const char* const data = text_.data();
+    for (std::size_t pos = begin;;) {
+        std::size_t p = pos;
+        while (p < end && data[p] == ' ') ++p;
+        std::string_view value;
+        std::size_t valueEnd = p;
+        const bool quoted = p < end && data[p] == '"';
+        if (quoted) {
+            const std::size_t close = Next(kQuote, p + 1, end);
+            if (close == end) {
+                take(std::string_view(data + p + 1, end - p - 1), end);
+                return;
+            }
+            value = std::string_view(data + p + 1, close - p - 1);
+            valueEnd = close + 1;
+        }
+        const std::size_t comma = Next(kComma, valueEnd, end);
+        if (!quoted) {
+            std::size_t last = comma;
+            while (last > p && data[last - 1] == ' ') --last;
+            value = std::string_view(data + p, last - p);
+        }
+        if (comma == end) {
+            take(value, end);
+            return;
+        }
+        if (!take(value, comma + 1)) return;
+        pos = comma + 1;
+    }
+}
 
 }  // namespace torva::definition

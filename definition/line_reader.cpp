@@ -62,10 +62,12 @@ LineReader::LineReader(MenuDefinition& def, const ReaderPolicy& policy, const Se
 
 void LineReader::Run(std::string_view text) {
     result_.error.code = policy_.location;
-    std::string_view line;
-    for (std::size_t pos = 0; NextLine(text, pos, line);) {
-        if (line.empty()) continue;  // blank lines of hand-edited files carry nothing
-        ParseLine(line, line_);
+    scan_.Scan(text);
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    for (std::size_t pos = 0; scan_.NextLine(pos, begin, end);) {
+        if (begin == end) continue;  // blank lines of hand-edited files carry nothing
+        scan_.ParseLine(begin, end, line_);
         ReadLine(line_);
         if (result_.stopped) return;
     }

@@ -103,6 +103,7 @@ class LineReader {
 
     const SearchFolders& folders_;
     const platform::FileSystem& files_;
+    TextScan scan_;    // where the lines and fields of the text stand
     ParsedLine line_;  // the line being read, its buffers kept from line to line
     const ReaderSteps& steps_;
     MenuButton scratchButton_;        // a button line is read into this, then swapped into the model

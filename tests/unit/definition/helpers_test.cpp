@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <random>
 
+#include "common/utf8.h"
 #include "definition/colour_codes.h"
 #include "definition/command_text.h"
 #include "definition/field_tokenizer.h"
@@ -82,6 +84,86 @@ TEST(Fields, LineEndsAndCommasAtEveryPosition) {
     }
     // A final line without an end, longer than a word.
     EXPECT_EQ(SplitLines("first\nsecond line without end").back(), "second line without end");
+}
+
+// The lines and fields of a text taken apart byte by byte, the plain way: what the scan of whole blocks
+// must give.
+struct PlainLine {
+    std::string_view line;
+    std::vector<std::string_view> fields;  // the key first, as written
+};
+
+std::vector<PlainLine> PlainSplit(std::string_view text) {
+    std::vector<PlainLine> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        PlainLine plain{text.substr(pos, end - pos), {}};
+        const std::string_view line = plain.line;
+        for (std::size_t f = 0;;) {
+            while (f < line.size() && line[f] == ' ') ++f;
+            std::size_t comma = f;
+            std::string_view value;
+            const bool quoted = f < line.size() && line[f] == '"';
+            if (quoted) {
+                const std::size_t close = line.find('"', f + 1);
+                if (close == std::string_view::npos) {
+                    plain.fields.push_back(line.substr(f + 1));
+                    break;
+                }
+                value = line.substr(f + 1, close - f - 1);
+                comma = close + 1;
+            }
+            while (comma < line.size() && line[comma] != ',') ++comma;
+            if (!quoted) {
+                std::size_t last = comma;
+                while (last > f && line[last - 1] == ' ') --last;
+                value = line.substr(f, last - f);
+            }
+            plain.fields.push_back(value);
+            if (comma >= line.size()) break;
+            f = comma + 1;
+        }
+        lines.push_back(plain);
+        if (end == text.size()) break;
+        pos = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    return lines;
+}
+
+TEST(Fields, ScannedLinesAndFieldsMatchTheBytesTakenOneByOne) {
+    // Texts of every length around the scan's blocks of 64 bytes, marks at every position in them.
+    static constexpr std::string_view kPieces[] = {"a", "b", " ", ",", "\"", "\r", "\n", "\r\n", "漢", "*"};
+    std::mt19937 rng(16);
+    for (int round = 0; round < 400; ++round) {
+        std::string text;
+        const int pieces = std::uniform_int_distribution<int>(0, 260)(rng);
+        // Some texts rarely end a line, so that lines run across blocks.
+        const int lineEndOneIn = round % 2 == 0 ? 1 : 40;
+        while (static_cast<int>(text.size()) < pieces) {
+            const std::size_t piece = std::uniform_int_distribution<std::size_t>(0, 9)(rng);
+            if (piece >= 5 && piece <= 7 && std::uniform_int_distribution<int>(1, lineEndOneIn)(rng) != 1)
+                continue;
+            text += kPieces[piece];
+        }
+        const std::vector<PlainLine> expected = PlainSplit(text);
+        const std::vector<std::string_view> lines = SplitLines(text);
+        ASSERT_EQ(lines.size(), expected.size()) << text;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            ASSERT_EQ(lines[i], expected[i].line) << text;
+            const ParsedLine parsed = ParseLine(lines[i]);
+            const std::vector<std::string_view>& fields = expected[i].fields;
+            if (!fields[0].empty() && fields[0][0] == '*') {
+                EXPECT_TRUE(parsed.isComment) << lines[i];
+                continue;
+            }
+            EXPECT_FALSE(parsed.isComment) << lines[i];
+            EXPECT_EQ(parsed.key, UpperLetters(TrimBlanks(fields[0]))) << lines[i];
+            EXPECT_EQ(parsed.fields, std::vector<std::string_view>(fields.begin() + 1, fields.end()))
+                << lines[i];
+        }
+    }
 }
 
 TEST(Fields, AReusedLineHoldsOnlyTheLastLineParsed) {
