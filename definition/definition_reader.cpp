@@ -1,5 +1,7 @@
 #include "definition/definition_reader.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 
 #include "common/number.h"
@@ -41,7 +43,7 @@ class Reader : public LineReader {
 
     bool ReadFormatLine(const ParsedLine& line) override {
         const std::string& key = line.key;
-        if (key == "[TIMER]") return true;
+        if (KeyIs(key, "[TIMER]")) return true;
         if (key.starts_with("AFT") || key.starts_with("TIM")) {
             ReadTimedStart(line, key.starts_with("AFT"));
             return true;
@@ -71,24 +73,18 @@ class Reader : public LineReader {
     }
 
     LineFields ButtonFields(const ParsedLine& line) const override {
+        // Where the model's field f stands on a CMD line of each format class: class 1 lacks the
+        // comment (field 9), class 2 the password and guide; 0 where the class has no such field.
+        using Positions = std::array<std::uint8_t, LineFields::kCount + 1>;
+        static constexpr Positions kClass1 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 0, 9, 10, 11, 0, 0};
+        static constexpr Positions kClass2 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0, 0};
+        static constexpr Positions kClass3 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+        const Positions& positions =
+            def_.formatClass == 1 ? kClass1 : (def_.formatClass == 2 ? kClass2 : kClass3);
         LineFields fields;
-        for (int f = 1; f <= LineFields::kCount; ++f) fields.Take(line, f, ButtonField(f));
+        for (int f = 1; f <= LineFields::kCount; ++f)
+            fields.Take(line, f, positions[static_cast<std::size_t>(f)]);
         return fields;
-    }
-
-    // The model's field number f of a CMD line in the file's format class: class 1 lacks the comment
-    // (field 9), class 2 the password and guide; 0 when the class has no such field.
-    std::size_t ButtonField(int f) const {
-        switch (def_.formatClass) {
-            case 1:
-                if (f <= 8) return static_cast<std::size_t>(f);
-                if (f == 9 || f > 12) return 0;
-                return static_cast<std::size_t>(f - 1);
-            case 2:
-                return f <= 12 ? static_cast<std::size_t>(f) : 0;
-            default:
-                return static_cast<std::size_t>(f);
-        }
     }
 
     void ReadTimedStart(const ParsedLine& line, bool elapsed) {

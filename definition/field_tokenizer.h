@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,6 +24,12 @@ struct ParsedLine {
         return n == 0 || n > fields.size() ? std::string_view() : fields[n - 1];
     }
 };
+
+// True when key is the word: a check of the length, then of bytes whose number the compiler knows.
+template <std::size_t N>
+bool KeyIs(std::string_view key, const char (&word)[N]) {
+    return key.size() == N - 1 && std::memcmp(key.data(), word, N - 1) == 0;
+}
 
 // Where the line ends, commas and double quotes of a text stand, found for the whole text in one pass
 // (sixteen bytes a step where the processor allows): lines and fields are then cut by looking the next

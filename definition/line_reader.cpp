@@ -74,6 +74,15 @@ void LineReader::Run(std::string_view text) {
     Finish();
 }
 
+void LineReader::ClearButtonsNotRead() {
+    const std::size_t perPage = def_.pages[0].buttons.size();
+    for (std::size_t p = 0; p < def_.pages.size(); ++p) {
+        for (std::size_t b = 0; b < perPage; ++b) {
+            if (!buttonsRead_.test(p * perPage + b)) clearButton(def_.pages[p].buttons[b]);
+        }
+    }
+}
+
 void LineReader::Finish() {
     if (policy_.detectsCommonBackground) DetectCommonBackground(def_, result_.openedPages);
 }
@@ -127,7 +136,7 @@ void LineReader::ReadLine(const ParsedLine& line) {
         return;
     }
     if (skipping_) return;
-    if (ReadKeyword(key)) return;
+    if (key.starts_with('[') && ReadKeyword(key)) return;
     if (key.starts_with("STR") || key.starts_with("END")) {
         ReadStartEnd(line, key.starts_with("STR"));
         return;
@@ -147,10 +156,10 @@ void LineReader::ReadComment(const ParsedLine& line) {
     def_.comments.emplace_back(line.comment);
 }
 
-// Option lines, "[STREND]" and "[MODE" n "]"; false for any other key.
+// Option lines, "[STREND]" and "[MODE" n "]" (all of them begin with "["); false for any other key.
 bool LineReader::ReadKeyword(const std::string& key) {
     if (SetOptionFlag(def_.options, key)) return true;
-    if (key == "[STREND]") return true;
+    if (KeyIs(key, "[STREND]")) return true;
     if (key.starts_with("[MODE")) {
         const int mode = Number(KeyTail(key, "[MODE"));
         if (mode < 1 || mode > kDisplayModeCount) {
@@ -254,12 +263,12 @@ void LineReader::ReadStartEnd(const ParsedLine& line, bool start) {
 
 void LineReader::ReadPageLine(const ParsedLine& line) {
     const std::string& key = line.key;
-    if (key == "VARTITLE") {
-        ReadBarTitle(line);
-    } else if (key == "TITLE1" || key == "TITLE2") {
-        ReadTitle(line, key == "TITLE1" ? 1 : 2);
-    } else if (key.starts_with("CMD")) {
+    if (key.starts_with("CMD")) {
         ReadButton(line);
+    } else if (KeyIs(key, "VARTITLE")) {
+        ReadBarTitle(line);
+    } else if (KeyIs(key, "TITLE1") || KeyIs(key, "TITLE2")) {
+        ReadTitle(line, key.back() == '1' ? 1 : 2);
     } else if (!ReadFormatPageLine(line) && policy_.unknownPageKeyFails) {
         Fail(kRuleUnknownFormat, 0, 0, key);
     }
@@ -303,8 +312,8 @@ void LineReader::ReadButton(const ParsedLine& line) {
     }
     const LineFields fields = ButtonFields(line);
     // Built aside: a runtime that drops the line keeps the button as it was. The button built aside is
-    // swapped in, and the one swapped out (emptied when the model was cleared) is built into next, so
-    // that its texts' buffers serve again.
+    // swapped in, and the one swapped out (what an earlier reading or line left there) is cleared and
+    // built into next, so that its texts' buffers serve again.
     MenuButton& button = scratchButton_;
     clearButton(button);
     if (ReadIcon(fields[1], n, button)) return;
@@ -319,7 +328,10 @@ void LineReader::ReadButton(const ParsedLine& line) {
     const int option = Number(fields[12]);
     bool keep = true;
     if (ReadCommand(line, fields, n, option, button, keep)) return;
-    if (keep) std::swap(def_.Page(page_).Button(n), button);
+    if (keep) {
+        std::swap(def_.Page(page_).Button(n), button);
+        buttonsRead_.set(static_cast<std::size_t>((page_ - 1) * kMaxButtons + (n - 1)));
+    }
 }
 
 // Field 1 of a button line. True when the reading stops.

@@ -5,6 +5,7 @@
 // the fields of its title and button lines stand.
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -48,6 +49,8 @@ class LineReader {
 
     // Reads the lines of the decoded text, then ends the file as the format says.
     void Run(std::string_view text);
+    // After the reading, ended or stopped: clears the buttons of the model that no line put in.
+    void ClearButtonsNotRead();
 
   protected:
     // The first line that is no comment. True when it was the version line (nothing more to read in
@@ -106,8 +109,9 @@ class LineReader {
     TextScan scan_;    // where the lines and fields of the text stand
     ParsedLine line_;  // the line being read, its buffers kept from line to line
     const ReaderSteps& steps_;
-    MenuButton scratchButton_;        // a button line is read into this, then swapped into the model
-    mutable std::string pathBuffer_;  // the path a file check asks about, its buffer kept
+    MenuButton scratchButton_;  // a button line is read into this, then swapped into the model
+    std::bitset<kPageCount * kMaxButtons> buttonsRead_;  // the buttons swapped in
+    mutable std::string pathBuffer_;                     // the path a file check asks about, its buffer kept
     bool firstLineSeen_ = false;
     bool anyPageLine_ = false;
     bool skipping_ = false;
@@ -119,11 +123,13 @@ template <class Format, class Context>
 ReadResult ReadWith(std::string_view bytes, MenuDefinition& def, const ReaderPolicy& policy,
                     const Context& context) {
     ReadResult result;
-    clearDefinition(def);
     const Cp932Decoded decoded = DecodeCp932(bytes);
     result.invalidBytes = decoded.invalid;
+    // The buttons are left as they are: every button line puts a whole button in, so only the buttons
+    // no line gave are cleared, once the reading is over.
+    clearDefinitionExceptButtons(def);
+    Format format(def, policy, context, result);
     try {
-        Format format(def, policy, context, result);
         format.Run(decoded.text);
     } catch (const RunError& error) {
         // Whatever rule state was left from an earlier line does not explain this failure: report the
@@ -134,6 +140,7 @@ ReadResult ReadWith(std::string_view bytes, MenuDefinition& def, const ReaderPol
         result.error.message.clear();
         result.error.detail.clear();
     }
+    format.ClearButtonsNotRead();
     return result;
 }
 

@@ -79,6 +79,13 @@ void clearButton(MenuButton& b) {
 }
 
 void clearDefinition(MenuDefinition& def) {
+    clearDefinitionExceptButtons(def);
+    for (auto& page : def.pages) {
+        for (auto& button : page.buttons) clearButton(button);
+    }
+}
+
+void clearDefinitionExceptButtons(MenuDefinition& def) {
     // Field by field: a whole MenuDefinition temporary would not fit a thread's stack comfortably.
     def.comments.clear();
     def.comments.shrink_to_fit();
@@ -96,7 +103,6 @@ void clearDefinition(MenuDefinition& def) {
         Clear(page.barTitle);
         page.pageWaitMode = kWaitNone;
         for (auto& title : page.titles) Clear(title);
-        for (auto& button : page.buttons) clearButton(button);
     }
     def.commonBackground = false;
 }

@@ -232,6 +232,9 @@ const char* ActionName(ButtonAction action);
 // no capacity of an earlier file; every other text is emptied in place and keeps its buffer, so that
 // reading the next file into the same model allocates only for texts longer than before.
 void clearDefinition(MenuDefinition& def);
+// The same but for the buttons, which keep what they held: for a reader that puts the buttons a file
+// gives in whole and clears only the others after.
+void clearDefinitionExceptButtons(MenuDefinition& def);
 
 // A button as MenuButton{} makes it, its texts emptied in place (their buffers kept).
 void clearButton(MenuButton& button);

@@ -49,9 +49,11 @@ TEST(ModelReuse, ClearingAButtonWithEveryFieldSetGivesAFreshOne) {
 }
 
 // Every kind of line, a dropped button line and a failed path among them: the model read into after
-// a full definition equals the model read into fresh.
+// a full definition equals the model read into fresh. So it does after a reading that a failure
+// stopped (the buttons not read by then are as fresh as those after the end of a file) and after one
+// that a run-time error ended.
 TEST(ModelReuse, ReadingIntoAFullModelEqualsReadingIntoAFreshOne) {
-    const std::string text = Lines({
+    const std::string full = Lines({
         "*,a comment",
         "[VER8.05]",
         "[NCHK]",
@@ -71,18 +73,45 @@ TEST(ModelReuse, ReadingIntoAFullModelEqualsReadingIntoAFreshOne) {
         "[PAGE2]",
         "CMD24,\"\",OFF,\"last\",,,,,,,,END,,,",
     });
-    for (const auto kind : {ReaderKind::Runtime, ReaderKind::Editor}) {
-        DefinitionFixture fresh;
-        const ReadResult expected = fresh.Read(text, kind);
-        DefinitionFixture reused;
-        ModelGenerator(5).FillFull(*reused.def);
-        const ReadResult actual = reused.Read(text, kind);
-        EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
-        EXPECT_EQ(actual.failures.size(), expected.failures.size());
-        EXPECT_EQ(actual.stopped, expected.stopped);
-        // Read again into itself: the buffers the first reading left are reused.
-        reused.Read(text, kind);
-        EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
+    const std::string stopped = Lines({
+        "[VER8.05]",
+        "[MODE9]",
+        "[PAGE1]",
+        "CMD1,\"\",OFF,\"cap\",,,,,,\"tip\",\"\",\"CMD:NOTEPAD.EXE x\",2,\"pw\",\"gd\"",
+        "CMD3,\"\",OFF,\"three\",,,,,,,,\"CMD:MISSING.EXE\",0,,",
+        "CMD4,\"\",OFF,\"four\",,,,,,,,PAGE1,,,",
+    });
+    const std::string overflow = Lines({
+        "[VER8.05]",
+        "[MODE9]",
+        "[PAGE1]",
+        "CMD2,\"\",OFF,\"two\",,,,,,,,END,,,",
+        "CMD99999,\"\",OFF,\"too far\",,,,,,,,END,,,",
+        "CMD4,\"\",OFF,\"four\",,,,,,,,PAGE1,,,",
+    });
+    struct Case {
+        const std::string& text;
+        bool runtimeStops;
+        bool runtimeError;
+    } cases[] = {{full, false, false}, {stopped, true, false}, {overflow, true, true}};
+    for (const auto& [text, runtimeStops, runtimeError] : cases) {
+        for (const auto kind : {ReaderKind::Runtime, ReaderKind::Editor}) {
+            DefinitionFixture fresh;
+            const ReadResult expected = fresh.Read(text, kind);
+            if (kind == ReaderKind::Runtime) {
+                EXPECT_EQ(expected.stopped, runtimeStops);
+                EXPECT_EQ(expected.runErrorNumber != 0, runtimeError);
+            }
+            DefinitionFixture reused;
+            ModelGenerator(5).FillFull(*reused.def);
+            const ReadResult actual = reused.Read(text, kind);
+            EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
+            EXPECT_EQ(actual.failures.size(), expected.failures.size());
+            EXPECT_EQ(actual.stopped, expected.stopped);
+            // Read again into itself: the buffers the first reading left are reused.
+            reused.Read(text, kind);
+            EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
+        }
     }
 }
 
