@@ -51,13 +51,13 @@ class TextScan {
     // text after the closing quote up to the next comma is ignored; without a closing quote it runs to
     // the end of the line. An unquoted field runs to the next comma, blanks around it dropped. A first
     // field that begins with "*" makes the line a comment.
-    void ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed) const;
+    void ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed);
 
     // Calls take(value, next) for each field of the line [begin, end) in order, next being the offset
     // in the text after the comma that ended the field (end for the last one); stops early when take
     // returns false.
     template <class Take>
-    void ForEachField(std::size_t begin, std::size_t end, Take take) const;
+    void ForEachField(std::size_t begin, std::size_t end, Take take);
 
   private:
     enum Mark { kLineEnd, kComma, kQuote, kMarkCount };
@@ -68,10 +68,14 @@ class TextScan {
 
     // The first position from from (up to end) of the mark; end when there is none.
     std::size_t Next(Mark mark, std::size_t from, std::size_t end) const;
+    // The commas of the line [begin, end) into commas_, in order, then end; returns the first.
+    const std::size_t* LineCommas(std::size_t begin, std::size_t end);
 
     std::string_view text_;
     std::unique_ptr<Block[]> blocks_;
     std::size_t capacity_ = 0;  // blocks allocated
+    std::unique_ptr<std::size_t[]> commas_;
+    std::size_t commaCapacity_ = 0;
 };
 
 // The same over one text or line, for callers without a scan of their own.
@@ -96,13 +100,15 @@ inline std::size_t TextScan::Next(Mark mark, std::size_t from, std::size_t end) 
 }
 
 template <class Take>
-void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) const {
+void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) {
     const char* const data = text_.data();
+    // Each field ends at the next comma of the list (past a quoted part, at the first one after it): the
+    // ends are known before the fields are looked at, so one field's work does not wait for the last's.
+    const std::size_t* comma = LineCommas(begin, end);
     for (std::size_t pos = begin;;) {
         std::size_t p = pos;
         while (p < end && data[p] == ' ') ++p;
         std::string_view value;
-        std::size_t valueEnd = p;
         const bool quoted = p < end && data[p] == '"';
         if (quoted) {
             const std::size_t close = Next(kQuote, p + 1, end);
@@ -111,20 +117,19 @@ void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) const
                 return;
             }
             value = std::string_view(data + p + 1, close - p - 1);
-            valueEnd = close + 1;
-        }
-        const std::size_t comma = Next(kComma, valueEnd, end);
-        if (!quoted) {
-            std::size_t last = comma;
+            while (*comma < close) ++comma;  // commas inside the quotes; the list ends with end
+        } else {
+            std::size_t last = *comma;
             while (last > p && data[last - 1] == ' ') --last;
             value = std::string_view(data + p, last - p);
         }
-        if (comma == end) {
+        const std::size_t next = *comma++;
+        if (next == end) {
             take(value, end);
             return;
         }
-        if (!take(value, comma + 1)) return;
-        pos = comma + 1;
+        if (!take(value, next + 1)) return;
+        pos = next + 1;
     }
 }
 

@@ -311,10 +311,14 @@ void LineReader::ReadButton(const ParsedLine& line) {
         return;
     }
     const LineFields fields = ButtonFields(line);
-    // Built aside: a runtime that drops the line keeps the button as it was. The button built aside is
-    // swapped in, and the one swapped out (what an earlier reading or line left there) is cleared and
-    // built into next, so that its texts' buffers serve again.
-    MenuButton& button = scratchButton_;
+    // A button no line of this reading gave yet is built in place: should the line be dropped or the
+    // reading end, the button stays unmarked and is cleared after the reading, as it was. A button
+    // given again is built aside and swapped in only when the line is kept, so that a dropped line
+    // leaves the earlier one; the button swapped out is cleared and built into next time.
+    MenuButton& slot = def_.Page(page_).Button(n);
+    const auto index = static_cast<std::size_t>((page_ - 1) * kMaxButtons + (n - 1));
+    const bool inPlace = !buttonsRead_.test(index);
+    MenuButton& button = inPlace ? slot : scratchButton_;
     clearButton(button);
     if (ReadIcon(fields[1], n, button)) return;
     button.pfKey = UpperEquals(TrimBlanksView(fields[2]), "ON");
@@ -328,10 +332,9 @@ void LineReader::ReadButton(const ParsedLine& line) {
     const int option = Number(fields[12]);
     bool keep = true;
     if (ReadCommand(line, fields, n, option, button, keep)) return;
-    if (keep) {
-        std::swap(def_.Page(page_).Button(n), button);
-        buttonsRead_.set(static_cast<std::size_t>((page_ - 1) * kMaxButtons + (n - 1)));
-    }
+    if (!keep) return;
+    if (!inPlace) std::swap(slot, button);
+    buttonsRead_.set(index);
 }
 
 // Field 1 of a button line. True when the reading stops.

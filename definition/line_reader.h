@@ -109,8 +109,8 @@ class LineReader {
     TextScan scan_;    // where the lines and fields of the text stand
     ParsedLine line_;  // the line being read, its buffers kept from line to line
     const ReaderSteps& steps_;
-    MenuButton scratchButton_;  // a button line is read into this, then swapped into the model
-    std::bitset<kPageCount * kMaxButtons> buttonsRead_;  // the buttons swapped in
+    MenuButton scratchButton_;  // a button given again is read into this, then swapped into the model
+    std::bitset<kPageCount * kMaxButtons> buttonsRead_;  // the buttons lines have put in
     mutable std::string pathBuffer_;                     // the path a file check asks about, its buffer kept
     bool firstLineSeen_ = false;
     bool anyPageLine_ = false;

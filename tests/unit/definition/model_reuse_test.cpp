@@ -115,5 +115,60 @@ TEST(ModelReuse, ReadingIntoAFullModelEqualsReadingIntoAFreshOne) {
     }
 }
 
+// A button given by more than one line: a later kept line replaces it whole, a later line that is
+// dropped or that ends the reading leaves the earlier one, and a first line dropped leaves nothing.
+TEST(ModelReuse, AButtonGivenAgainIsReplacedOnlyByAKeptLine) {
+    struct Case {
+        const char* name;
+        ReaderKind kind;
+        std::vector<std::string> lines;  // after the version line
+        const char* caption;             // of button 1 after the reading
+        ButtonAction action;
+    } cases[] = {
+        {"KeptAgain",
+         ReaderKind::Runtime,
+         {"[PAGE1]", "CMD1,,OFF,\"first\",,,,,,\"tip\",,END,,,", "CMD1,,OFF,\"second\",,,,,,,,SCR,,,"},
+         "second",
+         ButtonAction::ScreenSaver},
+        {"DroppedAgain",
+         ReaderKind::Runtime,
+         {"[NCHK]", "[PAGE1]", "CMD1,,OFF,\"first\",,,,,,,,END,,,", "CMD1,,OFF,\"second\",,,,,,,,WHAT,,,"},
+         "first",
+         ButtonAction::End},
+        {"EditorKeepsGoodValuesAgain",
+         ReaderKind::Editor,
+         {"[PAGE1]", "CMD1,,OFF,\"first\",,,,,,,,END,,,", "CMD1,,OFF,\"second\",,,,,,,,WHAT,,,"},
+         "second",
+         ButtonAction::None},
+        {"StoppedAgain",
+         ReaderKind::Runtime,
+         {"[PAGE1]", "CMD1,,OFF,\"first\",,,,,,,,END,,,", "CMD1,\"C:\\NO.ICO\",OFF,\"second\",,,,,,,,SCR,,,"},
+         "first",
+         ButtonAction::End},
+        {"DroppedFirst",
+         ReaderKind::Runtime,
+         {"[NCHK]", "[PAGE1]", "CMD1,,OFF,\"first\",,,,,,,,WHAT,,,"},
+         "",
+         ButtonAction::None},
+        {"DroppedFirstThenKept",
+         ReaderKind::Runtime,
+         {"[NCHK]", "[PAGE1]", "CMD1,,OFF,\"first\",,,,,,,,WHAT,,,", "CMD1,,OFF,\"second\",,,,,,,,SCR,,,"},
+         "second",
+         ButtonAction::ScreenSaver},
+    };
+    for (const auto& c : cases) {
+        std::string text = "[VER8.05]\r\n";
+        for (const auto& line : c.lines) text += line + "\r\n";
+        DefinitionFixture fresh;
+        fresh.Read(text, c.kind);
+        EXPECT_EQ(fresh.def->Page(1).Button(1).caption, c.caption) << c.name;
+        EXPECT_EQ(fresh.def->Page(1).Button(1).action, c.action) << c.name;
+        DefinitionFixture reused;
+        ModelGenerator(7).FillFull(*reused.def);
+        reused.Read(text, c.kind);
+        EXPECT_TRUE(*reused.def == *fresh.def) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace torva::definition
