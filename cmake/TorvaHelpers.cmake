@@ -47,6 +47,16 @@ function(torva_strict target)
     target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
 endfunction()
 
+# Copies of short texts made inline in the Windows build: the C runtime's memcpy takes a string
+# instruction per few bytes for them (under Wine it costs more than the rest of a definition field's
+# reading), and most copies of the definition code are of a few bytes. Longer ones still call it.
+function(torva_inline_short_copies target)
+    if(TORVA_WINDOWS)
+        target_compile_options(${target} PRIVATE -minline-stringops-dynamically
+                               -mmemcpy-strategy=unrolled_loop:128:noalign,libcall:-1:noalign)
+    endif()
+endfunction()
+
 # torva_library(NAME name SOURCES ... [LIBS ...]): a static library of our own code.
 function(torva_library)
     cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})

@@ -1,5 +1,6 @@
 // The code page 932 codec of every build: ASCII copied as it is, every other character looked up in
 // the answers of the build's code page (cp932_answers.h) with no per-call set-up.
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -14,34 +15,41 @@ namespace {
 using cp932::kLead;
 using cp932::kNone;
 
+static_assert(std::endian::native == std::endian::little, "an ASCII run's end is found low byte first");
+
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::uint64_t kHighBits = 0x8080808080808080u;
 
-// Copies the ASCII run at in[pos] (up to end) to out, eight bytes at a time while it lasts.
+// Copies the ASCII run at in[pos] (up to end) to out, eight bytes at a time: a word that holds the
+// run's end is copied whole, and only its ASCII bytes counted (out has room for the rest), so that
+// short runs between other characters take no byte-by-byte loop.
 inline void CopyAscii(const unsigned char* in, std::size_t& pos, std::size_t end, char*& out) {
     while (pos + 8 <= end) {
         std::uint64_t word;
         std::memcpy(&word, in + pos, 8);
-        if (word & kHighBits) break;
         std::memcpy(out, &word, 8);
+        const std::uint64_t high = word & kHighBits;
+        if (high != 0) {
+            const auto ascii = static_cast<std::size_t>(std::countr_zero(high) >> 3);
+            out += ascii;
+            pos += ascii;
+            return;
+        }
         out += 8;
         pos += 8;
     }
     while (pos < end && in[pos] < 0x80) *out++ = static_cast<char>(in[pos++]);
 }
 
-inline char* PutUtf8(char* out, char32_t cp) {
-    if (cp < 0x80) {
-        *out++ = static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (cp >> 6));
-        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xE0 | (cp >> 12));
-        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return out;
+// A character of the BMP as UTF-8, written as four bytes of which the first one to three count (the
+// buffer has room): without a branch, as characters of different lengths come mixed.
+inline char* PutUtf8(char* out, std::uint32_t cp) {
+    const std::uint32_t two = (0xC0 | cp >> 6) | (0x80 | (cp & 0x3F)) << 8;
+    const std::uint32_t three =
+        (0xE0 | cp >> 12) | (0x80 | ((cp >> 6) & 0x3F)) << 8 | (0x80 | (cp & 0x3F)) << 16;
+    const std::uint32_t bytes = cp < 0x80 ? cp : (cp < 0x800 ? two : three);
+    std::memcpy(out, &bytes, 4);
+    return out + 1 + (cp >= 0x800 ? 1 : 0) + (cp >= 0x80 ? 1 : 0);
 }
 
 // The Shift-JIS form of the non-ASCII character at pos, kNone when it has none; *length is the UTF-8
@@ -64,7 +72,8 @@ Cp932Decoded DecodeCp932(std::string_view bytes) {
     result.text.reserve(bytes.size() + bytes.size() / 2);
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t size = bytes.size();
-    // Three UTF-8 bytes at most for each byte, and a pair may end one byte past the block.
+    // Three UTF-8 bytes at most for each byte, and a pair may end one byte past the block; characters
+    // are written four bytes and ASCII eight bytes at a time, of which only some count.
     char buffer[kBlock * 3 + 8];
     for (std::size_t pos = 0; pos < size;) {
         const std::size_t blockEnd = size - pos > kBlock ? pos + kBlock : size;
