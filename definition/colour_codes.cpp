@@ -1,5 +1,8 @@
 #include "definition/colour_codes.h"
 
+#include <array>
+#include <cstdint>
+
 #include "common/utf8.h"
 
 namespace torva::definition {
@@ -44,6 +47,48 @@ Colour colourFromCode(std::string& code, ColourContext& context, const StepLocat
     return entry->levels[static_cast<std::size_t>(level - '1')];
 }
 
+namespace {
+
+// What a code of one or two bytes names, looked up without a search: the row of its first byte
+// (upper-cased; 0 names nothing) and the column of its second (0 for none, 1..6 for a level, 7 for
+// anything else). kNamesDefault stands for the context's default.
+constexpr Colour kNamesDefault = 0xFFFFFFFF;
+constexpr std::size_t kRows = kColourTable.size() + 3;  // nothing, the letters, "X", "H"
+constexpr std::size_t kColumns = 8;
+
+constexpr std::array<std::uint8_t, 256> kRowOfByte = [] {
+    std::array<std::uint8_t, 256> rows{};
+    for (std::size_t i = 0; i < kColourTable.size(); ++i) {
+        const auto letter = static_cast<unsigned char>(kColourTable[i].letter);
+        rows[letter] = rows[letter + 0x20] = static_cast<std::uint8_t>(i + 1);
+    }
+    rows['X'] = rows['x'] = static_cast<std::uint8_t>(kColourTable.size() + 1);
+    rows['H'] = rows['h'] = static_cast<std::uint8_t>(kColourTable.size() + 2);
+    return rows;
+}();
+
+constexpr std::array<std::uint8_t, 256> kColumnOfByte = [] {
+    std::array<std::uint8_t, 256> columns{};
+    for (auto& column : columns) column = 7;
+    for (std::uint8_t level = 1; level <= 6; ++level) columns['0' + level] = level;
+    return columns;
+}();
+
+constexpr std::array<std::array<Colour, kColumns>, kRows> kNamed = [] {
+    std::array<std::array<Colour, kColumns>, kRows> named{};
+    for (auto& row : named) row.fill(kNamesDefault);
+    for (std::size_t i = 0; i < kColourTable.size(); ++i) {
+        named[i + 1][0] = kColourTable[i].levels[2];  // the bare letter is level 3
+        for (std::size_t level = 1; level <= 6; ++level)
+            named[i + 1][level] = kColourTable[i].levels[level - 1];
+    }
+    named[kColourTable.size() + 1][0] = kTransparent;
+    named[kColourTable.size() + 2][0] = kSemiTransparent;
+    return named;
+}();
+
+}  // namespace
+
 Colour colourFromCode(std::string_view code, ColourContext context, const StepLocation& at) {
     EnterStep(at);
     // Without the code kept, only codes of one or two bytes can name anything but the default (a
@@ -52,16 +97,11 @@ Colour colourFromCode(std::string_view code, ColourContext context, const StepLo
     const std::string_view trimmed = TrimBlanksView(code);
     const Colour fallback = defaultColour(context);
     if (trimmed.empty() || trimmed.size() > 2) return fallback;
-    const char letter =
-        trimmed[0] >= 'a' && trimmed[0] <= 'z' ? static_cast<char>(trimmed[0] - 0x20) : trimmed[0];
-    if (trimmed.size() == 1 && letter == 'X') return kTransparent;
-    if (trimmed.size() == 1 && letter == 'H') return kSemiTransparent;
-    const ColourLetter* entry = FindLetter(letter);
-    if (entry == nullptr) return fallback;
-    if (trimmed.size() == 1) return entry->levels[2];
-    const char level = trimmed[1];
-    if (level < '1' || level > '6') return fallback;
-    return entry->levels[static_cast<std::size_t>(level - '1')];
+    const std::size_t row = kRowOfByte[static_cast<unsigned char>(trimmed[0])];
+    const std::size_t column =
+        trimmed.size() == 1 ? 0 : kColumnOfByte[static_cast<unsigned char>(trimmed[1])];
+    const Colour named = kNamed[row][column];
+    return named == kNamesDefault ? fallback : named;
 }
 
 std::string codeFromColour(Colour value, const StepLocation& at) {

@@ -28,39 +28,51 @@ ProgramText splitProgramText(std::string_view text) {
 CommandText classifyCommand(std::string_view text) {
     const std::string_view trimmed = TrimBlanksView(text);
     CommandText out;
-    struct Simple {
-        std::string_view word;
-        ButtonAction action;
+    if (trimmed.empty()) return out;
+    const auto simple = [&](std::string_view word, ButtonAction action) {
+        if (!UpperEquals(trimmed, word)) return false;
+        out.form = CommandForm::Simple;
+        out.simpleAction = action;
+        return true;
     };
-    static constexpr Simple kSimple[] = {
-        {"REBT", ButtonAction::Reboot}, {"POFF", ButtonAction::PowerOff},   {"SDWN", ButtonAction::Shutdown},
-        {"LOFF", ButtonAction::Logoff}, {"SCR", ButtonAction::ScreenSaver}, {"END", ButtonAction::End},
+    const auto prefixed = [&](std::string_view prefix, CommandForm form) {
+        if (!UpperStartsWith(trimmed, prefix)) return false;
+        out.form = form;
+        out.rest = trimmed.substr(prefix.size());
+        return true;
     };
-    for (const auto& simple : kSimple) {
-        if (UpperEquals(trimmed, simple.word)) {
-            out.form = CommandForm::Simple;
-            out.simpleAction = simple.action;
-            return out;
-        }
-    }
-    struct Prefixed {
-        std::string_view prefix;
-        CommandForm form;
-    };
-    static constexpr Prefixed kPrefixed[] = {
-        {"PAGE", CommandForm::Page},
-        {"CMD:", CommandForm::Run},
-        {"RSDWN:", CommandForm::RemoteShutdown},
-        {"RREBT:", CommandForm::RemoteReboot},
-        {"RMSG:", CommandForm::RemoteMessage},
-        {"RCTL:", CommandForm::RemoteControl},
-    };
-    for (const auto& prefixed : kPrefixed) {
-        if (UpperStartsWith(trimmed, prefixed.prefix)) {
-            out.form = prefixed.form;
-            out.rest = trimmed.substr(prefixed.prefix.size());
-            return out;
-        }
+    // Every word and prefix starts with a letter of its own group: only that group is tried (no word
+    // is the start of another's prefix, so the order within a group does not matter).
+    switch (trimmed[0]) {
+        case 'C':
+        case 'c':
+            prefixed("CMD:", CommandForm::Run);
+            break;
+        case 'P':
+        case 'p':
+            simple("POFF", ButtonAction::PowerOff) || prefixed("PAGE", CommandForm::Page);
+            break;
+        case 'R':
+        case 'r':
+            simple("REBT", ButtonAction::Reboot) || prefixed("RSDWN:", CommandForm::RemoteShutdown) ||
+                prefixed("RREBT:", CommandForm::RemoteReboot) ||
+                prefixed("RMSG:", CommandForm::RemoteMessage) ||
+                prefixed("RCTL:", CommandForm::RemoteControl);
+            break;
+        case 'S':
+        case 's':
+            simple("SDWN", ButtonAction::Shutdown) || simple("SCR", ButtonAction::ScreenSaver);
+            break;
+        case 'L':
+        case 'l':
+            simple("LOFF", ButtonAction::Logoff);
+            break;
+        case 'E':
+        case 'e':
+            simple("END", ButtonAction::End);
+            break;
+        default:
+            break;
     }
     return out;
 }

@@ -233,6 +233,30 @@ TEST(ColourCodes, ReadingTrimsUpperCasesAndFallsBackToTheContextDefault) {
     EXPECT_EQ(colourFromCode("h", ColourContext::ButtonBack), kSemiTransparent);
 }
 
+TEST(ColourCodes, TheReadersLookUpAgreesWithTheConversionThatKeepsTheCode) {
+    // Every code of one and two bytes, blanks around some: the readers' form looks codes up in tables
+    // instead of converting them as the editor's form does, and must give the same colour.
+    std::vector<std::string> codes;
+    for (int first = 0; first < 256; ++first) {
+        codes.emplace_back(1, static_cast<char>(first));
+        for (int second = 0; second < 256; ++second)
+            codes.push_back(std::string{static_cast<char>(first), static_cast<char>(second)});
+    }
+    codes.push_back(" b ");
+    codes.push_back("  W5");
+    codes.push_back("x ");
+    for (const auto& text : codes) {
+        for (const auto context :
+             {ColourContext::ButtonBack, ColourContext::ButtonCaption, ColourContext::TitleText}) {
+            std::string kept = text;
+            ColourContext keptContext = context;
+            const Colour expected = colourFromCode(kept, keptContext);
+            if (keptContext == ColourContext::Picture) continue;
+            ASSERT_EQ(colourFromCode(std::string_view(text), context), expected) << text;
+        }
+    }
+}
+
 TEST(ColourCodes, NamesArePaddedForTheListing) {
     EXPECT_EQ(colourName("W5"), "W5(白)    ");
     EXPECT_EQ(colourName("B1"), "B1(青)    ");
@@ -300,6 +324,52 @@ TEST(ProgramText, Split) {
         const ProgramText split = splitProgramText(c.text);
         EXPECT_EQ(split.program, c.program) << c.text;
         EXPECT_EQ(split.arguments, c.arguments) << c.text;
+    }
+}
+
+TEST(CommandTextForms, EveryWordAndPrefixInAnyCaseAndTheirNearMisses) {
+    struct Case {
+        const char* text;
+        CommandForm form;
+        ButtonAction action;  // Simple only
+        const char* rest;     // prefixed forms only
+    } cases[] = {
+        {"END", CommandForm::Simple, ButtonAction::End, ""},
+        {"end", CommandForm::Simple, ButtonAction::End, ""},
+        {"SCR", CommandForm::Simple, ButtonAction::ScreenSaver, ""},
+        {"LoFf", CommandForm::Simple, ButtonAction::Logoff, ""},
+        {"sdwn", CommandForm::Simple, ButtonAction::Shutdown, ""},
+        {"poff", CommandForm::Simple, ButtonAction::PowerOff, ""},
+        {"Rebt", CommandForm::Simple, ButtonAction::Reboot, ""},
+        {"PAGE7", CommandForm::Page, ButtonAction::None, "7"},
+        {"pagex", CommandForm::Page, ButtonAction::None, "x"},
+        {"Cmd:a b", CommandForm::Run, ButtonAction::None, "a b"},
+        {"rsdwn:PC", CommandForm::RemoteShutdown, ButtonAction::None, "PC"},
+        {"RREBT:", CommandForm::RemoteReboot, ButtonAction::None, ""},
+        {"rmsg:PC hi", CommandForm::RemoteMessage, ButtonAction::None, "PC hi"},
+        {"RCTL:PC 1 2", CommandForm::RemoteControl, ButtonAction::None, "PC 1 2"},
+        {"ENDS", CommandForm::Unknown, ButtonAction::None, ""},
+        {"SC", CommandForm::Unknown, ButtonAction::None, ""},
+        {"SCRX", CommandForm::Unknown, ButtonAction::None, ""},
+        {"LOF", CommandForm::Unknown, ButtonAction::None, ""},
+        {"POFFX", CommandForm::Unknown, ButtonAction::None, ""},
+        {"PAG", CommandForm::Unknown, ButtonAction::None, ""},
+        {"CMD", CommandForm::Unknown, ButtonAction::None, ""},
+        {"RSDWN", CommandForm::Unknown, ButtonAction::None, ""},
+        {"RMSG", CommandForm::Unknown, ButtonAction::None, ""},
+        {"RCTL", CommandForm::Unknown, ButtonAction::None, ""},
+        {"REBTX", CommandForm::Unknown, ButtonAction::None, ""},
+        {"XEND", CommandForm::Unknown, ButtonAction::None, ""},
+        {"", CommandForm::Unknown, ButtonAction::None, ""},
+        {"   ", CommandForm::Unknown, ButtonAction::None, ""},
+        {"ＥＮＤ", CommandForm::Unknown, ButtonAction::None, ""},
+    };
+    for (const auto& c : cases) {
+        const std::string text = std::string("  ") + c.text + " ";
+        const CommandText command = classifyCommand(text);
+        EXPECT_EQ(command.form, c.form) << c.text;
+        EXPECT_EQ(command.simpleAction, c.action) << c.text;
+        EXPECT_EQ(command.rest, c.rest) << c.text;
     }
 }
 
