@@ -104,6 +104,17 @@ TEST(ModelReuse, ReadingIntoAFullModelEqualsReadingIntoAFreshOne) {
             }
             DefinitionFixture reused;
             ModelGenerator(5).FillFull(*reused.def);
+            // Every field of every button set, so that a field a line leaves alone shows if it stays.
+            for (auto& page : reused.def->pages) {
+                for (auto& b : page.buttons) {
+                    b.icon = b.workFolder = b.program = b.arguments = "stale";
+                    b.iconBase = b.programBase = kBaseSystemFolder;
+                    b.pfKey = true;
+                    b.action = ButtonAction::RemoteControl;
+                    b.targetPage = 9;
+                    b.runOption = 3;
+                }
+            }
             const ReadResult actual = reused.Read(text, kind);
             EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
             EXPECT_EQ(actual.failures.size(), expected.failures.size());
