@@ -75,16 +75,12 @@ class Reader : public LineReader {
     LineFields ButtonFields(const ParsedLine& line) const override {
         // Where the model's field f stands on a CMD line of each format class: class 1 lacks the
         // comment (field 9), class 2 the password and guide; 0 where the class has no such field.
-        using Positions = std::array<std::uint8_t, LineFields::kCount + 1>;
+        using Positions = LineFields::Positions;
         static constexpr Positions kClass1 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 0, 9, 10, 11, 0, 0};
         static constexpr Positions kClass2 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0, 0};
         static constexpr Positions kClass3 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-        const Positions& positions =
-            def_.formatClass == 1 ? kClass1 : (def_.formatClass == 2 ? kClass2 : kClass3);
-        LineFields fields;
-        for (int f = 1; f <= LineFields::kCount; ++f)
-            fields.Take(line, f, positions[static_cast<std::size_t>(f)]);
-        return fields;
+        return LineFields(line,
+                          def_.formatClass == 1 ? kClass1 : (def_.formatClass == 2 ? kClass2 : kClass3));
     }
 
     void ReadTimedStart(const ParsedLine& line, bool elapsed) {

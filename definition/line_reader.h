@@ -7,6 +7,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,23 +21,30 @@ namespace torva::definition {
 
 // The fields of a title or button line numbered as the current format numbers them (button: 1 icon ..
 // 14 guide; title: 1 text, 2..4 font, 5 text colour, 6 back colour). Fields a format lacks read empty.
+// Only where each field stands on the line is kept: the fields are read from the line when asked for.
 class LineFields {
   public:
     static constexpr int kCount = 14;
+    // Position on the line (1-based) of each field f; 0 = the format has none.
+    using Positions = std::array<std::uint8_t, kCount + 1>;
+
+    LineFields() = default;
+    LineFields(const ParsedLine& line, const Positions& positions) : line_(&line), positions_(positions) {}
 
     std::string_view operator[](int f) const {
-        return f < 1 || f > kCount ? std::string_view() : fields_[static_cast<std::size_t>(f)];
+        if (f < 1 || f > kCount || line_ == nullptr) return {};
+        return line_->Field(positions_[static_cast<std::size_t>(f)]);
     }
-    void Set(int f, std::string_view text) {
-        if (f >= 1 && f <= kCount) fields_[static_cast<std::size_t>(f)] = text;
-    }
-    // Field f of the model is field position of the line (1-based); 0 leaves it empty.
+    // Field f of the model is field position of the line (1-based, a small number); 0 leaves it empty.
     void Take(const ParsedLine& line, int f, std::size_t position) {
-        if (position != 0) Set(f, line.Field(position));
+        if (f < 1 || f > kCount) return;
+        line_ = &line;
+        positions_[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(position);
     }
 
   private:
-    std::array<std::string_view, kCount + 1> fields_{};
+    const ParsedLine* line_ = nullptr;
+    Positions positions_{};
 };
 
 class LineReader {
