@@ -74,31 +74,6 @@ void TextScan::Scan(std::string_view text) {
               marks[kQuote]);
 }
 
-const std::size_t* TextScan::LineCommas(std::size_t begin, std::size_t end) {
-    // A line holds at most as many commas as bytes, and the list its end besides.
-    const std::size_t most = end - begin + 1;
-    if (most > commaCapacity_) {
-        commaCapacity_ = most < 256 ? 256 : most;
-        commas_ = std::make_unique_for_overwrite<std::size_t[]>(commaCapacity_);
-    }
-    std::size_t* out = commas_.get();
-    if (begin < end) {
-        const std::size_t first = begin >> 6;
-        const std::size_t last = (end - 1) >> 6;
-        for (std::size_t block = first; block <= last; ++block) {
-            std::uint64_t bits = blocks_[block].marks[kComma];
-            if (block == first) bits &= ~std::uint64_t{0} << (begin & 63);
-            if (block == last && (end & 63) != 0) bits &= ~(~std::uint64_t{0} << (end & 63));
-            while (bits != 0) {
-                *out++ = (block << 6) + static_cast<std::size_t>(std::countr_zero(bits));
-                bits &= bits - 1;
-            }
-        }
-    }
-    *out = end;
-    return commas_.get();
-}
-
 bool TextScan::NextLine(std::size_t& pos, std::size_t& begin, std::size_t& end) const {
     const std::size_t size = text_.size();
     if (pos >= size) return false;

@@ -68,14 +68,10 @@ class TextScan {
 
     // The first position from from (up to end) of the mark; end when there is none.
     std::size_t Next(Mark mark, std::size_t from, std::size_t end) const;
-    // The commas of the line [begin, end) into commas_, in order, then end; returns the first.
-    const std::size_t* LineCommas(std::size_t begin, std::size_t end);
 
     std::string_view text_;
     std::unique_ptr<Block[]> blocks_;
     std::size_t capacity_ = 0;  // blocks allocated
-    std::unique_ptr<std::size_t[]> commas_;
-    std::size_t commaCapacity_ = 0;
 };
 
 // The same over one text or line, for callers without a scan of their own.
@@ -102,9 +98,21 @@ inline std::size_t TextScan::Next(Mark mark, std::size_t from, std::size_t end) 
 template <class Take>
 void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) {
     const char* const data = text_.data();
-    // Each field ends at the next comma of the list (past a quoted part, at the first one after it): the
-    // ends are known before the fields are looked at, so one field's work does not wait for the last's.
-    const std::size_t* comma = LineCommas(begin, end);
+    // The commas of the line in order, taken from their marks one by one: each field ends at the next
+    // (past a quoted part, at the first one after it), found without looking at the field's bytes.
+    std::size_t block = begin >> 6;
+    const std::size_t lastBlock = end == 0 ? 0 : (end - 1) >> 6;
+    std::uint64_t bits = blocks_[block].marks[kComma] & (~std::uint64_t{0} << (begin & 63));
+    const auto nextComma = [&]() -> std::size_t {
+        while (bits == 0) {
+            if (block >= lastBlock) return end;
+            bits = blocks_[++block].marks[kComma];
+        }
+        const std::size_t found = (block << 6) + static_cast<std::size_t>(std::countr_zero(bits));
+        bits &= bits - 1;
+        return found < end ? found : end;
+    };
+    std::size_t comma = nextComma();
     for (std::size_t pos = begin;;) {
         std::size_t p = pos;
         while (p < end && data[p] == ' ') ++p;
@@ -117,19 +125,19 @@ void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) {
                 return;
             }
             value = std::string_view(data + p + 1, close - p - 1);
-            while (*comma < close) ++comma;  // commas inside the quotes; the list ends with end
+            while (comma < close) comma = nextComma();  // commas inside the quotes
         } else {
-            std::size_t last = *comma;
+            std::size_t last = comma;
             while (last > p && data[last - 1] == ' ') --last;
             value = std::string_view(data + p, last - p);
         }
-        const std::size_t next = *comma++;
-        if (next == end) {
+        if (comma == end) {
             take(value, end);
             return;
         }
-        if (!take(value, next + 1)) return;
-        pos = next + 1;
+        if (!take(value, comma + 1)) return;
+        pos = comma + 1;
+        comma = nextComma();
     }
 }
 
