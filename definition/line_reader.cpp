@@ -438,7 +438,7 @@ bool LineReader::ReadRunCommand(const LineFields& fields, int n, int option, std
         if (Fail(rule, page_, n, TrimBlanks(rest))) return true;
     }
     const std::string_view folder = TrimBlanksView(fields[10]);
-    if (CharCount(folder) > 1) {
+    if (!folder.empty() && Utf8SequenceLength(folder, 0) < folder.size()) {  // more than one character
         pathBuffer_.assign(folder);
         if (files_.IsFolder(pathBuffer_)) {
             button.workFolder = folder;

@@ -63,7 +63,8 @@ PathCheck checkPath(std::string_view text, bool allowAddress, const SearchFolder
     const bool drive = text.size() > firstLength && text[firstLength] == ':';
     const bool network = text.starts_with("\\\\");
     if (!single && (drive || network)) {
-        if (CharCount(text) == 2) return result;
+        // Two characters (a drive, or two backslashes) name no file; counted without walking the path.
+        if (firstLength + Utf8SequenceLength(text, firstLength) == text.size()) return result;
         buffer.assign(text);
         result.status = files.Exists(buffer) ? PathStatus::Absolute : PathStatus::NotFound;
         return result;

@@ -155,6 +155,23 @@ TEST(Commands, ActionsFromCommandTexts) {
     }
 }
 
+TEST(Commands, AWorkingFolderOfOneCharacterIsNoFolderToCheck) {
+    struct Case {
+        const char* folder;
+        bool fails;
+        const char* kept;  // by the editor, which keeps a folder that fails as written
+    } cases[] = {{"", false, ""},    {"X", false, ""},       {" 漢 ", false, ""},
+                 {"XY", true, "XY"}, {"漢字", true, "漢字"}, {"C:\\WORK", false, "C:\\WORK"}};
+    for (const auto& c : cases) {
+        DefinitionFixture f;
+        const ReadResult r = f.Editor(
+            Lines({"[VER8.05]", "[PAGE1]",
+                   std::string("CMD1,,OFF,\"x\",,,,,,,\"") + c.folder + "\",\"CMD:NOTEPAD.EXE\",0,,"}));
+        EXPECT_EQ(r.failures.size(), c.fails ? 1u : 0u) << c.folder;
+        EXPECT_EQ(f.def->Page(1).Button(1).workFolder, c.kept) << c.folder;
+    }
+}
+
 TEST(Commands, IncompleteRemoteControlDiffersBetweenReaders) {
     for (const char* command : {"\"RCTL:PC1 3\"", "\"RCTL:PC1\"", "\"RCTL:\""}) {
         DefinitionFixture f;
