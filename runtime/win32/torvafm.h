@@ -131,6 +131,8 @@ class MenuWindow : public ui::win32::Window {
     bool ComposeButtonImage(int button);
     void PlaceButtonImage(int button);  // the button's image into the window's, where it stands
     void ComposeWindow();               // the whole page, repainted by the window alone
+    // The controls' parts inside region (client coordinates), which the window has just painted.
+    void ValidateControls(HRGN region) const;
     void UpdateTooltips();
     // The tooltips (and the common controls library behind them) are made when the mouse first
     // moves over the window: until then no tip could show, and a menu used from the keyboard never

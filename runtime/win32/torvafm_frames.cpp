@@ -60,4 +60,20 @@ void MenuWindow::ComposeWindow() {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
+void MenuWindow::ValidateControls(HRGN region) const {
+    const auto validate = [&](HWND control) {
+        if (!control || !IsWindowVisible(control)) return;
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        // The region in the control's own coordinates, then back for the next control.
+        OffsetRgn(region, -r.left, -r.top);
+        ValidateRgn(control, region);
+        OffsetRgn(region, r.left, r.top);
+    };
+    for (int n = 1; n <= layout_.buttonCount; ++n) validate(buttons_[static_cast<std::size_t>(n - 1)].hwnd);
+    for (const TitleState& bar : titles_) validate(bar.hwnd);
+    validate(titleTip_);
+}
+
 }  // namespace torva::runtime::win32

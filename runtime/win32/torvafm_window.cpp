@@ -154,10 +154,17 @@ bool MenuWindow::OnClose() {
 LRESULT MenuWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
+            // The window paints over its controls (no WS_CLIPCHILDREN), so what this paint covers
+            // of them shows their current pixels already: they need not paint it again. When the
+            // window appears, that spares every control a paint of its own.
+            const torva::win32::UniqueGdiObject painted(CreateRectRgn(0, 0, 0, 0));
+            const bool covered =
+                painted && GetUpdateRgn(Handle(), static_cast<HRGN>(painted.get()), FALSE) > NULLREGION;
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(Handle(), &ps);
             window_.CopyTo(dc, 0, 0);
             EndPaint(Handle(), &ps);
+            if (covered && window_) ValidateControls(static_cast<HRGN>(painted.get()));
             return 0;
         }
         case WM_ERASEBKGND:
