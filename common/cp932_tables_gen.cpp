@@ -131,10 +131,10 @@ int main(int argc, char** argv) {
     }
     std::fprintf(file, "// Made at build time by cp932_tables_gen.cpp from the C library's converter.\n");
     std::fprintf(file, "constexpr int kLeadRows = %d;\n", rows);
-    WriteArray(file, "constexpr std::uint16_t kSingle[256]", single);
-    WriteArray(file, "constexpr std::uint16_t kLeadRow[256]", leadRow);
-    WriteArray(file, "constexpr std::uint16_t kPair[kLeadRows * 256]", pairs);
-    WriteArray(file, "constexpr std::uint16_t kEncode[0x10000]", encode);
+    WriteArray(file, "const std::uint16_t kSingle[256]", single);
+    WriteArray(file, "const std::uint16_t kLeadRow[256]", leadRow);
+    WriteArray(file, "const std::uint16_t kPair[kLeadRows * 256]", pairs);
+    WriteArray(file, "const std::uint16_t kEncode[0x10000]", encode);
     const bool written = std::ferror(file) == 0;
     if (std::fclose(file) != 0 || !written || std::rename(partial.c_str(), target.c_str()) != 0) {
         std::fprintf(stderr, "cannot write %s\n", target.c_str());
