@@ -11,33 +11,13 @@
 
 namespace torva::cp932 {
 
-namespace {
-
-// Lead bytes 0x81..0x9F and 0xE0..0xFC, each with a row of 256 second bytes.
-constexpr int kLeadRows = 60;
-
-int LeadRow(unsigned char lead) {
-    return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
-}
-
-// One entry per question; 0 until asked, then kKnown with the answer in the low half. An answer never
-// changes while the process runs, so two threads asking at once store the same value, and a relaxed
-// load sees either nothing (and asks again) or the whole answer.
-constexpr std::uint32_t kKnown = 0x10000;
-
-struct Remembered {
-    std::atomic<std::uint32_t> single[256];
-    std::atomic<std::uint32_t> pair[kLeadRows * 256];
-    std::atomic<std::uint32_t> code[0x10000];
-};
-
-// The system's answers of this process; filled as characters are first met.
+// Filled as characters are first met.
 constinit Remembered systemAnswers{};
+
+namespace {
 
 template <class Ask>
 std::uint16_t Remember(std::atomic<std::uint32_t>& entry, Ask ask) {
-    const std::uint32_t known = entry.load(std::memory_order_relaxed);
-    if (known != 0) return static_cast<std::uint16_t>(known);
     const std::uint16_t answer = ask();
     entry.store(kKnown | answer, std::memory_order_relaxed);
     return answer;
@@ -55,7 +35,7 @@ std::uint16_t Decoded(const char* bytes, int count) {
 
 }  // namespace
 
-std::uint16_t SingleByte(unsigned char byte) {
+std::uint16_t AskSingleByte(unsigned char byte) {
     return Remember(systemAnswers.single[byte], [byte] {
         if (IsCp932LeadByte(byte)) return kLead;
         const char one = static_cast<char>(byte);
@@ -63,14 +43,14 @@ std::uint16_t SingleByte(unsigned char byte) {
     });
 }
 
-std::uint16_t DoubleByte(unsigned char lead, unsigned char trail) {
+std::uint16_t AskDoubleByte(unsigned char lead, unsigned char trail) {
     return Remember(systemAnswers.pair[LeadRow(lead) * 256 + trail], [lead, trail] {
         const char two[2] = {static_cast<char>(lead), static_cast<char>(trail)};
         return Decoded(two, 2);
     });
 }
 
-std::uint16_t CodeOf(char16_t cp) {
+std::uint16_t AskCodeOf(char16_t cp) {
     return Remember(systemAnswers.code[cp], [cp]() -> std::uint16_t {
         // The replacement character stands for bytes that had none: it never becomes bytes itself.
         if (cp == 0xFFFD) return kNone;
