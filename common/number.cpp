@@ -13,16 +13,18 @@ namespace {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// Moves pos past the leading blanks and an optional sign; true when the sign was a minus.
+inline bool SkipBlanksAndSign(std::string_view text, std::size_t& pos) {
+    while (pos < text.size() && text[pos] == ' ') ++pos;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) return text[pos++] == '-';
+    return false;
+}
 }  // namespace
 
 double LeadingNumber(std::string_view text, bool allowDecimals) {
     std::size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const bool negative = SkipBlanksAndSign(text, pos);
     // A whole number of up to 15 digits is exact in a double, summed digit by digit: most fields.
     const std::size_t start = pos;
     double whole = 0.0;
@@ -77,12 +79,7 @@ int16_t LeadingInt16(std::string_view text, bool allowDecimals) {
         // A whole number has nothing to round: its digits are checked as they come, without the
         // floating-point rounding call that costs more than a definition line's other fields together.
         std::size_t pos = 0;
-        while (pos < text.size() && text[pos] == ' ') ++pos;
-        bool negative = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negative = text[pos] == '-';
-            ++pos;
-        }
+        const bool negative = SkipBlanksAndSign(text, pos);
         const long limit = negative ? 32768 : 32767;
         long value = 0;
         while (pos < text.size() && IsDigit(text[pos])) {

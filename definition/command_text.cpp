@@ -1,8 +1,22 @@
 #include "definition/command_text.h"
 
+#include <tuple>
+#include <utility>
+
 #include "common/utf8.h"
 
 namespace torva::definition {
+
+namespace {
+
+// A text cut at its first blank: what comes before it, and the trimmed rest (empty without a blank).
+inline std::pair<std::string_view, std::string_view> SplitAtFirstBlank(std::string_view text) {
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) return {text, {}};
+    return {text.substr(0, blank), TrimBlanksView(text.substr(blank + 1))};
+}
+
+}  // namespace
 
 ProgramText splitProgramText(std::string_view text) {
     const std::string_view trimmed = TrimBlanksView(text);
@@ -15,13 +29,7 @@ ProgramText splitProgramText(std::string_view text) {
             return out;
         }
     }
-    const std::size_t blank = trimmed.find(' ');
-    if (blank == std::string_view::npos) {
-        out.program = trimmed;
-    } else {
-        out.program = trimmed.substr(0, blank);
-        out.arguments = TrimBlanksView(trimmed.substr(blank + 1));
-    }
+    std::tie(out.program, out.arguments) = SplitAtFirstBlank(trimmed);
     return out;
 }
 
@@ -78,15 +86,8 @@ CommandText classifyCommand(std::string_view text) {
 }
 
 RemoteText splitRemoteText(std::string_view rest) {
-    const std::string_view trimmed = TrimBlanksView(rest);
     RemoteText out;
-    const std::size_t blank = trimmed.find(' ');
-    if (blank == std::string_view::npos) {
-        out.computer = trimmed;
-    } else {
-        out.computer = trimmed.substr(0, blank);
-        out.message = TrimBlanksView(trimmed.substr(blank + 1));
-    }
+    std::tie(out.computer, out.message) = SplitAtFirstBlank(TrimBlanksView(rest));
     return out;
 }
 
@@ -94,13 +95,7 @@ RemoteControlText splitRemoteControlText(std::string_view rest) {
     const RemoteText first = splitRemoteText(rest);
     RemoteControlText out;
     out.computer = first.computer;
-    const std::size_t blank = first.message.find(' ');
-    if (blank == std::string_view::npos) {
-        out.pageText = first.message;
-    } else {
-        out.pageText = first.message.substr(0, blank);
-        out.buttonText = TrimBlanksView(first.message.substr(blank + 1));
-    }
+    std::tie(out.pageText, out.buttonText) = SplitAtFirstBlank(first.message);
     return out;
 }
 

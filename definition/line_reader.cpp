@@ -41,20 +41,6 @@ void SetFont(Target& target, std::string_view name, std::string_view style, int 
     target.fontSize = static_cast<uint8_t>(size == 0 ? defaultSize : (size > 255 ? 255 : size));
 }
 
-// What a button line sets only for some lines (the icon and the command's parts) cleared, with the
-// texts' buffers kept; every other field of the button each line sets.
-void ClearUnlessAssigned(MenuButton& button) {
-    button.icon.clear();
-    button.iconBase = kBaseAbsolute;
-    button.workFolder.clear();
-    button.action = ButtonAction::None;
-    button.program.clear();
-    button.programBase = kBaseAbsolute;
-    button.arguments.clear();
-    button.targetPage = 0;
-    button.runOption = 0;
-}
-
 // An extension as written, in any case.
 bool IsIconExtension(std::string_view ext) {
     return UpperEquals(ext, "CUR") || UpperEquals(ext, "ICO") || UpperEquals(ext, "EXE") ||
@@ -333,7 +319,7 @@ void LineReader::ReadButton(const ParsedLine& line) {
     const auto index = static_cast<std::size_t>((page_ - 1) * kMaxButtons + (n - 1));
     const bool inPlace = !buttonsRead_.test(index);
     MenuButton& button = inPlace ? slot : scratchButton_;
-    ClearUnlessAssigned(button);
+    clearButtonIconAndCommand(button);
     if (ReadIcon(fields[1], n, button)) return;
     button.pfKey = UpperEquals(TrimBlanksView(fields[2]), "ON");
     button.caption = fields[3];

@@ -57,8 +57,7 @@ void Clear(PageTitle& title) {
 }  // namespace
 
 void clearButton(MenuButton& b) {
-    b.icon.clear();
-    b.iconBase = kBaseAbsolute;
+    clearButtonIconAndCommand(b);
     b.pfKey = false;
     b.caption.clear();
     b.fontName.clear();
@@ -69,13 +68,6 @@ void clearButton(MenuButton& b) {
     b.comment.clear();
     b.password.clear();
     b.guide.clear();
-    b.workFolder.clear();
-    b.action = ButtonAction::None;
-    b.program.clear();
-    b.programBase = kBaseAbsolute;
-    b.arguments.clear();
-    b.targetPage = 0;
-    b.runOption = 0;
 }
 
 void clearDefinition(MenuDefinition& def) {

@@ -238,5 +238,19 @@ void clearDefinitionExceptButtons(MenuDefinition& def);
 
 // A button as MenuButton{} makes it, its texts emptied in place (their buffers kept).
 void clearButton(MenuButton& button);
+// Only what a button line sets for some lines alone (the icon and the command's parts) cleared as
+// clearButton clears it: a reader sets every other field from each line. Inline, as the reader calls
+// it for every button line.
+inline void clearButtonIconAndCommand(MenuButton& b) {
+    b.icon.clear();
+    b.iconBase = kBaseAbsolute;
+    b.workFolder.clear();
+    b.action = ButtonAction::None;
+    b.program.clear();
+    b.programBase = kBaseAbsolute;
+    b.arguments.clear();
+    b.targetPage = 0;
+    b.runOption = 0;
+}
 
 }  // namespace torva::definition
