@@ -3,6 +3,7 @@
 // regard to letter case as on Windows; reads, writes and replaces that can be made to fail; and the
 // current folder, whose changes are recorded.
 
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
@@ -19,6 +20,13 @@ class FakeFileSystem : public platform::FileSystem {
         entries_[Key(path)] = {false, bytes};
     }
     void AddFolder(const std::string& path) { entries_[Key(path)] = {true, {}}; }
+    // Empty files and folders, many at once.
+    void AddFiles(std::initializer_list<const char*> paths) {
+        for (const char* path : paths) AddFile(path);
+    }
+    void AddFolders(std::initializer_list<const char*> paths) {
+        for (const char* path : paths) AddFolder(path);
+    }
     bool Has(const std::string& path) const { return entries_.count(Key(path)) != 0; }
     const std::string& Content(const std::string& path) const { return entries_.at(Key(path)).bytes; }
     std::size_t Count() const { return entries_.size(); }

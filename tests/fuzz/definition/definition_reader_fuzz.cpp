@@ -18,13 +18,9 @@ using namespace torva::definition;
 struct Machine {
     Machine() {
         folders = {"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32"};
-        for (const char* folder :
-             {"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\WORK"})
-            files.AddFolder(folder);
-        for (const char* file :
-             {"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\SYSTEM32\\CALC.EXE", "C:\\X\\A.ICO", "C:\\X\\A.BMP",
-              "C:\\MENU\\TOOL.EXE", "C:\\TORVA\\TV.ICO", "C:\\A"})
-            files.AddFile(file);
+        files.AddFolders({"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\WORK"});
+        files.AddFiles({"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\SYSTEM32\\CALC.EXE", "C:\\X\\A.ICO",
+                        "C:\\X\\A.BMP", "C:\\MENU\\TOOL.EXE", "C:\\TORVA\\TV.ICO", "C:\\A"});
     }
     torva::testing::FakeFileSystem files;
     SearchFolders folders;

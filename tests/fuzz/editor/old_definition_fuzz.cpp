@@ -17,8 +17,8 @@ namespace {
 // A machine where only a few files and folders exist, so that every path rule can pass and fail.
 torva::testing::FakeFileSystem MakeFiles() {
     torva::testing::FakeFileSystem files;
-    for (const char* folder : {"C:\\T", "C:\\D"}) files.AddFolder(folder);
-    for (const char* file : {"C:\\T\\a.exe", "C:\\T\\i.ico", "C:\\D\\r.exe"}) files.AddFile(file);
+    files.AddFolders({"C:\\T", "C:\\D"});
+    files.AddFiles({"C:\\T\\a.exe", "C:\\T\\i.ico", "C:\\D\\r.exe"});
     return files;
 }
 

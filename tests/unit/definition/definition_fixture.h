@@ -2,23 +2,23 @@
 // Reading and writing definitions in memory: a fake machine with a definition folder, a program
 // folder, a Windows and a System folder.
 
-#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/cp932.h"
 #include "definition/definition_reader.h"
 #include "definition/definition_writer.h"
 #include "tests/support/fake_file_system.h"
+#include "tests/support/text_lines.h"
 
 namespace torva::testing {
 
 inline const char* const kDefinitionPath = "C:\\MENU\\M.TVX";
 
-inline std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
+// The lines of page 1 of a definition.
+inline std::string Page1(const std::vector<std::string>& lines) {
+    return "[PAGE1]\r\n" + Lines(lines);
 }
 
 struct DefinitionFixture {
@@ -27,19 +27,11 @@ struct DefinitionFixture {
         folders.programFolder = "C:\\TORVA";
         folders.windowsFolder = "C:\\WINDOWS";
         folders.systemFolder = "C:\\WINDOWS\\SYSTEM32";
-        for (const char* folder :
-             {"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\WORK"})
-            files.AddFolder(folder);
-        files.AddFile("C:\\WINDOWS\\NOTEPAD.EXE");
-        files.AddFile("C:\\WINDOWS\\SYSTEM32\\CALC.EXE");
-        files.AddFile("C:\\X\\A.BMP");
-        files.AddFile("C:\\X\\A.ICO");
-        files.AddFile("C:\\TOOLS\\START.EXE");
-        files.AddFile("C:\\Program Files\\Viewer\\view.exe");
-        files.AddFile("C:\\MENU\\TOOL.EXE");
-        files.AddFile("C:\\MENU\\BACK.BMP");
-        files.AddFile("C:\\TORVA\\TV.ICO");
-        files.AddFile("\\\\SRV\\SHARE\\APP.EXE");
+        files.AddFolders({"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\WORK"});
+        files.AddFiles({"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\SYSTEM32\\CALC.EXE", "C:\\X\\A.BMP",
+                        "C:\\X\\A.ICO", "C:\\TOOLS\\START.EXE", "C:\\Program Files\\Viewer\\view.exe",
+                        "C:\\MENU\\TOOL.EXE", "C:\\MENU\\BACK.BMP", "C:\\TORVA\\TV.ICO",
+                        "\\\\SRV\\SHARE\\APP.EXE"});
     }
 
     definition::ReadResult Read(const std::string& utf8Text, definition::ReaderKind kind) {

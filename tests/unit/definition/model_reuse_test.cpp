@@ -2,6 +2,8 @@
 // definition behind, and a reading must give the same model whatever the model held before.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/unit/definition/definition_fixture.h"
 #include "tests/unit/definition/model_generator.h"
 
@@ -11,6 +13,26 @@ namespace {
 using testing::DefinitionFixture;
 using testing::Lines;
 using testing::ModelGenerator;
+
+// One text read into a fresh model and into a model that held a full definition (made from seed,
+// then changed by spoil): the second must equal the first, and again when it is read into once more,
+// reusing the buffers the first reading left.
+struct TwoReadings {
+    TwoReadings(const std::string& text, ReaderKind kind, unsigned seed,
+                const std::function<void(MenuDefinition&)>& spoil = {}) {
+        expected = fresh.Read(text, kind);
+        ModelGenerator(seed).FillFull(*reused.def);
+        if (spoil) spoil(*reused.def);
+        actual = reused.Read(text, kind);
+        EXPECT_TRUE(*reused.def == *fresh.def) << "kind " << static_cast<int>(kind);
+        reused.Read(text, kind);
+        EXPECT_TRUE(*reused.def == *fresh.def) << "kind " << static_cast<int>(kind) << ", read again";
+    }
+    DefinitionFixture fresh;
+    DefinitionFixture reused;
+    ReadResult expected;
+    ReadResult actual;
+};
 
 TEST(ModelReuse, ClearingAFullModelGivesAFreshOne) {
     for (const unsigned seed : {1u, 2u, 3u}) {
@@ -96,32 +118,25 @@ TEST(ModelReuse, ReadingIntoAFullModelEqualsReadingIntoAFreshOne) {
     } cases[] = {{full, false, false}, {stopped, true, false}, {overflow, true, true}};
     for (const auto& [text, runtimeStops, runtimeError] : cases) {
         for (const auto kind : {ReaderKind::Runtime, ReaderKind::Editor}) {
-            DefinitionFixture fresh;
-            const ReadResult expected = fresh.Read(text, kind);
-            if (kind == ReaderKind::Runtime) {
-                EXPECT_EQ(expected.stopped, runtimeStops);
-                EXPECT_EQ(expected.runErrorNumber != 0, runtimeError);
-            }
-            DefinitionFixture reused;
-            ModelGenerator(5).FillFull(*reused.def);
-            // Every field of every button set, so that a field a line leaves alone shows if it stays.
-            for (auto& page : reused.def->pages) {
-                for (auto& b : page.buttons) {
-                    b.icon = b.workFolder = b.program = b.arguments = "stale";
-                    b.iconBase = b.programBase = kBaseSystemFolder;
-                    b.pfKey = true;
-                    b.action = ButtonAction::RemoteControl;
-                    b.targetPage = 9;
-                    b.runOption = 3;
+            const TwoReadings r(text, kind, 5, [](MenuDefinition& def) {
+                // Every field of every button set, so that a field a line leaves alone shows if it stays.
+                for (auto& page : def.pages) {
+                    for (auto& b : page.buttons) {
+                        b.icon = b.workFolder = b.program = b.arguments = "stale";
+                        b.iconBase = b.programBase = kBaseSystemFolder;
+                        b.pfKey = true;
+                        b.action = ButtonAction::RemoteControl;
+                        b.targetPage = 9;
+                        b.runOption = 3;
+                    }
                 }
+            });
+            if (kind == ReaderKind::Runtime) {
+                EXPECT_EQ(r.expected.stopped, runtimeStops);
+                EXPECT_EQ(r.expected.runErrorNumber != 0, runtimeError);
             }
-            const ReadResult actual = reused.Read(text, kind);
-            EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
-            EXPECT_EQ(actual.failures.size(), expected.failures.size());
-            EXPECT_EQ(actual.stopped, expected.stopped);
-            // Read again into itself: the buffers the first reading left are reused.
-            reused.Read(text, kind);
-            EXPECT_TRUE(*reused.def == *fresh.def) << static_cast<int>(kind);
+            EXPECT_EQ(r.actual.failures.size(), r.expected.failures.size());
+            EXPECT_EQ(r.actual.stopped, r.expected.stopped);
         }
     }
 }
@@ -168,16 +183,11 @@ TEST(ModelReuse, AButtonGivenAgainIsReplacedOnlyByAKeptLine) {
          ButtonAction::ScreenSaver},
     };
     for (const auto& c : cases) {
-        std::string text = "[VER8.05]\r\n";
-        for (const auto& line : c.lines) text += line + "\r\n";
-        DefinitionFixture fresh;
-        fresh.Read(text, c.kind);
-        EXPECT_EQ(fresh.def->Page(1).Button(1).caption, c.caption) << c.name;
-        EXPECT_EQ(fresh.def->Page(1).Button(1).action, c.action) << c.name;
-        DefinitionFixture reused;
-        ModelGenerator(7).FillFull(*reused.def);
-        reused.Read(text, c.kind);
-        EXPECT_TRUE(*reused.def == *fresh.def) << c.name;
+        const std::string text = "[VER8.05]\r\n" + Lines(c.lines);
+        SCOPED_TRACE(c.name);
+        const TwoReadings r(text, c.kind, 7);
+        EXPECT_EQ(r.fresh.def->Page(1).Button(1).caption, c.caption);
+        EXPECT_EQ(r.fresh.def->Page(1).Button(1).action, c.action);
     }
 }
 

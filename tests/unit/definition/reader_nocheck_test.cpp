@@ -10,6 +10,7 @@ namespace {
 
 using testing::DefinitionFixture;
 using testing::Lines;
+using testing::Page1;
 
 struct NoCheckCase {
     const char* name;
@@ -18,12 +19,6 @@ struct NoCheckCase {
     std::function<void(const MenuDefinition&)> runtime;  // the runtime's model after passing over
     std::function<void(const MenuDefinition&)> editor;   // the editor's model after reporting
 };
-
-std::string Page1(std::initializer_list<std::string> lines) {
-    std::string text = "[PAGE1]\r\n";
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
-}
 
 const MenuButton& B(const MenuDefinition& d, int n) {
     return d.Page(1).Button(n);

@@ -9,6 +9,7 @@ namespace {
 
 using testing::DefinitionFixture;
 using testing::Lines;
+using testing::Page1;
 
 struct RuleCase {
     const char* name;
@@ -17,12 +18,6 @@ struct RuleCase {
     std::string detail;
     bool editorToo = true;  // the editor may open any page 1..99 again
 };
-
-std::string Page1(std::initializer_list<std::string> lines) {
-    std::string text = "[PAGE1]\r\n";
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
-}
 
 const RuleCase kRuleCases[] = {
     {"StrayLine", Lines({"FOO,1"}), 1, "FOO"},

@@ -21,14 +21,9 @@ using definition::ReadResult;
 class ConvertTest : public ::testing::Test {
   protected:
     ConvertTest() : def(std::make_unique<MenuDefinition>()) {
-        files.AddFolder("C:\\Tools");
-        files.AddFolder("C:\\Work");
-        files.AddFile("C:\\Tools\\a.exe");
-        files.AddFile("C:\\Tools\\i.ico");
-        files.AddFile("C:\\Tools\\pic.bmp");
-        files.AddFile("C:\\Defs\\rel.exe");
-        files.AddFile("C:\\WINDOWS\\notepad.exe");
-        files.AddFile("C:\\WINDOWS\\system32\\calc.exe");
+        files.AddFolders({"C:\\Tools", "C:\\Work"});
+        files.AddFiles({"C:\\Tools\\a.exe", "C:\\Tools\\i.ico", "C:\\Tools\\pic.bmp", "C:\\Defs\\rel.exe",
+                        "C:\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\system32\\calc.exe"});
     }
 
     ReadResult Convert(const std::string& text) {

@@ -19,21 +19,14 @@ using testing::LinkSpec;
 class DropTest : public ::testing::Test {
   protected:
     DropTest() {
-        files.AddFolder("C:\\WINDOWS");
-        files.AddFolder("C:\\WINDOWS\\system32");
-        files.AddFolder("C:\\Tools");
-        files.AddFile("C:\\WINDOWS\\system32\\shell32.dll");
+        files.AddFolders({"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Tools"});
+        // plain.exe: a program without icons.
+        files.AddFiles({"C:\\WINDOWS\\system32\\shell32.dll", "C:\\Tools\\calc.exe", "C:\\Tools\\plain.exe",
+                        "C:\\Tools\\a.txt", "C:\\Tools\\b.xyz", "C:\\Tools\\noext", "C:\\Tools\\word.doc",
+                        "C:\\Office\\word.exe", "C:\\Icons\\doc.ico"});
         icons.Set("C:\\WINDOWS\\system32\\shell32.dll", 40);
-        files.AddFile("C:\\Tools\\calc.exe");
         icons.Set("C:\\Tools\\calc.exe", 2);
-        files.AddFile("C:\\Tools\\plain.exe");  // a program without icons
-        files.AddFile("C:\\Tools\\a.txt");
-        files.AddFile("C:\\Tools\\b.xyz");
-        files.AddFile("C:\\Tools\\noext");
-        files.AddFile("C:\\Tools\\word.doc");
-        files.AddFile("C:\\Office\\word.exe");
         icons.Set("C:\\Office\\word.exe", 5);
-        files.AddFile("C:\\Icons\\doc.ico");
         icons.Set("C:\\Icons\\doc.ico", 1);
         registry.Put(".TXT", "txtfile");
         registry.Put("txtfile\\DefaultIcon", "%SystemRoot%\\system32\\shell32.dll,-152");

@@ -14,6 +14,7 @@
 #include "definition/definition_store.h"
 #include "editor/editor_session.h"
 #include "tests/support/fake_file_system.h"
+#include "tests/support/text_lines.h"
 
 namespace torva::editor::testing {
 
@@ -63,13 +64,9 @@ class ScriptedHost : public EditorHost {
     }
 };
 
-inline std::string Crlf(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
-}
+using torva::testing::Lines;
 
-inline const std::string kMenuText = Crlf({
+inline const std::string kMenuText = Lines({
     "*,Office menu",
     "[VER8.05]",
     "[DCHK]",
@@ -86,10 +83,7 @@ inline const std::string kMenuText = Crlf({
 class SessionTest : public ::testing::Test {
   protected:
     SessionTest() {
-        for (const char* folder :
-             {"C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\MENU", "D:\\OUT"}) {
-            files.AddFolder(folder);
-        }
+        files.AddFolders({"C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\MENU", "D:\\OUT"});
         files.AddFile("C:\\WINDOWS\\NOTEPAD.EXE");
         files.AddFile("C:\\MENU\\M.TVX", Utf8ToCp932(kMenuText));
         files.AddFile("C:\\TORVA\\TORVA.TVX", Utf8ToCp932(kMenuText));

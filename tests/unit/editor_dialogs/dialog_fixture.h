@@ -9,18 +9,14 @@ namespace torva::editor::dialogs::testing {
 
 struct DialogMachine {
     DialogMachine() {
-        for (const char* folder : {"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32",
-                                   "C:\\WORK", "\\\\SRV\\SHARE\\DIR"}) {
-            files.AddFolder(folder);
-        }
-        for (const char* file :
-             {"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\SYSTEM32\\SHELL32.DLL",
-              "C:\\WINDOWS\\SYSTEM32\\CALC.EXE", "C:\\MENU\\TOOL.EXE", "C:\\MENU\\A.ICO",
-              "C:\\TORVA\\TVSCRIPT.EXE", "C:\\TORVA\\A.ICO", "C:\\APPS\\EDIT.EXE", "C:\\APPS\\PLAIN.EXE",
-              "C:\\PICS\\BACK.BMP", "C:\\MENU\\BACK.JPG", "\\\\SRV\\SHARE\\RUN.EXE", "C:\\ICONS\\MANY.DLL",
-              "C:\\ICONS\\B.CUR", "C:\\ICONS\\PIC.BMP"}) {
-            files.AddFile(file);
-        }
+        files.AddFolders({"C:\\MENU", "C:\\TORVA", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\WORK",
+                          "\\\\SRV\\SHARE\\DIR"});
+        files.AddFiles({"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\SYSTEM32\\SHELL32.DLL",
+                        "C:\\WINDOWS\\SYSTEM32\\CALC.EXE", "C:\\MENU\\TOOL.EXE", "C:\\MENU\\A.ICO",
+                        "C:\\TORVA\\TVSCRIPT.EXE", "C:\\TORVA\\A.ICO", "C:\\APPS\\EDIT.EXE",
+                        "C:\\APPS\\PLAIN.EXE", "C:\\PICS\\BACK.BMP", "C:\\MENU\\BACK.JPG",
+                        "\\\\SRV\\SHARE\\RUN.EXE", "C:\\ICONS\\MANY.DLL", "C:\\ICONS\\B.CUR",
+                        "C:\\ICONS\\PIC.BMP"});
         icons.Set("C:\\WINDOWS\\SYSTEM32\\SHELL32.DLL", 40);
         icons.Set("C:\\WINDOWS\\SYSTEM32\\CALC.EXE", 1);
         icons.Set("C:\\MENU\\TOOL.EXE", 3);

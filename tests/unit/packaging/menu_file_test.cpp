@@ -48,8 +48,7 @@ TEST(MenuFileData, DamagedTextsAreRefused) {
 class MenuFileCheckTest : public ::testing::Test {
   protected:
     MenuFileCheckTest() {
-        for (const char* folder : {kProgramFolder, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\DEPLOY"})
-            files.AddFolder(folder);
+        files.AddFolders({kProgramFolder, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\DEPLOY"});
         files.AddFile("C:\\WINDOWS\\SYSTEM32\\CMD.EXE");
     }
     MenuFileVerdict Check(const std::string& utf8) {

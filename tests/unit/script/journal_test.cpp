@@ -10,9 +10,7 @@ namespace {
 class ScriptJournalTest : public RunnerTest {
   protected:
     int RunJournaled(const std::vector<std::string>& lines) {
-        std::string text;
-        for (const auto& line : lines) text += line + "\r\n";
-        host.AddScript(kScript, text);
+        host.AddScript(kScript, torva::testing::Lines(lines));
         ScriptRunner runner(host, state, &journal);
         return runner.Run(kScript);
     }

@@ -8,6 +8,7 @@
 
 #include "fake_script_host.h"
 #include "script/script_runner.h"
+#include "tests/support/text_lines.h"
 
 namespace torva::script::testing {
 
@@ -17,9 +18,7 @@ class RunnerTest : public ::testing::Test {
 
     // Runs lines joined by CR LF as the script kScript.
     int RunScript(const std::vector<std::string>& lines, const std::string& commandLine = kScript) {
-        std::string text;
-        for (const auto& line : lines) text += line + "\r\n";
-        host.AddScript(kScript, text);
+        host.AddScript(kScript, torva::testing::Lines(lines));
         return Run(commandLine);
     }
     int Run(const std::string& commandLine) {

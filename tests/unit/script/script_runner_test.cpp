@@ -170,15 +170,11 @@ TEST_F(RunnerTest, ProgramErrors) {
     };
     for (const auto& c : cases) {
         FakeScriptHost fresh;
-        for (const char* path : {"C:\\TORVA\\FAILS.EXE", "C:\\TORVA\\HANGS.EXE", "C:\\TORVA\\DOC.XYZ"})
-            fresh.files.AddFile(path);
+        fresh.files.AddFiles({"C:\\TORVA\\FAILS.EXE", "C:\\TORVA\\HANGS.EXE", "C:\\TORVA\\DOC.XYZ"});
         fresh.failStarts.insert("\"C:\\TORVA\\FAILS.EXE\" A");
         fresh.failWaits = c.lines[0].find("HANGS") != std::string::npos;
         fresh.shellResult = 31;
-        std::string text;
-        for (const auto& l : c.lines) text += l + "\r\n";
-        text += "MSG: NOT SHOWN\r\n";
-        fresh.AddScript(kScript, text);
+        fresh.AddScript(kScript, torva::testing::Lines(c.lines) + "MSG: NOT SHOWN\r\n");
         ScriptState s;
         ScriptRunner runner(fresh, s);
         SCOPED_TRACE(c.lines[0]);

@@ -17,9 +17,7 @@ namespace torva::tools {
 class ToolTest : public ::testing::Test {
   protected:
     ToolTest() {
-        for (const char* folder :
-             {"C:\\MENU", "C:\\TOOLS", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\OTHER"})
-            files.AddFolder(folder);
+        files.AddFolders({"C:\\MENU", "C:\\TOOLS", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\OTHER"});
         files.AddFile("C:\\WINDOWS\\SYSTEM32\\CMD.EXE");
         files.AddFile("C:\\TOOLS\\TVTOOL.EXE");
     }
