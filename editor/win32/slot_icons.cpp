@@ -24,30 +24,41 @@ HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, boo
     Images& images = slots_[{page, button}];
     if (images.source != source || images.base != base ||
         images.definitionFolder != store_.definitionFolder()) {
-        images.large.reset();
-        images.small.reset();
+        images = Images{};
         images.source = source;
         images.base = base;
         images.definitionFolder = store_.definitionFolder();
-        if (const auto pick = ResolveButtonIcon(source, base, store_.folders(), files_, open_,
-                                                store_.at(definition::kLocationExtension))) {
-            if (pick->number >= 0) {
-                // Both sizes from one reading of the file, numbered as the system's extraction
-                // numbers them.
-                const menuview::win32::IconFile& file = open_.Open(pick->file);
-                images.large = file.Extract(pick->number, false);
-                images.small = file.Extract(pick->number, true);
-            } else {
-                // A negative number names a resource id, which only the system's extraction takes.
-                HICON large = nullptr;
-                HICON smallIcon = nullptr;
-                ExtractIconExW(torva::win32::Wide(pick->file).c_str(), pick->number, &large, &smallIcon, 1);
-                images.large.reset(large);
-                images.small.reset(smallIcon);
-            }
+        images.pick = ResolveButtonIcon(source, base, store_.folders(), files_, open_,
+                                        store_.at(definition::kLocationExtension));
+    }
+    // Each size is made when a page first shows it (the small one only in the small-icon mode).
+    Image& image = small ? images.small : images.large;
+    if (!image.made && images.pick) {
+        image.made = true;
+        if (images.pick->number >= 0) {
+            // Numbered as the system's extraction numbers them, from the file read for the count.
+            image.icon = open_.Open(images.pick->file).Extract(images.pick->number, small);
+        } else {
+            // A negative number names a resource id, which only the system's extraction takes.
+            HICON icon = nullptr;
+            ExtractIconExW(torva::win32::Wide(images.pick->file).c_str(), images.pick->number,
+                           small ? nullptr : &icon, small ? &icon : nullptr, 1);
+            image.icon.reset(icon);
         }
     }
-    return small ? images.small.get() : images.large.get();
+    return image.icon.get();
+}
+
+HICON EditorSlotIcons::KeyMark(int button) {
+    if (button < 1 || button > menuview::win32::kKeyMarkCount) return nullptr;
+    auto it = keyMarks_.find(button);
+    if (it == keyMarks_.end()) {
+        it = keyMarks_
+                 .emplace(button,
+                          open_.Open(keyMarkFile_).Extract(menuview::win32::KeyMarkIndex(button), false))
+                 .first;
+    }
+    return it->second.get();
 }
 
 }  // namespace torva::editor::win32

@@ -2,15 +2,18 @@
 // The icon images of the editor's slots: each slot of each page owns a large and a small image made
 // from its icon source by the editor's icon rules. A slot whose source (or its base) changed gets new
 // images and the old ones are released; clearing the model releases them all. A file is read once
-// for both its icon count and its images, and let go once the page is drawn.
+// for both its icon count and its images, and let go once the page is drawn. The function-key marks
+// come from the runtime's program file, each when a page first shows it.
 
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "definition/definition_store.h"
+#include "editor/button_icon.h"
 #include "editor/icon_files.h"
 #include "menuview/win32/icon_file.h"
 #include "menuview/win32/icon_images.h"
@@ -20,10 +23,14 @@ namespace torva::editor::win32 {
 
 class EditorSlotIcons : public menuview::win32::SlotIcons {
   public:
-    EditorSlotIcons(definition::DefinitionStore& store, const platform::FileSystem& files)
-        : store_(store), files_(files) {}
+    // keyMarkFile: the runtime's program file, which holds the function-key marks.
+    EditorSlotIcons(definition::DefinitionStore& store, const platform::FileSystem& files,
+                    std::string keyMarkFile)
+        : store_(store), files_(files), keyMarkFile_(std::move(keyMarkFile)) {}
 
     HICON Icon(int page, int button, const std::string& source, bool small) override;
+    // The mark of button 1..24; null when the file holds none.
+    HICON KeyMark(int button);
     // The files stay open only while a page is drawn, so that the editor never holds them.
     void PageDone() override { open_.files.clear(); }
     void Clear() { slots_.clear(); }
@@ -36,18 +43,25 @@ class EditorSlotIcons : public menuview::win32::SlotIcons {
         mutable std::map<std::string, menuview::win32::IconFile> files;
     };
 
+    struct Image {
+        bool made = false;
+        torva::win32::UniqueIcon icon;
+    };
     struct Images {
         std::string source;
         uint8_t base = 0;
         std::string definitionFolder;  // a relative source names another file once the folder moved
-        torva::win32::UniqueIcon large;
-        torva::win32::UniqueIcon small;
+        std::optional<IconPick> pick;  // the file and number the source names; none: no icon
+        Image large;
+        Image small;
     };
 
     definition::DefinitionStore& store_;
     const platform::FileSystem& files_;
+    std::string keyMarkFile_;
     OpenFiles open_;
     std::map<std::pair<int, int>, Images> slots_;
+    std::map<int, torva::win32::UniqueIcon> keyMarks_;
 };
 
 }  // namespace torva::editor::win32

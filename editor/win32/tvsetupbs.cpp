@@ -42,11 +42,6 @@ void EditorFatalReport::ReportFatal(int runErrorNumber) noexcept {
     ExitProcess(1);
 }
 
-HICON TvsetupProgram::KeyMark(int button) {
-    if (!keyMarks) keyMarks.emplace(JoinPath(programFolder, "Torva.exe"));
-    return keyMarks->Mark(button);
-}
-
 namespace {
 
 int Run(TvsetupProgram& program, EditorFatalReport& report) {

@@ -5,13 +5,11 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "definition/definition_store.h"
 #include "definition/menu_definition.h"
 #include "editor/win32/system_icon_files.h"
-#include "menuview/win32/icon_images.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
@@ -34,10 +32,6 @@ struct TvsetupProgram {
     // The model is about a megabyte: never on the stack.
     std::unique_ptr<definition::MenuDefinition> model;
     std::unique_ptr<definition::DefinitionStore> store;
-    // The function-key marks of the preview, taken from the runtime's program file when a page
-    // first shows one (most pages show none, and the file need not be read at start).
-    HICON KeyMark(int button);
-    std::optional<menuview::win32::KeyMarks> keyMarks;
 };
 
 // The editor's error report: the "TVSETUP" box with the error state's message and detail (or the

@@ -38,7 +38,7 @@ void MainWindow::RenderPage() {
             return files.Exists(std::string(text)) ? std::string(text) : "";
         return store.absolutePath(text, base);
     };
-    options.keyMark = [this](int button) { return program_.KeyMark(button); };
+    options.keyMark = [this](int button) { return icons_.KeyMark(button); };
     options.windowFrame = store.at(location::kWindowFrame);
     renderer_.Render(def, session_.state().currentPage, layout_, options, page_);
     // Every caller composes the window next (RestoreSelection), which shows the slots too.

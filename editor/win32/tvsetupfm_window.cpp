@@ -2,6 +2,7 @@
 // session (save question, file dialogs, progress window, error boxes, starting the runtime), and
 // closing.
 
+#include "common/path.h"
 #include "editor/location_codes.h"
 #include "editor/win32/dialogs/definition_dialogs.h"
 #include "editor/win32/file_dialog.h"
@@ -19,7 +20,7 @@ MainWindow::MainWindow(TvsetupProgram& program, ui::win32::FatalReport& report)
     : Window(report),
       program_(program),
       session_(*program.model, *program.store, *program.files, *this, program.programFolder),
-      icons_(*program.store, *program.files),
+      icons_(*program.store, *program.files, JoinPath(program.programFolder, "Torva.exe")),
       renderer_(icons_),
       progress_(report, program.instance) {}
 

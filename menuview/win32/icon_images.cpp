@@ -31,10 +31,8 @@ HICON IconImages::Icon(int /*page*/, int /*button*/, const std::string& source, 
 
 KeyMarks::KeyMarks(const std::string& programFile) {
     const IconFile file(programFile);
-    // The marks are 12 from index 2 (F1..F12) and 12 from index 16 (Shift).
-    for (int button = 1; button <= 24; ++button) {
-        if (auto mark = file.Extract((button <= 12 ? 2 : 16) + (button - 1) % 12, false))
-            marks_.emplace(button, std::move(mark));
+    for (int button = 1; button <= kKeyMarkCount; ++button) {
+        if (auto mark = file.Extract(KeyMarkIndex(button), false)) marks_.emplace(button, std::move(mark));
     }
 }
 

@@ -40,6 +40,12 @@ class IconImages : public SlotIcons {
 
 // The 24 function-key marks (F1..F12 and Shift+F1..F12) of the menu program's own file: large icons
 // 2..13 and 16..27.
+inline constexpr int kKeyMarkCount = 24;
+// The icon number of the mark of button 1..24.
+constexpr int KeyMarkIndex(int button) {
+    return (button <= 12 ? 2 : 16) + (button - 1) % 12;
+}
+
 class KeyMarks {
   public:
     KeyMarks() = default;
