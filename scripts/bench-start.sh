@@ -12,6 +12,8 @@
 # Usage: scripts/bench-start.sh [runs]   (default 10; TORVA_NO_BUILD=1 uses the programs as built)
 # TORVA_BENCH_BASELINE=FOLDER adds the same starts of the Torva.exe and Tvsetup.exe in FOLDER (a copy
 # of an earlier build's program folder), so that before and after come from the same run.
+# TORVA_BENCH_SETTLE=MS waits MS milliseconds between a start and its first page key, as a user
+# reading the page does (by default the keys come at once).
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TORVA_BUILD_DIR:-$root/build}/cross"
@@ -72,6 +74,7 @@ desktop=(explorer /desktop=TorvaBench,1280x1024)
 [ -n "${TORVA_BENCH_BARE_X:-}" ] && desktop=()
 cd "$bin"
 wine "${desktop[@]}" bench_start.exe --runs "$runs" --reference notepad \
+    ${TORVA_BENCH_SETTLE:+--settle "$TORVA_BENCH_SETTLE"} \
     --start menu "\"$torva\"" \
     --switch page24 "\"$torva\" \"$bench\"" \
     "${baseline[@]}" \

@@ -1,5 +1,6 @@
 #include "editor/win32/slot_icons.h"
 
+#include "common/utf8.h"
 #include "editor/button_icon.h"
 #include "editor/location_codes.h"
 #include "editor/win32/win_api.h"
@@ -35,18 +36,36 @@ HICON EditorSlotIcons::Icon(int page, int button, const std::string& source, boo
     Image& image = small ? images.small : images.large;
     if (!image.made && images.pick) {
         image.made = true;
-        if (images.pick->number >= 0) {
-            // Numbered as the system's extraction numbers them, from the file read for the count.
-            image.icon = open_.Open(images.pick->file).Extract(images.pick->number, small);
-        } else {
-            // A negative number names a resource id, which only the system's extraction takes.
-            HICON icon = nullptr;
-            ExtractIconExW(torva::win32::Wide(images.pick->file).c_str(), images.pick->number,
-                           small ? nullptr : &icon, small ? &icon : nullptr, 1);
-            image.icon.reset(icon);
-        }
+        image.icon = Extract(*images.pick, small);
     }
-    return image.icon.get();
+    return image.icon ? image.icon->get() : nullptr;
+}
+
+EditorSlotIcons::SharedIcon EditorSlotIcons::Extract(const IconPick& pick, bool small) {
+    ImageKey key{UpperLetters(pick.file), pick.number, small};
+    std::weak_ptr<const torva::win32::UniqueIcon>& entry = shared_[key];
+    if (SharedIcon held = entry.lock()) return held;
+    torva::win32::UniqueIcon icon;
+    if (pick.number >= 0) {
+        // Numbered as the system's extraction numbers them, from the file read for the count.
+        icon = open_.Open(pick.file).Extract(pick.number, small);
+    } else {
+        // A negative number names a resource id, which only the system's extraction takes.
+        HICON made = nullptr;
+        ExtractIconExW(torva::win32::Wide(pick.file).c_str(), pick.number, small ? nullptr : &made,
+                       small ? &made : nullptr, 1);
+        icon.reset(made);
+    }
+    if (!icon) return nullptr;
+    auto held = std::make_shared<const torva::win32::UniqueIcon>(std::move(icon));
+    entry = held;
+    return held;
+}
+
+void EditorSlotIcons::PageDone() {
+    open_.files.clear();
+    // Images no slot holds any more leave their entries behind.
+    std::erase_if(shared_, [](const auto& entry) { return entry.second.expired(); });
 }
 
 HICON EditorSlotIcons::KeyMark(int button) {

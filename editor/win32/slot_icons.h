@@ -1,15 +1,19 @@
 #pragma once
-// The icon images of the editor's slots: each slot of each page owns a large and a small image made
-// from its icon source by the editor's icon rules. A slot whose source (or its base) changed gets new
-// images and the old ones are released; clearing the model releases them all. A file is read once
-// for both its icon count and its images, and let go once the page is drawn. The function-key marks
+// The icon images of the editor's slots: each slot of each page holds a large and a small image made
+// from its icon source by the editor's icon rules, each size when a page first shows it. Slots
+// naming the same icon of the same file share one image (menus repeat their programs' icons from
+// page to page), which goes when the last slot holding it lets go: a slot whose source (or its
+// base) changed drops its images, and clearing the model drops them all. A file is read once for
+// both its icon count and its images, and let go once the page is drawn. The function-key marks
 // come from the runtime's program file, each when a page first shows it.
 
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "definition/definition_store.h"
@@ -32,7 +36,7 @@ class EditorSlotIcons : public menuview::win32::SlotIcons {
     // The mark of button 1..24; null when the file holds none.
     HICON KeyMark(int button);
     // The files stay open only while a page is drawn, so that the editor never holds them.
-    void PageDone() override { open_.files.clear(); }
+    void PageDone() override;
     void Clear() { slots_.clear(); }
 
   private:
@@ -43,9 +47,10 @@ class EditorSlotIcons : public menuview::win32::SlotIcons {
         mutable std::map<std::string, menuview::win32::IconFile> files;
     };
 
+    using SharedIcon = std::shared_ptr<const torva::win32::UniqueIcon>;
     struct Image {
         bool made = false;
-        torva::win32::UniqueIcon icon;
+        SharedIcon icon;
     };
     struct Images {
         std::string source;
@@ -61,6 +66,10 @@ class EditorSlotIcons : public menuview::win32::SlotIcons {
     std::string keyMarkFile_;
     OpenFiles open_;
     std::map<std::pair<int, int>, Images> slots_;
+    // The images the slots hold, by file (upper-cased: file names ignore case), number and size.
+    using ImageKey = std::tuple<std::string, int, bool>;
+    SharedIcon Extract(const IconPick& pick, bool small);
+    std::map<ImageKey, std::weak_ptr<const torva::win32::UniqueIcon>> shared_;
     std::map<int, torva::win32::UniqueIcon> keyMarks_;
 };
 

@@ -35,6 +35,8 @@ inline constexpr int kTitleControlIdBase = 1100;  // titlex(t): 1100 + t
 inline constexpr int kPageLabelId = 1201;         // Label1: "頁："
 inline constexpr int kPageNumberId = 1202;        // page: the current page number
 inline constexpr wchar_t kMainWindowClass[] = L"TVSETUPFM";
+inline constexpr UINT_PTR kNeighbourIconsTimerId = 1;
+inline constexpr UINT kMakeNeighbourIcons = WM_APP + 1;
 
 class VersionBox;
 class DefinitionDialogs;
@@ -110,6 +112,12 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
 
     // Drawing (tvsetupfm_paint.cpp)
     void RenderPage();
+    menuview::win32::ViewOptions PageOptions();
+    // The icons of the pages either side of the shown one, made while the window waits for the
+    // user so that Page Down and Page Up find them made; each call makes those it can before a
+    // message waits.
+    bool NeighbourIconsWanted() const;
+    void MakeNeighbourIcons();
     void ComposeSlot(int slot);  // and the slot repaints itself
     bool ComposeSlotImage(int slot);
     void PlaceSlotImage(int slot);  // the slot's image into the window's, where the slot stands
@@ -162,7 +170,9 @@ class MainWindow : public ui::win32::Window, private EditorHost, private dialogs
     int screenHeight_ = 0;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
-    int markedSlot_ = 0;  // the slot whose caption focus rectangle is shown
+    int markedSlot_ = 0;          // the slot whose caption focus rectangle is shown
+    int neighbourIconsMade_ = 0;  // of the next page's slots, then the previous page's
+    bool neighbourIconsAsked_ = false;
     bool closing_ = false;
     ProgressWindow progress_;
     torva::win32::UniqueGdiObject labelFont_;

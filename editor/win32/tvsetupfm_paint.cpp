@@ -16,8 +16,7 @@
 
 namespace torva::editor::win32 {
 
-void MainWindow::RenderPage() {
-    ErrorLocation here(program_.store->error(), location::kPageRendering);
+menuview::win32::ViewOptions MainWindow::PageOptions() {
     const definition::MenuDefinition& def = session_.model();
     menuview::win32::ViewOptions options;
     options.kind = menuview::WindowKind::Editor;
@@ -29,23 +28,57 @@ void MainWindow::RenderPage() {
     options.outerFrame = def.options.outerFrame;
     options.noFunctionKeys = def.options.noFunctionKeys;
     options.commonBackground = def.commonBackground;
-    definition::DefinitionStore& store = *program_.store;
-    const platform::FileSystem& files = *program_.files;
-    options.resolvePath = [&store, &files](std::string_view text, int base) -> std::string {
+    definition::DefinitionStore* store = program_.store.get();
+    const platform::FileSystem* files = program_.files.get();
+    options.resolvePath = [store, files](std::string_view text, int base) -> std::string {
         // A picture without a base is loaded only when it is there; one with a base is taken from
         // its base folder.
         if (base == definition::kBaseAbsolute)
-            return files.Exists(std::string(text)) ? std::string(text) : "";
-        return store.absolutePath(text, base);
+            return files->Exists(std::string(text)) ? std::string(text) : "";
+        return store->absolutePath(text, base);
     };
     options.keyMark = [this](int button) { return icons_.KeyMark(button); };
-    options.windowFrame = store.at(location::kWindowFrame);
-    renderer_.Render(def, session_.state().currentPage, layout_, options, page_);
+    options.windowFrame = store->at(location::kWindowFrame);
+    return options;
+}
+
+void MainWindow::RenderPage() {
+    ErrorLocation here(program_.store->error(), location::kPageRendering);
+    renderer_.Render(session_.model(), session_.state().currentPage, layout_, PageOptions(), page_);
     // Every caller composes the window next (RestoreSelection), which shows the slots too.
     for (int i = 1; i <= layout_.buttonCount; ++i) ComposeSlotImage(i);
     UpdateTooltips();
     const std::wstring number = std::to_wstring(session_.state().currentPage);
     if (ui::win32::WindowTextOf(pageNumber_) != number) SetWindowTextW(pageNumber_, number.c_str());
+    // The icons of the pages before and after are made once this page is painted (Paint).
+    neighbourIconsMade_ = 0;
+    neighbourIconsAsked_ = false;
+}
+
+bool MainWindow::NeighbourIconsWanted() const {
+    return neighbourIconsMade_ < 2 * layout_.buttonCount;
+}
+
+void MainWindow::MakeNeighbourIcons() {
+    ErrorLocation here(program_.store->error(), location::kPageRendering);
+    const int count = layout_.buttonCount;
+    const int page = session_.state().currentPage;
+    const menuview::win32::ViewOptions options = PageOptions();
+    // One icon at a time, and back to the messages as soon as one waits: the user's key, a paint or
+    // a message from another program comes first. A timer message, which comes only when nothing
+    // else waits, goes on afterwards.
+    constexpr UINT kWaiting = QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY;
+    while (NeighbourIconsWanted() && HIWORD(GetQueueStatus(kWaiting)) == 0) {
+        const int step = neighbourIconsMade_++;
+        renderer_.PrepareIcon(session_.model(), step < count ? page + 1 : page - 1, step % count + 1, layout_,
+                              options);
+    }
+    icons_.PageDone();
+    if (NeighbourIconsWanted()) {
+        SetTimer(Handle(), kNeighbourIconsTimerId, USER_TIMER_MINIMUM, nullptr);
+    } else {
+        KillTimer(Handle(), kNeighbourIconsTimerId);
+    }
 }
 
 void MainWindow::ComposeSlot(int slot) {
@@ -133,6 +166,11 @@ void MainWindow::Paint() {
         FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
     }
     EndPaint(Handle(), &ps);
+    // The page is on screen: the icons of the pages either side come next, unless the user is
+    // quicker. Asked once per page; the handler goes on by a timer when it had to stop.
+    if (NeighbourIconsWanted() && !neighbourIconsAsked_) {
+        neighbourIconsAsked_ = PostMessageW(Handle(), kMakeNeighbourIcons, 0, 0) != FALSE;
+    }
 }
 
 void MainWindow::PaintControl(HWND control) {

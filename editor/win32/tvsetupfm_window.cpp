@@ -80,6 +80,15 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 AfterEvent();
             }
             break;
+        case kMakeNeighbourIcons:
+            MakeNeighbourIcons();
+            return 0;
+        case WM_TIMER:
+            if (wParam == kNeighbourIconsTimerId) {
+                MakeNeighbourIcons();
+                return 0;
+            }
+            break;
         case WM_DROPFILES:
             OnDrop(reinterpret_cast<HDROP>(wParam));
             return 0;

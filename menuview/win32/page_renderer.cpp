@@ -83,6 +83,20 @@ void PageRenderer::Render(const definition::MenuDefinition& def, int page, const
     icons_.PageDone();
 }
 
+void PageRenderer::PrepareIcon(const definition::MenuDefinition& def, int page, int button,
+                               const MenuLayout& layout, const ViewOptions& options) {
+    if (page < 1 || page > definition::kPageCount || button < 1 || button > layout.buttonCount) return;
+    const definition::MenuButton& b = def.Page(page).Button(button);
+    const std::string iconSource = TrimBlanks(b.icon);
+    if (!iconSource.empty()) (void)SlotIcon(page, button, iconSource, b, layout, options);
+}
+
+HICON PageRenderer::SlotIcon(int page, int button, const std::string& iconSource,
+                             const definition::MenuButton& b, const MenuLayout& layout,
+                             const ViewOptions& options) {
+    return icons_.Icon(page, button, Resolve(options, iconSource, b.iconBase), layout.mode == 6);
+}
+
 void PageRenderer::DrawBackground(PageImages& out, const definition::BarTitle& bar,
                                   const ViewOptions& options, const LineList* frame) {
     BackgroundSource source;
@@ -166,8 +180,7 @@ void PageRenderer::DrawSlot(PageImages& out, int n, const definition::MenuButton
     const std::string iconSource = TrimBlanks(def.icon);
     const bool hasIcon = !iconSource.empty();
     if (hasIcon) {
-        const std::string source = Resolve(options, iconSource, def.iconBase);
-        if (HICON icon = icons_.Icon(out.page, n, source, layout.mode == 6)) {
+        if (HICON icon = SlotIcon(out.page, n, iconSource, def, layout, options)) {
             DrawIconEx(slot.face.dc(), kIconOrigin.x, kIconOrigin.y, icon, 0, 0, 0, nullptr, DI_NORMAL);
         }
     }

@@ -94,8 +94,15 @@ class PageRenderer {
     // made again, and a background from an equal source is kept as it is.
     void Render(const definition::MenuDefinition& def, int page, const MenuLayout& layout,
                 const ViewOptions& options, PageImages& out);
+    // Asks the icon provider for the icon button (1..24) of page would show, as a render does,
+    // without drawing anything: a window prepares the pages next to the one shown while it is idle.
+    void PrepareIcon(const definition::MenuDefinition& def, int page, int button, const MenuLayout& layout,
+                     const ViewOptions& options);
 
   private:
+    // The icon of a button whose icon source is not blank.
+    HICON SlotIcon(int page, int button, const std::string& iconSource, const definition::MenuButton& b,
+                   const MenuLayout& layout, const ViewOptions& options);
     // frame: the window frame, drawn with the background, which is then kept for a later render
     // from an equal source; null: the background alone, drawn every time.
     void DrawBackground(PageImages& out, const definition::BarTitle& bar, const ViewOptions& options,

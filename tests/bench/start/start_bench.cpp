@@ -3,10 +3,11 @@
 // that moment, and for some a page switch from the key to the repainted page. A program to run
 // (scripts/bench-start.sh), not a test: it asserts nothing.
 //
-// Usage: bench_start.exe [--runs N] [--switches K] [--reference LABEL]
+// Usage: bench_start.exe [--runs N] [--switches K] [--settle MS] [--reference LABEL]
 //                        (--start LABEL COMMAND | --switch LABEL COMMAND)...
 //   --start   measure the start of COMMAND (a whole command line) under LABEL
 //   --switch  the same, then K times Page Down and Page Up on the started window
+//   --settle  a wait of MS milliseconds between the start and the first page key (0: none)
 //   --reference  the label every other start is compared to (ratio of medians)
 #include <windows.h>
 // After <windows.h>, which it needs.
@@ -55,6 +56,7 @@ struct Subject {
 struct Settings {
     int runs = 10;
     int switches = 10;
+    int settleMs = 0;  // the wait between the start and the first page key
     std::string reference;
     std::vector<Subject> subjects;
 };
@@ -142,7 +144,7 @@ double PageKey(HWND window, UINT key) {
     return ms;
 }
 
-void RunOnce(Subject& subject, int switches) {
+void RunOnce(Subject& subject, int switches, int settleMs) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -168,6 +170,8 @@ void RunOnce(Subject& subject, int switches) {
         subject.starts.push_back(Milliseconds(Clock::now() - start));
         subject.memory.push_back(ResidentMegabytes(pi.hProcess));
         if (subject.pageSwitch) {
+            // A user reads the page before turning it: a program may use that time.
+            if (settleMs > 0) Sleep(static_cast<DWORD>(settleMs));
             for (int i = 0; i < switches; ++i) {
                 for (const UINT key : {VK_NEXT, VK_PRIOR}) {
                     const double ms = PageKey(window, key);
@@ -191,6 +195,8 @@ bool ParseArguments(int argc, wchar_t** argv, Settings& settings) {
         if ((arg == L"--runs" || arg == L"--switches") && i + 1 < argc) {
             const int n = std::max(1, static_cast<int>(std::wcstol(argv[++i], nullptr, 10)));
             (arg == L"--runs" ? settings.runs : settings.switches) = n;
+        } else if (arg == L"--settle" && i + 1 < argc) {
+            settings.settleMs = std::max(0, static_cast<int>(std::wcstol(argv[++i], nullptr, 10)));
         } else if (arg == L"--reference" && i + 1 < argc) {
             settings.reference = torva::win32::Narrow(argv[++i]);
         } else if ((arg == L"--start" || arg == L"--switch") && i + 2 < argc) {
@@ -212,13 +218,13 @@ int wmain(int argc, wchar_t** argv) {
     Settings settings;
     if (!ParseArguments(argc, argv, settings)) {
         std::fprintf(stderr,
-                     "usage: bench_start [--runs N] [--switches K] [--reference LABEL] "
+                     "usage: bench_start [--runs N] [--switches K] [--settle MS] [--reference LABEL] "
                      "(--start LABEL COMMAND | --switch LABEL COMMAND)...\n");
         return 2;
     }
     // Interleaved, so that a busy moment of the machine weighs on every program alike.
     for (int run = 0; run < settings.runs; ++run) {
-        for (Subject& s : settings.subjects) RunOnce(s, settings.switches);
+        for (Subject& s : settings.subjects) RunOnce(s, settings.switches, settings.settleMs);
     }
     const Subject* reference = nullptr;
     for (const Subject& s : settings.subjects) {
