@@ -29,6 +29,11 @@ HICON IconImages::Icon(int /*page*/, int /*button*/, const std::string& source, 
     return images_.emplace(std::move(key), std::move(image)).first->second.get();
 }
 
+void IconImages::Adopt(IconImages&& other) {
+    images_.merge(other.images_);
+    other.images_.clear();
+}
+
 KeyMarks::KeyMarks(const std::string& programFile) {
     const IconFile file(programFile);
     for (int button = 1; button <= kKeyMarkCount; ++button) {

@@ -30,6 +30,9 @@ class IconImages : public SlotIcons {
     HICON Icon(int page, int button, const std::string& source, bool small) override;
     // The files stay open only while a page is drawn, so that the menu never holds them.
     void PageDone() override { files_.clear(); }
+    // Takes the images another one extracted (a page prepared on another thread); an image this one
+    // holds already for the same source stays.
+    void Adopt(IconImages&& other);
 
   private:
     // File (as written, upper-cased), effective index before clamping, size.

@@ -28,6 +28,7 @@
 #include "menuview/win32/icon_images.h"
 #include "menuview/win32/page_renderer.h"
 #include "runtime/close_logic.h"
+#include "runtime/win32/first_page_icons.h"
 #include "runtime/win32/torvafm_cmd_click.h"
 #include "runtime/win32/tvverfm.h"
 #include "ui/win32/control_tips.h"
@@ -184,6 +185,8 @@ class MenuWindow : public ui::win32::Window {
     HWND titleTip_ = nullptr;
     menuview::win32::IconImages icons_;
     menuview::win32::PageRenderer renderer_{icons_};
+    // Page 1's icons, extracted while the window is made; joined before anything above goes.
+    FirstPageIcons firstPageIcons_;
     menuview::win32::PageImages page_;  // the current page as rendered (drawn over by the next)
     // What the window paints: the page's background with the button frames, selection and pressed
     // edges, and the title bars and buttons as they look, each where it stands.

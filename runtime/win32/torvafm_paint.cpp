@@ -33,6 +33,7 @@ void MenuWindow::DrawPage() {
 void MenuWindow::RenderPage() {
     TorvaRuntime& rt = rt_;
     ErrorLocation here(rt.error, 998);
+    firstPageIcons_.Finish(icons_, rt.keyMarks);
     menuview::win32::ViewOptions options;
     options.kind = menuview::WindowKind::Runtime;
     options.mode = layout_.mode;

@@ -33,6 +33,7 @@ MenuWindow::~MenuWindow() {
 
 bool MenuWindow::Create(HINSTANCE instance) {
     instance_ = instance;
+    if (FirstPageCanBePrepared(*rt_.definition)) firstPageIcons_.Start(*rt_.definition, instance);
     if (!RegisterControlClass(kControlClass) || !owner_.Open()) return false;
     ReadScreenSize();
     layout_ = ComputeLayout(rt_.definition->displayMode, screenWidthPx_, screenHeightPx_,
