@@ -8,16 +8,6 @@
 
 namespace torva::runtime::win32 {
 
-namespace {
-
-// The marks are 12 from icon 2 (F1..F12) and 12 from icon 16 (Shift) of the program's own module,
-// as the runtime's KeyMark loads them.
-int MarkIndex(int button) {
-    return (button <= 12 ? 2 : 16) + (button - 1) % 12;
-}
-
-}  // namespace
-
 bool FirstPageCanBePrepared(const definition::MenuDefinition& def) {
     for (const definition::ProgramEntry& entry : def.Page(1).pageStarts) {
         if (entry.used()) return false;
@@ -53,7 +43,8 @@ void FirstPageIcons::Start(const definition::MenuDefinition& def, HMODULE progra
             const menuview::win32::IconFile self(program);
             for (int n = 1; n <= count; ++n) {
                 if (page.Button(n).pfKey)
-                    marks_[static_cast<std::size_t>(n - 1)] = self.Extract(MarkIndex(n), false);
+                    marks_[static_cast<std::size_t>(n - 1)] =
+                        self.Extract(menuview::win32::KeyMarkIndex(n), false);
             }
         } catch (...) {
             // What could not be prepared here is extracted when the page is drawn.
