@@ -47,7 +47,7 @@ class Converter : public LineReader {
         : LineReader(def, policy, context.folders, context.files, context.steps, result) {}
 
   private:
-    bool ReadVersionLine(const std::string& key) override {
+    bool ReadVersionLine(std::string_view key) override {
         if (!key.starts_with("[VER")) return false;
         // Narrowed as the reader narrows it: beyond the float range the reading ends as an overflow.
         if (versionNumber(MidChars(key, 5)) > kLastOldVersion)

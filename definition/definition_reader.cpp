@@ -22,7 +22,7 @@ class Reader : public LineReader {
         : LineReader(def, policy, context.folders, context.files, context.steps, result), context_(context) {}
 
   private:
-    bool ReadVersionLine(const std::string& key) override {
+    bool ReadVersionLine(std::string_view key) override {
         versionSeen_ = true;
         if (!key.starts_with("[VER")) {
             Fail(kRuleOldVersion, OldVersionDetail(policy_.kind, context_.definitionPath));
@@ -42,7 +42,7 @@ class Reader : public LineReader {
     }
 
     bool ReadFormatLine(const ParsedLine& line) override {
-        const std::string& key = line.key;
+        const std::string_view key = line.key;
         if (KeyIs(key, "[TIMER]")) return true;
         if (key.starts_with("AFT") || key.starts_with("TIM")) {
             ReadTimedStart(line, key.starts_with("AFT"));
@@ -86,7 +86,7 @@ class Reader : public LineReader {
     void ReadTimedStart(const ParsedLine& line, bool elapsed) {
         const int n = Number(MidChars(line.key, 4));
         if (n < 1 || n > kEntryCount) {
-            Fail(elapsed ? kRuleElapsedRange : kRuleClockRange, line.key);
+            Fail(elapsed ? kRuleElapsedRange : kRuleClockRange, std::string(line.key));
             return;
         }
         TimedStart& entry = elapsed ? def_.ElapsedStart(n) : def_.ClockStart(n);

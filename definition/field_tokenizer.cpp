@@ -15,6 +15,14 @@ namespace {
 
 constexpr std::size_t kBlockBytes = 64;
 
+// No byte that upper-casing would change: ASCII without a lower-case letter.
+bool IsUpperAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'a' && c <= 'z')) return false;
+    }
+    return true;
+}
+
 // The marks of n bytes (n <= 64) one by one: the end of a text, and every block where the processor
 // offers no wider comparison.
 void MarkBytes(const char* bytes, std::size_t n, std::uint64_t& lineEnds, std::uint64_t& commas,
@@ -91,7 +99,7 @@ bool TextScan::NextLine(std::size_t& pos, std::size_t& begin, std::size_t& end) 
 void TextScan::ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed) {
     parsed.isComment = false;
     parsed.comment = {};
-    parsed.key.clear();
+    parsed.key = {};
     parsed.fields.clear();
     bool first = true;
     ForEachField(begin, end, [&](std::string_view value, std::size_t next) {
@@ -105,9 +113,28 @@ void TextScan::ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed)
             parsed.comment = text_.substr(next, end - next);
             return false;
         }
-        AppendUpperLetters(parsed.key, TrimBlanksView(value));
+        const std::string_view key = TrimBlanksView(value);
+        // Keys are mostly upper-case ASCII already: those are used where they stand in the text.
+        if (IsUpperAscii(key)) {
+            parsed.key = key;
+        } else {
+            parsed.keyBuffer.clear();
+            AppendUpperLetters(parsed.keyBuffer, key);
+            parsed.key = parsed.keyBuffer;
+        }
         return true;
     });
+}
+
+ParsedLine& ParsedLine::operator=(const ParsedLine& other) {
+    if (this == &other) return *this;
+    isComment = other.isComment;
+    comment = other.comment;
+    fields = other.fields;
+    keyBuffer = other.keyBuffer;
+    const bool ownKey = !other.key.empty() && other.key.data() == other.keyBuffer.data();
+    key = ownKey ? std::string_view(keyBuffer) : other.key;
+    return *this;
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

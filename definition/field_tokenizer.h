@@ -13,12 +13,18 @@
 
 namespace torva::definition {
 
-// One line taken apart; every view points into the line.
+// One line taken apart; every view points into the line, but a key that had lower-case letters, which
+// points into the line's own buffer (copies point into theirs).
 struct ParsedLine {
+    ParsedLine() = default;
+    ParsedLine(const ParsedLine& other) { *this = other; }
+    ParsedLine& operator=(const ParsedLine& other);
+
     bool isComment = false;
     std::string_view comment;              // comment lines: the rest of the line after the first field
-    std::string key;                       // other lines: first field, trimmed and upper-cased
+    std::string_view key;                  // other lines: first field, trimmed and upper-cased
     std::vector<std::string_view> fields;  // the fields after the key
+    std::string keyBuffer;                 // the upper-cased key, when the line's own was not
     // The field after the key at 1-based position n, or empty when the line is shorter.
     std::string_view Field(std::size_t n) const {
         return n == 0 || n > fields.size() ? std::string_view() : fields[n - 1];

@@ -126,7 +126,7 @@ void LineReader::ReadLine(const ParsedLine& line) {
         ReadComment(line);
         return;
     }
-    const std::string& key = line.key;
+    const std::string_view key = line.key;
     if (!firstLineSeen_) {
         firstLineSeen_ = true;
         if (ReadVersionLine(key)) return;
@@ -143,7 +143,7 @@ void LineReader::ReadLine(const ParsedLine& line) {
     }
     if (ReadFormatLine(line)) return;
     if (page_ == 0) {
-        Fail(kRuleNotBeforePage, key);
+        Fail(kRuleNotBeforePage, std::string(key));
         return;
     }
     if (policy_.kind == ReaderKind::Runtime) result_.error.code = 0;
@@ -157,13 +157,13 @@ void LineReader::ReadComment(const ParsedLine& line) {
 }
 
 // Option lines, "[STREND]" and "[MODE" n "]" (all of them begin with "["); false for any other key.
-bool LineReader::ReadKeyword(const std::string& key) {
+bool LineReader::ReadKeyword(std::string_view key) {
     if (SetOptionFlag(def_.options, key)) return true;
     if (KeyIs(key, "[STREND]")) return true;
     if (key.starts_with("[MODE")) {
         const int mode = Number(KeyTail(key, "[MODE"));
         if (mode < 1 || mode > kDisplayModeCount) {
-            Fail(kRuleModeRange, key);
+            Fail(kRuleModeRange, std::string(key));
         } else {
             def_.displayMode = mode;
             def_.buttonsPerPage = ButtonsForMode(mode);
@@ -173,20 +173,20 @@ bool LineReader::ReadKeyword(const std::string& key) {
     return false;
 }
 
-void LineReader::OpenPage(const std::string& key) {
+void LineReader::OpenPage(std::string_view key) {
     const int n = Number(KeyTail(key, "[PAGE"));
     const bool first = !anyPageLine_;
     anyPageLine_ = true;
     if (policy_.firstPageMustBeOne && first && n != 1) {
         page_ = 0;
-        Fail(kRuleFirstPageNotOne, key);
+        Fail(kRuleFirstPageNotOne, std::string(key));
         return;
     }
     const int lowest = (policy_.firstPageMustBeOne && !first) ? 2 : 1;
     if (n < lowest || n > kPageCount) {
         page_ = 0;
         skipping_ = true;
-        Fail(kRulePageRange, key);
+        Fail(kRulePageRange, std::string(key));
         return;
     }
     page_ = n;
@@ -246,7 +246,7 @@ PathStatus LineReader::ReadProgramEntry(const ParsedLine& line, ProgramEntry& en
 void LineReader::ReadStartEnd(const ParsedLine& line, bool start) {
     const int n = Number(KeyTail(line.key, "STR"));  // "END" is as long
     if (n < 1 || n > kEntryCount) {
-        Fail(start ? kRuleStartRange : kRuleEndRange, line.key);
+        Fail(start ? kRuleStartRange : kRuleEndRange, std::string(line.key));
         return;
     }
     ProgramEntry& entry = start ? def_.StartProgram(n) : def_.EndProgram(n);
@@ -262,7 +262,7 @@ void LineReader::ReadStartEnd(const ParsedLine& line, bool start) {
 // --- page lines ------------------------------------------------------------------------------------
 
 void LineReader::ReadPageLine(const ParsedLine& line) {
-    const std::string& key = line.key;
+    const std::string_view key = line.key;
     if (key.starts_with("CMD")) {
         ReadButton(line);
     } else if (KeyIs(key, "VARTITLE")) {

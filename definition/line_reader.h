@@ -63,7 +63,7 @@ class LineReader {
   protected:
     // The first line that is no comment. True when it was the version line (nothing more to read in
     // it); false reads it as any other line.
-    virtual bool ReadVersionLine(const std::string& key) = 0;
+    virtual bool ReadVersionLine(std::string_view key) = 0;
     // Lines outside the pages that only this format knows; true when the line was one of them.
     virtual bool ReadFormatLine(const ParsedLine&) { return false; }
     // Page lines that only this format knows; true when the line was one of them.
@@ -98,8 +98,8 @@ class LineReader {
   private:
     void ReadLine(const ParsedLine& line);
     void ReadComment(const ParsedLine& line);
-    bool ReadKeyword(const std::string& key);
-    void OpenPage(const std::string& key);
+    bool ReadKeyword(std::string_view key);
+    void OpenPage(std::string_view key);
     void ReadStartEnd(const ParsedLine& line, bool start);
     void ReadPageLine(const ParsedLine& line);
     void ReadBarTitle(const ParsedLine& line);
