@@ -23,28 +23,40 @@ bool IsUpperAscii(std::string_view text) {
     return true;
 }
 
-// The marks of n bytes (n <= 64) one by one: the end of a text, and every block where the processor
+// The marks of n bytes (n <= 64) one by one, in the order of the scan's marks (line ends, commas, quotes,
+// blanks): the end of a text, and every block where the processor
 // offers no wider comparison.
-void MarkBytes(const char* bytes, std::size_t n, std::uint64_t& lineEnds, std::uint64_t& commas,
-               std::uint64_t& quotes) {
-    lineEnds = commas = quotes = 0;
+void MarkBytes(const char* bytes, std::size_t n, std::uint64_t* marks) {
+    std::uint64_t lineEnds = 0;
+    std::uint64_t commas = 0;
+    std::uint64_t quotes = 0;
+    std::uint64_t blanks = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint64_t bit = std::uint64_t{1} << i;
         const char c = bytes[i];
         if (c == '\r' || c == '\n') lineEnds |= bit;
         if (c == ',') commas |= bit;
         if (c == '"') quotes |= bit;
+        if (c == ' ') blanks |= bit;
     }
+    marks[0] = lineEnds;
+    marks[1] = commas;
+    marks[2] = quotes;
+    marks[3] = blanks;
 }
 
 #if defined(__SSE2__)
 // The marks of 64 bytes, sixteen compared at once.
-void MarkBlock(const char* bytes, std::uint64_t& lineEnds, std::uint64_t& commas, std::uint64_t& quotes) {
+void MarkBlock(const char* bytes, std::uint64_t* marks) {
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i comma = _mm_set1_epi8(',');
     const __m128i quote = _mm_set1_epi8('"');
-    lineEnds = commas = quotes = 0;
+    const __m128i blank = _mm_set1_epi8(' ');
+    std::uint64_t lineEnds = 0;
+    std::uint64_t commas = 0;
+    std::uint64_t quotes = 0;
+    std::uint64_t blanks = 0;
     for (int i = 0; i < 4; ++i) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
         const auto mask = [](__m128i equal) {
@@ -53,11 +65,16 @@ void MarkBlock(const char* bytes, std::uint64_t& lineEnds, std::uint64_t& commas
         lineEnds |= mask(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))) << (16 * i);
         commas |= mask(_mm_cmpeq_epi8(v, comma)) << (16 * i);
         quotes |= mask(_mm_cmpeq_epi8(v, quote)) << (16 * i);
+        blanks |= mask(_mm_cmpeq_epi8(v, blank)) << (16 * i);
     }
+    marks[0] = lineEnds;
+    marks[1] = commas;
+    marks[2] = quotes;
+    marks[3] = blanks;
 }
 #else
-void MarkBlock(const char* bytes, std::uint64_t& lineEnds, std::uint64_t& commas, std::uint64_t& quotes) {
-    MarkBytes(bytes, kBlockBytes, lineEnds, commas, quotes);
+void MarkBlock(const char* bytes, std::uint64_t* marks) {
+    MarkBytes(bytes, kBlockBytes, marks);
 }
 #endif
 
@@ -73,13 +90,8 @@ void TextScan::Scan(std::string_view text) {
     }
     const char* const data = text.data();
     const std::size_t whole = text.size() / kBlockBytes;
-    for (std::size_t b = 0; b < whole; ++b) {
-        std::uint64_t* const marks = blocks_[b].marks;
-        MarkBlock(data + b * kBlockBytes, marks[kLineEnd], marks[kComma], marks[kQuote]);
-    }
-    std::uint64_t* const marks = blocks_[whole].marks;
-    MarkBytes(data + whole * kBlockBytes, text.size() - whole * kBlockBytes, marks[kLineEnd], marks[kComma],
-              marks[kQuote]);
+    for (std::size_t b = 0; b < whole; ++b) MarkBlock(data + b * kBlockBytes, blocks_[b].marks);
+    MarkBytes(data + whole * kBlockBytes, text.size() - whole * kBlockBytes, blocks_[whole].marks);
 }
 
 bool TextScan::NextLine(std::size_t& pos, std::size_t& begin, std::size_t& end) const {

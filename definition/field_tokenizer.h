@@ -37,7 +37,7 @@ bool KeyIs(std::string_view key, const char (&word)[N]) {
     return key.size() == N - 1 && std::memcmp(key.data(), word, N - 1) == 0;
 }
 
-// Where the line ends, commas and double quotes of a text stand, found for the whole text in one pass
+// Where the line ends, commas, double quotes and blanks of a text stand, found for the whole text in one pass
 // (sixteen bytes a step where the processor allows): lines and fields are then cut by looking the next
 // one up, instead of searching the bytes again field after field.
 class TextScan {
@@ -66,14 +66,20 @@ class TextScan {
     void ForEachField(std::size_t begin, std::size_t end, Take take);
 
   private:
-    enum Mark { kLineEnd, kComma, kQuote, kMarkCount };
+    enum Mark { kLineEnd, kComma, kQuote, kBlank, kMarkCount };
     // Bit i of a block's mark word: byte 64 * block + i is that mark.
     struct Block {
         std::uint64_t marks[kMarkCount];
     };
 
-    // The first position from from (up to end) of the mark; end when there is none.
+    // The first position from from (up to end) of the mark, or with Not of any byte but the mark; end
+    // when there is none.
+    template <bool Not = false>
     std::size_t Next(Mark mark, std::size_t from, std::size_t end) const;
+    // Whether the byte at pos is the mark.
+    bool Is(Mark mark, std::size_t pos) const { return (blocks_[pos >> 6].marks[mark] >> (pos & 63)) & 1; }
+    // The end of [from, end) with its trailing blanks dropped.
+    std::size_t TrimEnd(std::size_t from, std::size_t end) const;
 
     std::string_view text_;
     std::unique_ptr<Block[]> blocks_;
@@ -88,17 +94,33 @@ ParsedLine ParseLine(std::string_view line);
 
 // --- inline ----------------------------------------------------------------------------------------
 
+template <bool Not>
 inline std::size_t TextScan::Next(Mark mark, std::size_t from, std::size_t end) const {
     if (from >= end) return end;
+    const auto word = [&](std::size_t b) { return Not ? ~blocks_[b].marks[mark] : blocks_[b].marks[mark]; };
     std::size_t block = from >> 6;
-    std::uint64_t bits = blocks_[block].marks[mark] & (~std::uint64_t{0} << (from & 63));
+    std::uint64_t bits = word(block) & (~std::uint64_t{0} << (from & 63));
     const std::size_t last = (end - 1) >> 6;
     while (bits == 0) {
         if (block == last) return end;
-        bits = blocks_[++block].marks[mark];
+        bits = word(++block);
     }
     const std::size_t found = (block << 6) + static_cast<std::size_t>(std::countr_zero(bits));
     return found < end ? found : end;
+}
+
+inline std::size_t TextScan::TrimEnd(std::size_t from, std::size_t end) const {
+    if (end <= from || !Is(kBlank, end - 1)) return end;
+    // The last byte that is no blank, searched backwards from the byte before end.
+    std::size_t block = (end - 1) >> 6;
+    const std::size_t first = from >> 6;
+    std::uint64_t bits = ~blocks_[block].marks[kBlank] & (~std::uint64_t{0} >> (63 - ((end - 1) & 63)));
+    while (bits == 0) {
+        if (block == first) return from;
+        bits = ~blocks_[--block].marks[kBlank];
+    }
+    const std::size_t found = (block << 6) + 63 - static_cast<std::size_t>(std::countl_zero(bits));
+    return found >= from ? found + 1 : from;
 }
 
 template <class Take>
@@ -120,10 +142,11 @@ void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) {
     };
     std::size_t comma = nextComma();
     for (std::size_t pos = begin;;) {
+        // Blanks and quotes are told from their marks too: the bytes of the text are not read here.
         std::size_t p = pos;
-        while (p < end && data[p] == ' ') ++p;
+        if (p < end && Is(kBlank, p)) p = Next<true>(kBlank, p, end);
         std::string_view value;
-        const bool quoted = p < end && data[p] == '"';
+        const bool quoted = p < end && Is(kQuote, p);
         if (quoted) {
             const std::size_t close = Next(kQuote, p + 1, end);
             if (close == end) {
@@ -133,9 +156,7 @@ void TextScan::ForEachField(std::size_t begin, std::size_t end, Take take) {
             value = std::string_view(data + p + 1, close - p - 1);
             while (comma < close) comma = nextComma();  // commas inside the quotes
         } else {
-            std::size_t last = comma;
-            while (last > p && data[last - 1] == ' ') --last;
-            value = std::string_view(data + p, last - p);
+            value = std::string_view(data + p, TrimEnd(p, comma) - p);
         }
         if (comma == end) {
             take(value, end);
