@@ -124,7 +124,7 @@ class Reader : public LineReader {
         }
         ProgramEntry& entry = def_.Page(page_).PageStart(n);
         const PathStatus status = ReadProgramEntry(line, entry);
-        const std::string text = TrimBlanks(line.Field(1));
+        const std::string_view text = TrimBlanksView(line.Field(1));
         if (status == PathStatus::NotFound) {
             Fail(kRulePageStartNotFound, page_, n, text);
         } else if (status == PathStatus::NotAllowed) {

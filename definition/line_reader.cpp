@@ -22,6 +22,7 @@ constexpr uint8_t kTitleFontSize = 16;
 constexpr uint8_t kButtonFontSize = 10;
 constexpr std::size_t kCommentLimit = 32767;
 constexpr std::size_t kOpenedPagesLimit = 2 * kPageCount;
+constexpr std::size_t kButtonLineFields = 16;
 // Far outside every range the rules check: a clamped number still fails its rule.
 constexpr double kClampLimit = 1e9;
 
@@ -58,7 +59,12 @@ std::string_view KeyTail(std::string_view key, std::string_view prefix) {
 
 LineReader::LineReader(MenuDefinition& def, const ReaderPolicy& policy, const SearchFolders& folders,
                        const platform::FileSystem& files, const ReaderSteps& steps, ReadResult& result)
-    : def_(def), policy_(policy), result_(result), folders_(folders), files_(files), steps_(steps) {}
+    : def_(def), policy_(policy), result_(result), folders_(folders), files_(files), steps_(steps) {
+    // Room made once for what a reading fills line by line: a button line's fields, and the pages
+    // of a file that opens each page once.
+    line_.fields.reserve(kButtonLineFields);
+    result_.openedPages.reserve(kPageCount);
+}
 
 void LineReader::Run(std::string_view text) {
     result_.error.code = policy_.location;
@@ -212,7 +218,7 @@ void LineReader::StorePath(const PathCheck& check, std::string_view text, std::s
             break;
         case PathStatus::Relative:
             if (policy_.storeFolderPrefix) {
-                stored = JoinPath(check.folder, text);
+                AssignJoinedPath(stored, check.folder, text);
             } else {
                 stored = text;
                 base = check.base;
