@@ -78,6 +78,26 @@ void MarkBlock(const char* bytes, std::uint64_t* marks) {
 }
 #endif
 
+// The bits set, counted without the processor's instruction for it, which the target may lack (the
+// library call the compiler makes instead costs more than this).
+inline std::size_t BitCount(std::uint64_t bits) {
+    bits -= (bits >> 1) & 0x5555555555555555u;
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<std::size_t>((bits * 0x0101010101010101u) >> 56);
+}
+
+// Bit i of the result: whether an odd number of the bits 0..i of bits are set.
+inline std::uint64_t PrefixParity(std::uint64_t bits) {
+    bits ^= bits << 1;
+    bits ^= bits << 2;
+    bits ^= bits << 4;
+    bits ^= bits << 8;
+    bits ^= bits << 16;
+    bits ^= bits << 32;
+    return bits;
+}
+
 }  // namespace
 
 void TextScan::Scan(std::string_view text) {
@@ -109,6 +129,7 @@ bool TextScan::NextLine(std::size_t& pos, std::size_t& begin, std::size_t& end) 
 }
 
 void TextScan::ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed) {
+    if (ParsePaired(begin, end, parsed)) return;
     parsed.isComment = false;
     parsed.comment = {};
     parsed.key = {};
@@ -125,17 +146,101 @@ void TextScan::ParseLine(std::size_t begin, std::size_t end, ParsedLine& parsed)
             parsed.comment = text_.substr(next, end - next);
             return false;
         }
-        const std::string_view key = TrimBlanksView(value);
-        // Keys are mostly upper-case ASCII already: those are used where they stand in the text.
-        if (IsUpperAscii(key)) {
-            parsed.key = key;
-        } else {
-            parsed.keyBuffer.clear();
-            AppendUpperLetters(parsed.keyBuffer, key);
-            parsed.key = parsed.keyBuffer;
-        }
+        SetKey(value, parsed);
         return true;
     });
+}
+
+void TextScan::SetKey(std::string_view value, ParsedLine& parsed) {
+    const std::string_view key = TrimBlanksView(value);
+    // Keys are mostly upper-case ASCII already: those are used where they stand in the text.
+    if (IsUpperAscii(key)) {
+        parsed.key = key;
+    } else {
+        parsed.keyBuffer.clear();
+        AppendUpperLetters(parsed.keyBuffer, key);
+        parsed.key = parsed.keyBuffer;
+    }
+}
+
+// A field [from, to) that begins with a blank or a quote, or ends with a blank, cut as ForEachField
+// cuts it; quoted counts the fields that a quote opens.
+std::string_view TextScan::CutField(std::size_t from, std::size_t to, std::size_t& quoted) const {
+    const char* const data = text_.data();
+    std::size_t p = from;
+    while (p < to && data[p] == ' ') ++p;
+    if (p < to && data[p] == '"') {
+        ++quoted;
+        return std::string_view(data + p + 1, Next(kQuote, p + 1, to) - p - 1);
+    }
+    std::size_t last = to;
+    while (last > p && data[last - 1] == ' ') --last;
+    return std::string_view(data + p, last - p);
+}
+
+// Most lines hold quotes only in pairs, each pair a field's opening and closing quote (every line the
+// writer writes): the commas that end their fields are then those outside the pairs, found for all of
+// the line at once from the marks, and a field is cut at them with a look at only its first and last
+// byte, most fields needing nothing more. Whether the line was of that kind is told after: it was
+// when its quotes number twice the fields a quote opens (an unclosed last one counting once). Cut
+// either way, such a line gives the same fields. False for any other line, a comment, a very long
+// line and the text's last line when no line end follows it (the byte after a field is looked at):
+// those are cut field by field.
+bool TextScan::ParsePaired(std::size_t begin, std::size_t end, ParsedLine& parsed) {
+    constexpr std::size_t kMaxBlocks = 8;
+    if (begin >= end || end >= text_.size()) return false;
+    const std::size_t firstBlock = begin >> 6;
+    const std::size_t blockCount = ((end - 1) >> 6) - firstBlock + 1;
+    if (blockCount > kMaxBlocks) return false;
+    std::uint64_t ends[kMaxBlocks] = {};  // per block: the commas that end fields
+    std::size_t quotes = 0;
+    std::size_t commas = 0;
+    std::uint64_t open = 0;  // all bits set while a quote of an earlier block is open
+    for (std::size_t b = 0; b < blockCount; ++b) {
+        const Block& block = blocks_[firstBlock + b];
+        std::uint64_t range = ~std::uint64_t{0};
+        if (b == 0) range &= ~std::uint64_t{0} << (begin & 63);
+        if (b == blockCount - 1) range &= ~std::uint64_t{0} >> (63 - ((end - 1) & 63));
+        const std::uint64_t quoteBits = block.marks[kQuote] & range;
+        quotes += BitCount(quoteBits);
+        const std::uint64_t inside = PrefixParity(quoteBits) ^ open;
+        open = static_cast<std::uint64_t>(static_cast<std::int64_t>(inside) >> 63);
+        ends[b] = block.marks[kComma] & range & ~inside;
+        commas += BitCount(ends[b]);
+    }
+
+    const char* const data = text_.data();
+    std::size_t quoted = 0;
+    std::size_t b = 0;
+    std::uint64_t bits = ends[0];
+    const auto nextEnd = [&]() -> std::size_t {
+        while (bits == 0) {
+            if (++b == blockCount) return end;
+            bits = ends[b];
+        }
+        const std::size_t found = ((firstBlock + b) << 6) + static_cast<std::size_t>(std::countr_zero(bits));
+        bits &= bits - 1;
+        return found;
+    };
+    std::size_t to = nextEnd();
+    const std::string_view first = CutField(begin, to, quoted);
+    if (!first.empty() && first[0] == '*') return false;
+    parsed.fields.resize(commas);
+    std::string_view* const fields = parsed.fields.data();
+    for (std::size_t f = 0; f < commas; ++f) {
+        const std::size_t from = to + 1;
+        to = nextEnd();
+        // The byte at to is the comma or line end after the field, the one before from the comma
+        // before it: both lie in the text, the field empty or not.
+        const char head = data[from];
+        const bool plain = head != ' ' && head != '"' && data[to - 1] != ' ';
+        fields[f] = plain ? std::string_view(data + from, to - from) : CutField(from, to, quoted);
+    }
+    if (quotes + (quotes & 1) != 2 * quoted) return false;
+    parsed.isComment = false;
+    parsed.comment = {};
+    SetKey(first, parsed);
+    return true;
 }
 
 ParsedLine& ParsedLine::operator=(const ParsedLine& other) {

@@ -80,6 +80,9 @@ class TextScan {
     bool Is(Mark mark, std::size_t pos) const { return (blocks_[pos >> 6].marks[mark] >> (pos & 63)) & 1; }
     // The end of [from, end) with its trailing blanks dropped.
     std::size_t TrimEnd(std::size_t from, std::size_t end) const;
+    bool ParsePaired(std::size_t begin, std::size_t end, ParsedLine& parsed);
+    std::string_view CutField(std::size_t from, std::size_t to, std::size_t& quoted) const;
+    static void SetKey(std::string_view value, ParsedLine& parsed);
 
     std::string_view text_;
     std::unique_ptr<Block[]> blocks_;

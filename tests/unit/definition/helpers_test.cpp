@@ -166,6 +166,62 @@ TEST(Fields, ScannedLinesAndFieldsMatchTheBytesTakenOneByOne) {
     }
 }
 
+TEST(Fields, LinesOfAScannedTextMatchTheBytesTakenOneByOne) {
+    // Lines as files hold them: fields plain, blank-padded or quoted (commas and blanks inside, text
+    // after the closing quote), mostly in pairs of quotes; now and then a stray quote, a quote left
+    // open, a comment, a line longer than eight blocks. A scanned text's line is cut as a whole where
+    // its quotes pair up and field by field otherwise: both must give what the bytes one by one give.
+    static constexpr std::string_view kCommon[] = {"",       "a",        "CMD12", " ab ",      "  ",
+                                                   "x  y",   "\"x, y\"", "\"\"",  " \" q \" ", "\"a\"tail",
+                                                   "漢字 ｱ", "\",\"",    "b  "};
+    static constexpr std::string_view kRare[] = {"b\"c", "\"open, to end", "*c", "\"a\"b\"c", "a\"b\"c"};
+    std::mt19937 rng(61);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    std::string text;
+    for (int line = 0; line < 4000; ++line) {
+        const int count = line % 500 == 0 ? 160 : pick(1, 24);
+        for (int f = 0; f < count; ++f) {
+            if (f > 0) text += ',';
+            text += pick(1, 60) == 1 ? kRare[pick(0, 4)] : kCommon[pick(0, 12)];
+        }
+        text += line % 7 == 0 ? "\n" : "\r\n";
+    }
+    text += "last,\"line\"";  // no line end after it
+    const std::vector<PlainLine> expected = PlainSplit(text);
+    TextScan scan;
+    scan.Scan(text);
+    ParsedLine parsed;
+    std::size_t pos = 0;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t i = 0;
+    for (; scan.NextLine(pos, begin, end); ++i) {
+        ASSERT_LT(i, expected.size());
+        scan.ParseLine(begin, end, parsed);
+        const std::string_view line = std::string_view(text).substr(begin, end - begin);
+        const std::vector<std::string_view>& fields = expected[i].fields;
+        if (!fields[0].empty() && fields[0][0] == '*') {
+            EXPECT_TRUE(parsed.isComment) << line;
+            EXPECT_EQ(parsed.comment, ParseLine(line).comment) << line;
+            continue;
+        }
+        EXPECT_FALSE(parsed.isComment) << line;
+        EXPECT_EQ(parsed.key, UpperLetters(TrimBlanks(fields[0]))) << line;
+        EXPECT_EQ(parsed.fields, std::vector<std::string_view>(fields.begin() + 1, fields.end())) << line;
+    }
+    EXPECT_EQ(i, expected.size());
+}
+
+TEST(Fields, ACopiedLineKeepsItsOwnUpperCasedKey) {
+    // A key with lower-case letters lives in the line's own buffer: a copy must hold it in its own.
+    ParsedLine original = ParseLine("cmd3,x");
+    const ParsedLine copy = original;
+    original = ParseLine("page,y");
+    EXPECT_EQ(copy.key, "CMD3");
+    EXPECT_EQ(original.key, "PAGE");
+    EXPECT_EQ(ParseLine(" ｃｍｄ,z").key, "ＣＭＤ");
+}
+
 TEST(Fields, AReusedLineHoldsOnlyTheLastLineParsed) {
     // A reader parses every line into the same ParsedLine: nothing of a longer line or of another
     // kind of line may remain.
