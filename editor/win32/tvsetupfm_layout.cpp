@@ -51,14 +51,7 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::OnMouseSeen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (tips_.Created()) return;
-    // The system also reports a pointer that has not moved when the window appears under it.
-    const DWORD at = GetMessagePos();
-    const POINT pointer{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
-    if (pointerAtShow_ && pointer.x == pointerAtShow_->x && pointer.y == pointerAtShow_->y) return;
-    AddTooltips();
-    // This move came before the tooltip window watched the controls: it starts the hover now.
-    tips_.Relay(window, message, wParam, lParam);
+    tips_.OnMouseSeen(window, message, wParam, lParam, pointerAtShow_, [this] { AddTooltips(); });
 }
 
 void MainWindow::AddTooltips() {

@@ -10,6 +10,12 @@ namespace {
 
 constexpr int kMaxTipWidth = 600;
 
+// Where the pointer was when the message being handled was posted, in screen coordinates.
+POINT MessagePoint() {
+    const DWORD at = GetMessagePos();
+    return POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+}
+
 }  // namespace
 
 void ControlTips::Create(HWND owner, HINSTANCE instance) {
@@ -40,6 +46,12 @@ void ControlTips::SetText(HWND control, const std::string& text) {
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+bool ControlTips::StillAt(const std::optional<POINT>& pointerAtShow) {
+    if (!pointerAtShow) return false;
+    const POINT pointer = MessagePoint();
+    return pointer.x == pointerAtShow->x && pointer.y == pointerAtShow->y;
+}
+
 void ControlTips::Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
     if (!tooltip_) return;
     MSG msg{};
@@ -48,8 +60,7 @@ void ControlTips::Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     msg.wParam = wParam;
     msg.lParam = lParam;
     msg.time = static_cast<DWORD>(GetMessageTime());
-    const DWORD at = GetMessagePos();
-    msg.pt = POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    msg.pt = MessagePoint();
     SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 

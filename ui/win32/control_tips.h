@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace torva::ui::win32 {
@@ -23,8 +24,22 @@ class ControlTips {
     void SetText(HWND control, const std::string& text);
     // A mouse message the tooltip window did not see itself (one that came before it existed).
     void Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
+    // The tips are made on the first mouse move over a window that has none: addTools creates them
+    // (Create and Add), and the move, which came before the tooltip window watched the controls, is
+    // relayed so that it starts the hover. The system also reports a pointer that has not moved when
+    // the window appears under it; a move at pointerAtShow is that report and makes nothing.
+    template <class AddTools>
+    void OnMouseSeen(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     const std::optional<POINT>& pointerAtShow, AddTools&& addTools) {
+        if (Created() || StillAt(pointerAtShow)) return;
+        addTools();
+        Relay(window, message, wParam, lParam);
+    }
 
   private:
+    // Whether the current message's pointer is where pointerAtShow says it rested.
+    static bool StillAt(const std::optional<POINT>& pointerAtShow);
+
     HWND owner_ = nullptr;
     HWND tooltip_ = nullptr;
 };
