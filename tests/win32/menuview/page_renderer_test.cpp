@@ -8,19 +8,10 @@
 #include <memory>
 
 #include "menuview/button_face.h"
+#include "tests/win32/menuview/render_fixture.h"
 
 namespace torva::menuview::win32 {
 namespace {
-
-class NoIcons : public SlotIcons {
-  public:
-    HICON Icon(int, int, const std::string&, bool) override { return nullptr; }
-};
-
-uint32_t Rgb(COLORREF c) {
-    return (static_cast<uint32_t>(GetRValue(c)) << 16) | (static_cast<uint32_t>(GetGValue(c)) << 8) |
-           GetBValue(c);
-}
 
 class RendererTest : public ::testing::Test {
   protected:
@@ -32,15 +23,7 @@ class RendererTest : public ::testing::Test {
     }
 
     PageImages Render(WindowKind kind, int mode, int page = 1, bool frame = false, bool common = false) {
-        layout = ComputeLayout(kind, mode, 1024, 768, false);
-        ViewOptions o;
-        o.kind = kind;
-        o.mode = mode;
-        o.screenWidth = 1024;
-        o.screenHeight = 768;
-        const SIZE client = ClientSizeOf(layout, 1024, 768);
-        o.clientWidth = client.cx;
-        o.clientHeight = client.cy;
+        ViewOptions o = ScreenOptions(kind, mode, layout);
         o.outerFrame = frame;
         o.commonBackground = common;
         return renderer.Render(*def, page, layout, o);

@@ -10,14 +10,10 @@
 #include "menuview/button_face.h"
 #include "menuview/win32/page_renderer.h"
 #include "tests/e2e/harness/test_support.h"
+#include "tests/win32/menuview/render_fixture.h"
 
 namespace torva::menuview::win32 {
 namespace {
-
-class NoIcons : public SlotIcons {
-  public:
-    HICON Icon(int, int, const std::string&, bool) override { return nullptr; }
-};
 
 // A 24-bit bottom-up bitmap file of one colour.
 std::string BitmapFile(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
@@ -80,14 +76,7 @@ class RenderReuseTest : public ::testing::Test {
     }
 
     ViewOptions Options(int mode) {
-        layout = ComputeLayout(WindowKind::Runtime, mode, 1024, 768, false);
-        ViewOptions o;
-        o.mode = mode;
-        o.screenWidth = 1024;
-        o.screenHeight = 768;
-        const SIZE client = ClientSizeOf(layout, 1024, 768);
-        o.clientWidth = client.cx;
-        o.clientHeight = client.cy;
+        ViewOptions o = ScreenOptions(WindowKind::Runtime, mode, layout);
         o.outerFrame = def->options.outerFrame;
         return o;
     }
@@ -160,10 +149,7 @@ TEST_F(RenderReuseTest, AFrameUnderATransparentButtonIsDrawnAfterItEveryTime) {
         const auto face = shown.slots[0].face.Pixels();
         const auto background = shown.background.Pixels();
         EXPECT_EQ(face.at(0), 0xFF0000u) << "the button shows the page, not the frame over it";
-        EXPECT_EQ(background.at(0), static_cast<uint32_t>((GetRValue(GetSysColor(COLOR_BTNSHADOW)) << 16) |
-                                                          (GetGValue(GetSysColor(COLOR_BTNSHADOW)) << 8) |
-                                                          GetBValue(GetSysColor(COLOR_BTNSHADOW))))
-            << "the frame is on the page";
+        EXPECT_EQ(background.at(0), Rgb(GetSysColor(COLOR_BTNSHADOW))) << "the frame is on the page";
     }
 }
 
