@@ -11,12 +11,6 @@ namespace {
 
 constexpr int kButtonIdBase = 1000;
 
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
-}
-
 }  // namespace
 
 MenuSession::MenuSession(SessionOptions options) : folder_("tvact"), options_(std::move(options)) {
@@ -50,7 +44,7 @@ MenuSession::~MenuSession() {
 
 bool MenuSession::Start(const std::vector<std::string>& lines) {
     definitionPath_ = folder_.File("TEST.TVX");
-    if (!WriteBytes(definitionPath_, Utf8ToCp932(JoinCrLf(lines)))) return false;
+    if (!WriteAnsiLines(definitionPath_, lines)) return false;
     StartOptions start;
     start.arguments = "\"" + definitionPath_ + "\"";
     start.workFolder = folder_.Path();
@@ -83,8 +77,7 @@ void MenuSession::Click(int n) {
 }
 
 std::vector<probe::ProbeRecord> MenuSession::ProbeRecords() const {
-    const auto text = ReadBytes(probeLog_);
-    return text ? probe::ParseProbeLog(*text) : std::vector<probe::ProbeRecord>{};
+    return ReadProbeRecords(probeLog_);
 }
 
 bool MenuSession::WaitForProbeRecords(std::size_t count, Millis timeout) const {
@@ -92,16 +85,7 @@ bool MenuSession::WaitForProbeRecords(std::size_t count, Millis timeout) const {
 }
 
 std::vector<probe::ProbeRecord> MenuSession::RecordsWithArg(const std::string& arg) const {
-    std::vector<probe::ProbeRecord> out;
-    for (auto& r : ProbeRecords()) {
-        for (const auto& a : r.args) {
-            if (a == arg) {
-                out.push_back(r);
-                break;
-            }
-        }
-    }
-    return out;
+    return e2e::RecordsWithArg(ProbeRecords(), arg);
 }
 
 bool MenuSession::WaitForRecordWithArg(const std::string& arg, Millis timeout) const {

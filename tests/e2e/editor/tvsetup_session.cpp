@@ -20,9 +20,7 @@ TvsetupSession::~TvsetupSession() {
 }
 
 bool TvsetupSession::WriteDefinition(const std::vector<std::string>& lines, const std::string& path) const {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return WriteBytes(path.empty() ? DefinitionPath() : path, Utf8ToCp932(text));
+    return WriteAnsiLines(path.empty() ? DefinitionPath() : path, lines);
 }
 
 std::string TvsetupSession::ReadDefinitionText(const std::string& path) const {
@@ -59,10 +57,9 @@ HWND TvsetupSession::Control(int id) const {
 }
 
 int TvsetupSession::Selected() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) || !info.hwndFocus) return 0;
-    const int id = GetDlgCtrlID(info.hwndFocus);
+    HWND focus = FocusedWindow(window_);
+    if (!focus) return 0;
+    const int id = GetDlgCtrlID(focus);
     if (id > kSlotId && id <= kSlotId + 24) return id - kSlotId;
     if (id == kTitleBarId + 1 || id == kTitleBarId + 2) return 90 + id - kTitleBarId;
     return 0;
@@ -82,12 +79,9 @@ void TvsetupSession::Command(int id) {
 }
 
 void TvsetupSession::Key(UINT key) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    HWND focus = FocusedWindow(window_);
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(info.hwndFocus ? info.hwndFocus : window_, WM_KEYDOWN, key, 0, SMTO_NORMAL, 10000,
-                        &result);
+    SendMessageTimeoutW(focus ? focus : window_, WM_KEYDOWN, key, 0, SMTO_NORMAL, 10000, &result);
 }
 
 void TvsetupSession::Click(int element) {
@@ -98,8 +92,7 @@ void TvsetupSession::Click(int element) {
 }
 
 std::vector<probe::ProbeRecord> TvsetupSession::ProbeRecords() const {
-    const auto text = ReadBytes(probeLog_);
-    return text ? probe::ParseProbeLog(*text) : std::vector<probe::ProbeRecord>{};
+    return ReadProbeRecords(probeLog_);
 }
 
 std::string SlotLine(int n, const std::string& caption, const std::string& command, const std::string& back) {

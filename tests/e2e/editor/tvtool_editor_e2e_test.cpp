@@ -16,18 +16,6 @@ struct ToolRun {
     std::string err;  // Shift-JIS as written
 };
 
-std::string SystemFolder() {
-    wchar_t buffer[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
-    return win32::Narrow(std::wstring(buffer, n));
-}
-
-std::string WindowsFolder() {
-    wchar_t buffer[MAX_PATH];
-    const UINT n = GetWindowsDirectoryW(buffer, MAX_PATH);
-    return win32::Narrow(std::wstring(buffer, n));
-}
-
 std::string Crlf(const std::string& lines) {
     std::string out;
     for (char c : lines) {

@@ -223,19 +223,12 @@ std::vector<Capture> CaptureButtons(HWND window, int firstId) {
 
 // The slot of the window that has the keyboard focus; 0 when none has it.
 int FocusedSlot(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return 0;
-    return GetDlgCtrlID(info.hwndFocus) - kSlotId;
+    HWND focus = FocusedWindow(window);
+    return focus ? GetDlgCtrlID(focus) - kSlotId : 0;
 }
 
 bool HasRecordWithArg(const TvsetupSession& s, const std::string& arg) {
-    for (const auto& r : s.ProbeRecords()) {
-        for (const auto& a : r.args) {
-            if (a == arg) return true;
-        }
-    }
-    return false;
+    return !RecordsWithArg(s.ProbeRecords(), arg).empty();
 }
 
 TEST(EditorMadeMenu, EveryActionSlotTitleAndProgramSavedAndRunByTheMenu) {

@@ -1,7 +1,9 @@
 #include "tests/e2e/harness/test_support.h"
 
+#include <algorithm>
 #include <atomic>
 
+#include "common/cp932.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
 
@@ -54,6 +56,38 @@ std::optional<std::string> ReadBytes(const std::string& path) {
     DWORD got = 0;
     while (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
     return bytes;
+}
+
+bool WriteAnsiLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return WriteBytes(path, Utf8ToCp932(text));
+}
+
+std::vector<probe::ProbeRecord> ReadProbeRecords(const std::string& logPath) {
+    const auto text = ReadBytes(logPath);
+    return text ? probe::ParseProbeLog(*text) : std::vector<probe::ProbeRecord>{};
+}
+
+std::vector<probe::ProbeRecord> RecordsWithArg(const std::vector<probe::ProbeRecord>& records,
+                                               const std::string& arg) {
+    std::vector<probe::ProbeRecord> out;
+    for (const auto& r : records) {
+        if (std::find(r.args.begin(), r.args.end(), arg) != r.args.end()) out.push_back(r);
+    }
+    return out;
+}
+
+std::string WindowsFolder() {
+    wchar_t buffer[MAX_PATH];
+    const UINT n = GetWindowsDirectoryW(buffer, MAX_PATH);
+    return Narrow(std::wstring(buffer, n));
+}
+
+std::string SystemFolder() {
+    wchar_t buffer[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
+    return Narrow(std::wstring(buffer, n));
 }
 
 bool CopyFileTo(const std::string& from, const std::string& to) {

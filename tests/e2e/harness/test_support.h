@@ -5,6 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "tests/probe/probe_log.h"
 
 namespace torva::e2e {
 
@@ -26,10 +29,21 @@ class TempFolder {
 
 bool WriteBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadBytes(const std::string& path);
+// UTF-8 lines, each ended by CR LF, written in the ANSI code page, as definitions and scripts are.
+bool WriteAnsiLines(const std::string& path, const std::vector<std::string>& lines);
 bool CopyFileTo(const std::string& from, const std::string& to);
 bool FileExists(const std::string& path);
+// The Windows and System folders, as the system gives them (no "\" at the end).
+std::string WindowsFolder();
+std::string SystemFolder();
 // Removes a folder and everything below it.
 void RemoveTree(const std::string& path);
+
+// The records of a probe log; none while there is no log.
+std::vector<probe::ProbeRecord> ReadProbeRecords(const std::string& logPath);
+// The records that have arg among their arguments.
+std::vector<probe::ProbeRecord> RecordsWithArg(const std::vector<probe::ProbeRecord>& records,
+                                               const std::string& arg);
 
 // Registry access for checks: the default value when name is empty; nothing when the key or
 // value is missing or not a string.

@@ -85,6 +85,12 @@ DWORD WindowProcessId(HWND hwnd) {
     return pid;
 }
 
+HWND FocusedWindow(HWND hwnd) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 LONG_PTR WindowStyle(HWND hwnd) {
     return GetWindowLongPtrW(hwnd, GWL_STYLE);
 }

@@ -72,6 +72,8 @@ std::size_t LiveChildCount(DWORD parentProcessId);
 std::string WindowText(HWND hwnd);
 std::string ClassName(HWND hwnd);
 DWORD WindowProcessId(HWND hwnd);
+// The window that has the keyboard focus in hwnd's thread; null when none has it.
+HWND FocusedWindow(HWND hwnd);
 LONG_PTR WindowStyle(HWND hwnd);
 LONG_PTR WindowExStyle(HWND hwnd);
 bool IsTopmost(HWND hwnd);

@@ -43,9 +43,7 @@ constexpr Millis kInstallTimeout{240000};
 }  // namespace
 
 MsiexecRun RunMsiexec(const std::string& arguments, const std::string& logPath) {
-    wchar_t system[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(system, MAX_PATH);
-    const std::string msiexec = Narrow(std::wstring(system, n)) + "\\msiexec.exe";
+    const std::string msiexec = SystemFolder() + "\\msiexec.exe";
     MsiexecRun run;
     Process p = Process::Start(msiexec, StartOptions().Args(arguments + " /l*v \"" + logPath + "\""));
     if (!p.Valid()) return run;

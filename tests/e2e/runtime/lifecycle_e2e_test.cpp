@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "common/cp932.h"
 #include "platform/win32/unique_handle.h"
 #include "tests/e2e/runtime/runtime_session.h"
 
@@ -54,17 +53,13 @@ TEST(Reports, RuleFailureShowsTheRuleAndEnds) {
 TEST(CommandLine, NoArgumentUsesTorvaTvxAndABareNameTheProgramFolder) {
     {
         RuntimeSession s;
-        std::string text;
-        for (const auto& l : Simple("Default file")) text += l + "\r\n";
-        ASSERT_TRUE(WriteBytes(s.Folder().File("TORVA.TVX"), Utf8ToCp932(text)));
+        ASSERT_TRUE(WriteAnsiLines(s.Folder().File("TORVA.TVX"), Simple("Default file")));
         ASSERT_TRUE(s.StartWithArguments(""));
         EXPECT_EQ(WindowText(s.Menu()), "Default file");
     }
     {
         RuntimeSession s;
-        std::string text;
-        for (const auto& l : Simple("Bare name")) text += l + "\r\n";
-        ASSERT_TRUE(WriteBytes(s.Folder().File("OTHER.TVX"), Utf8ToCp932(text)));
+        ASSERT_TRUE(WriteAnsiLines(s.Folder().File("OTHER.TVX"), Simple("Bare name")));
         ASSERT_TRUE(s.StartWithArguments("OTHER.TVX"));
         EXPECT_EQ(WindowText(s.Menu()), "Bare name");
     }

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "common/cp932.h"
-
 namespace torva::e2e {
 
 RuntimeSession::RuntimeSession() : folder_("tvrt") {
@@ -32,9 +30,7 @@ RuntimeSession::~RuntimeSession() {
 }
 
 bool RuntimeSession::WriteDefinition(const std::vector<std::string>& lines) const {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return WriteBytes(DefinitionPath(), Utf8ToCp932(text));
+    return WriteAnsiLines(DefinitionPath(), lines);
 }
 
 bool RuntimeSession::Start(const std::vector<std::string>& lines) {
@@ -67,10 +63,7 @@ HWND RuntimeSession::Control(int id) const {
 }
 
 HWND RuntimeSession::Focus() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    const DWORD thread = GetWindowThreadProcessId(menu_, nullptr);
-    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+    return FocusedWindow(menu_);
 }
 
 int RuntimeSession::FocusedButton() const {
@@ -82,21 +75,11 @@ int RuntimeSession::FocusedButton() const {
 }
 
 std::vector<probe::ProbeRecord> RuntimeSession::ProbeRecords() const {
-    const auto text = ReadBytes(probeLog_);
-    return text ? probe::ParseProbeLog(*text) : std::vector<probe::ProbeRecord>{};
+    return ReadProbeRecords(probeLog_);
 }
 
 std::size_t RuntimeSession::CountRecordsWithArg(const std::string& arg) const {
-    std::size_t count = 0;
-    for (const auto& r : ProbeRecords()) {
-        for (const auto& a : r.args) {
-            if (a == arg) {
-                ++count;
-                break;
-            }
-        }
-    }
-    return count;
+    return RecordsWithArg(ProbeRecords(), arg).size();
 }
 
 bool RuntimeSession::WaitForRecordWithArg(const std::string& arg, Millis timeout) const {

@@ -1,7 +1,5 @@
 #include "tests/e2e/script/script_e2e_fixture.h"
 
-#include "common/cp932.h"
-
 namespace torva::e2e {
 
 void ScriptE2eTest::SetUp() {
@@ -23,10 +21,8 @@ void ScriptE2eTest::TearDown() {
 }
 
 std::string ScriptE2eTest::WriteScript(const std::string& name, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
     const std::string path = folder_.File(name);
-    EXPECT_TRUE(WriteBytes(path, Utf8ToCp932(text)));
+    EXPECT_TRUE(WriteAnsiLines(path, lines));
     return path;
 }
 
@@ -72,8 +68,7 @@ std::optional<DWORD> ScriptE2eTest::Finish(Process& runner) {
 }
 
 std::vector<probe::ProbeRecord> ScriptE2eTest::ProbeRecords() const {
-    const auto text = ReadBytes(probeLog_);
-    return text ? probe::ParseProbeLog(*text) : std::vector<probe::ProbeRecord>{};
+    return ReadProbeRecords(probeLog_);
 }
 
 std::vector<probe::ProbeRecord> ScriptE2eTest::ScriptProbes() const {

@@ -164,11 +164,7 @@ class OpenerDocuments : public testing::Test {
         EXPECT_TRUE(p.Valid());
         EXPECT_EQ(p.WaitForExit(), std::optional<DWORD>(0)) << arguments;
         std::vector<probe::ProbeRecord> records;
-        WaitUntil([&] {
-            const auto text = ReadBytes(log);
-            if (text) records = probe::ParseProbeLog(*text);
-            return !records.empty();
-        });
+        WaitUntil([&] { return !(records = ReadProbeRecords(log)).empty(); });
         return records;
     }
 };

@@ -22,18 +22,6 @@ struct ToolRun {
     std::string err;
 };
 
-std::string WindowsFolder() {
-    wchar_t buffer[MAX_PATH];
-    const UINT n = GetWindowsDirectoryW(buffer, MAX_PATH);
-    return win32::Narrow(std::wstring(buffer, n));
-}
-
-std::string SystemFolder() {
-    wchar_t buffer[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
-    return win32::Narrow(std::wstring(buffer, n));
-}
-
 class TvtoolTest : public ::testing::Test {
   protected:
     // Runs Tvtool.exe with the arguments; its output streams go to files of the scratch folder.

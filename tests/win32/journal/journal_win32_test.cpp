@@ -127,7 +127,7 @@ TEST(JournalAppend, UnwritableJournalsFailWithoutHarm) {
     SetFileAttributesW(Wide(readOnly).c_str(), FILE_ATTRIBUTE_NORMAL);
 
     EXPECT_FALSE(AppendJournalLine(scratch.File("no such folder\\j.jsonl"), "x\n"));
-    EXPECT_FALSE(AppendJournalLine(scratch.path(), "x\n"));  // a folder
+    EXPECT_FALSE(AppendJournalLine(scratch.Path(), "x\n"));  // a folder
     EXPECT_FALSE(AppendJournalLine("", "x\n"));
 
     // Held shut by another program: given up after a few attempts, written once it is free again.

@@ -37,14 +37,14 @@ TEST(Win32FileSystem, AttributesAndExistence) {
     ASSERT_TRUE(files.WriteFile(file, "x"));
     EXPECT_TRUE(files.Exists(file));
     EXPECT_FALSE(files.IsFolder(file));
-    EXPECT_TRUE(files.IsFolder(scratch.path()));
+    EXPECT_TRUE(files.IsFolder(scratch.Path()));
     EXPECT_FALSE(files.Attributes(scratch.File("missing")));
     EXPECT_FALSE(files.Attributes(""));
     EXPECT_FALSE(files.Exists(scratch.File("missing\\deeper")));
     std::string bytes = "kept";
     EXPECT_FALSE(files.ReadFile(scratch.File("missing"), bytes));
     EXPECT_EQ(bytes, "kept");                             // a failed read leaves the caller's buffer alone
-    EXPECT_FALSE(files.ReadFile(scratch.path(), bytes));  // a folder is not a file
+    EXPECT_FALSE(files.ReadFile(scratch.Path(), bytes));  // a folder is not a file
     EXPECT_FALSE(files.WriteFile(scratch.File("missing\\x"), "x"));
 }
 
@@ -83,11 +83,11 @@ TEST(Win32FileSystem, DeleteAndCurrentFolder) {
 
     const std::string before = files.CurrentFolder();
     ASSERT_FALSE(before.empty());
-    ASSERT_TRUE(files.SetCurrentFolder(scratch.path()));
-    EXPECT_EQ(files.CurrentFolder(), scratch.path());
+    ASSERT_TRUE(files.SetCurrentFolder(scratch.Path()));
+    EXPECT_EQ(files.CurrentFolder(), scratch.Path());
     EXPECT_FALSE(files.SetCurrentFolder(scratch.File("missing")));
     EXPECT_FALSE(files.SetCurrentFolder(""));
-    EXPECT_EQ(files.CurrentFolder(), scratch.path());
+    EXPECT_EQ(files.CurrentFolder(), scratch.Path());
     ASSERT_TRUE(files.SetCurrentFolder(before));
 }
 

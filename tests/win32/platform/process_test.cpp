@@ -71,7 +71,7 @@ TEST(Win32Processes, CommandLineAndWorkFolderReachTheChild) {
     const std::string log = scratch.File("probe.log");
     win32::Win32Processes processes;
     const std::string line = ProbeCommand("--log \"" + log + "\" \"a b\" 日本語 \"C:\\表\\x\"");
-    const auto pid = processes.Start(line + " --exit 3", work.path());
+    const auto pid = processes.Start(line + " --exit 3", work.Path());
     ASSERT_TRUE(pid);
     EXPECT_EQ(processes.WaitForExit(*pid), 3u);
     const auto record = WaitForProbeRecord(log, *pid);
@@ -79,7 +79,7 @@ TEST(Win32Processes, CommandLineAndWorkFolderReachTheChild) {
     EXPECT_EQ(record->commandLine, line + " --exit 3");
     EXPECT_EQ(record->args,
               (std::vector<std::string>{"--log", log, "a b", "日本語", "C:\\表\\x", "--exit", "3"}));
-    EXPECT_EQ(record->workFolder, work.path());
+    EXPECT_EQ(record->workFolder, work.Path());
     EXPECT_EQ(record->show, SW_SHOWNORMAL);  // a normal window
 }
 

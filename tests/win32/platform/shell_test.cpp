@@ -17,7 +17,7 @@ namespace {
 TEST(Win32Shell, MissingDocumentGivesFileNotFound) {
     ScratchFolder scratch;
     win32::Win32Shell shell;
-    EXPECT_EQ(shell.Open(scratch.File("missing.txt"), scratch.path()), 2);
+    EXPECT_EQ(shell.Open(scratch.File("missing.txt"), scratch.Path()), 2);
 }
 
 TEST(Win32Shell, UnassociatedTypeGivesNoAssociation) {
@@ -25,7 +25,7 @@ TEST(Win32Shell, UnassociatedTypeGivesNoAssociation) {
     const std::string document = scratch.File("doc." + UniqueName("noassoc"));
     ASSERT_TRUE(win32::Win32FileSystem().WriteFile(document, "x"));
     win32::Win32Shell shell;
-    EXPECT_EQ(shell.Open(document, scratch.path()), SE_ERR_NOASSOC);
+    EXPECT_EQ(shell.Open(document, scratch.Path()), SE_ERR_NOASSOC);
 }
 
 TEST(Win32Shell, AssociatedDocumentOpensInTheGivenFolder) {
@@ -50,7 +50,7 @@ TEST(Win32Shell, AssociatedDocumentOpensInTheGivenFolder) {
         ScopedEnvironment logTo("TORVA_PROBE_LOG", log);
         ScopedEnvironment options("TORVA_PROBE_OPTIONS", "--exit 0");
         win32::Win32Shell shell;
-        EXPECT_GT(shell.Open(document, work.path()), 32);
+        EXPECT_GT(shell.Open(document, work.Path()), 32);
     }
     std::string text;
     for (int attempt = 0; attempt < 600 && !win32::Win32FileSystem().ReadFile(log, text); ++attempt)
@@ -63,7 +63,7 @@ TEST(Win32Shell, AssociatedDocumentOpensInTheGivenFolder) {
     wchar_t longForm[MAX_PATH] = {};
     GetLongPathNameW(win32::Wide(records[0].args[0]).c_str(), longForm, MAX_PATH);
     EXPECT_EQ(win32::Narrow(longForm), document);
-    EXPECT_EQ(records[0].workFolder, work.path());
+    EXPECT_EQ(records[0].workFolder, work.Path());
     RegDeleteTreeW(HKEY_CLASSES_ROOT, win32::Wide(type).c_str());
     RegDeleteTreeW(HKEY_CLASSES_ROOT, win32::Wide(extension).c_str());
 }

@@ -1,8 +1,6 @@
 #include "tests/win32/platform/test_support.h"
 
 #include <windows.h>
-//
-#include <shellapi.h>
 
 #include "platform/win32/append_file.h"
 #include "platform/win32/file_system.h"
@@ -11,33 +9,12 @@
 
 namespace torva::test {
 
-using win32::Narrow;
 using win32::Wide;
 
 std::string UniqueName(const std::string& prefix) {
     static int counter = 0;
     return prefix + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount()) + "_" +
            std::to_string(++counter);
-}
-
-ScratchFolder::ScratchFolder() {
-    wchar_t temp[MAX_PATH + 1] = {};
-    const DWORD n = GetTempPathW(MAX_PATH + 1, temp);
-    std::string base = Narrow(std::wstring_view(temp, n));
-    if (!base.empty() && base.back() == '\\') base.pop_back();
-    path_ = base + "\\" + UniqueName("torva_platform_");
-    CreateDirectoryW(Wide(path_).c_str(), nullptr);
-}
-
-ScratchFolder::~ScratchFolder() {
-    // SHFileOperation wants a double-NUL-terminated list.
-    std::wstring from = Wide(path_);
-    from.push_back(L'\0');
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NO_UI;
-    SHFileOperationW(&op);
 }
 
 std::string ProbePath() {

@@ -1,28 +1,18 @@
 #pragma once
-// Shared by the platform tests: a private scratch folder, the probe beside the test, and waiting
-// for the probe's record.
+// Shared by the platform tests: a private scratch folder (the harness's), the probe beside the test,
+// and waiting for the probe's record.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "tests/e2e/harness/test_support.h"
 #include "tests/probe/probe_log.h"
 
 namespace torva::test {
 
 // A fresh folder below the temporary folder, removed with everything in it on destruction.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
-
-  private:
-    std::string path_;
-};
+using ScratchFolder = e2e::TempFolder;
 
 // "\"<bin>\TvProbe.exe\"": the probe lives in the test's own folder.
 std::string ProbePath();
