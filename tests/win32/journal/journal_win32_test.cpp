@@ -27,14 +27,7 @@ std::string LineOf(const std::string& writer, int n) {
 }
 
 std::string ReadAll(const std::string& path) {
-    UniqueFileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return {};
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    return bytes;
+    return e2e::ReadBytes(path).value_or("");
 }
 
 // Every line is one of the writers' lines, whole, and each writer's lines are all there.
