@@ -19,7 +19,7 @@ namespace torva::runtime::win32 {
 
 class FirstPageIcons {
   public:
-    using Marks = std::array<torva::win32::UniqueIcon, definition::kMaxButtons>;
+    using Marks = std::array<torva::win32::UniqueIcon, menuview::win32::kKeyMarkCount>;
 
     FirstPageIcons() = default;
     ~FirstPageIcons();

@@ -34,13 +34,12 @@ void TorvaRuntime::ShowErrorReport(int runErrorNumber, HWND owner) const {
 }
 
 HICON TorvaRuntime::KeyMark(int button) {
-    if (button < 1 || button > kKeyMarkCount || options().noFunctionKeys) return nullptr;
+    if (button < 1 || button > menuview::win32::kKeyMarkCount || options().noFunctionKeys) return nullptr;
     torva::win32::UniqueIcon& mark = keyMarks[static_cast<std::size_t>(button - 1)];
     if (!mark) {
-        // The marks are 12 from icon 2 (F1..F12) and 12 from icon 16 (Shift), in the program's
-        // own module: a page loads only those it shows.
+        // From the program's own module: a page loads only the marks it shows.
         const menuview::win32::IconFile self(instance);
-        mark = self.Extract((button <= 12 ? 2 : 16) + (button - 1) % 12, false);
+        mark = self.Extract(menuview::win32::KeyMarkIndex(button), false);
     }
     return mark.get();
 }

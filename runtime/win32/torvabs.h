@@ -13,6 +13,7 @@
 #include "definition/menu_definition.h"
 #include "journal/launch_journal.h"
 #include "journal/win32/win32_journal.h"
+#include "menuview/win32/icon_images.h"
 #include "platform/background_starts.h"
 #include "platform/files.h"
 #include "platform/processes.h"
@@ -37,7 +38,6 @@ struct PlatformServices {
     std::unique_ptr<platform::SystemInfo> system;
 };
 
-inline constexpr int kKeyMarkCount = 24;
 inline constexpr int kTrayIconShown = 0;
 inline constexpr int kTrayIconHidden = 1;
 
@@ -59,7 +59,7 @@ struct TorvaRuntime final : ui::win32::FatalReport {
     int savedTop = -1;
     // Function-key marks: [0..11] F1..F12, [12..23] Shift+F1..F12, each loaded when a page first
     // shows it (none with [NOFNC]).
-    std::array<torva::win32::UniqueIcon, kKeyMarkCount> keyMarks;
+    std::array<torva::win32::UniqueIcon, menuview::win32::kKeyMarkCount> keyMarks;
     // Tray icons: shown-menu and hidden-menu (loaded with [TSKI] only).
     std::array<torva::win32::UniqueIcon, 2> trayIcons;
     CloseReason closeReason = CloseReason::User;
