@@ -42,6 +42,11 @@ bool TvsetupSession::Start(const std::string& arguments) {
         WaitForWindow(WindowQuery().OfProcess(process_.Id()).OfClass("TVSETUPFM"), Millis(20000));
     if (!window) return false;
     window_ = *window;
+    // The probe goes in only once the editor waits for input. A thread made in another process is
+    // started there from a signal under Wine; one that lands while the editor is still loading its
+    // libraries deadlocks it for good, and the editor never answers again.
+    Settle();
+    if (!process_.WaitForIdle(Millis(20000))) return false;
     if (!menus_.Inject(process_.Handle(), process_.Id())) return false;
     Settle();
     return true;
