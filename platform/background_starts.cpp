@@ -13,12 +13,31 @@ BackgroundStartProcesses::~BackgroundStartProcesses() {
 
 void BackgroundStartProcesses::StartInBackground(std::string commandLine) {
     FinishBackgroundStart();
+    Launch(std::move(commandLine));
+}
+
+void BackgroundStartProcesses::DeferStart(std::string commandLine) {
+    FinishBackgroundStart();
+    deferred_ = std::move(commandLine);
+}
+
+void BackgroundStartProcesses::StartDeferred() {
+    if (!deferred_) return;
+    if (background_.joinable()) background_.join();
+    Launch(*std::exchange(deferred_, std::nullopt));
+}
+
+void BackgroundStartProcesses::Launch(std::string commandLine) const {
     Processes& inner = *inner_;
     background_ = std::thread([&inner, line = std::move(commandLine)] { (void)inner.Start(line); });
 }
 
 void BackgroundStartProcesses::FinishBackgroundStart() const {
     if (background_.joinable()) background_.join();
+    if (!deferred_) return;
+    // Made here and now: a start or wait is about to follow it.
+    const std::string line = *std::exchange(deferred_, std::nullopt);
+    (void)inner_->Start(line);
 }
 
 std::optional<uint32_t> BackgroundStartProcesses::Start(const std::string& commandLine,

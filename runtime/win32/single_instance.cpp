@@ -33,7 +33,7 @@ BOOL CALLBACK FindMenuOf(HWND hwnd, LPARAM lParam) {
 }  // namespace
 
 bool BringRunningInstanceForward(ErrorState& error, const platform::Settings& settings,
-                                 const platform::Processes& processes) {
+                                 platform::BackgroundStartProcesses& processes) {
     ErrorLocation here(error, 910);
     const auto recorded =
         RecordedInstance(settings.Get(kSettingsApp, kSettingsSection, kSettingsInstanceKey, "0"),
@@ -47,6 +47,8 @@ bool BringRunningInstanceForward(ErrorState& error, const platform::Settings& se
     MenuSearch menu{pid, nullptr};
     EnumWindows(FindMenuOf, reinterpret_cast<LPARAM>(&menu));
     if (!menu.menu) return false;
+    // This start's own registration comes first, as it does when the menu shows.
+    processes.FinishBackgroundStart();
     if (search.window) {
         HWND window = reinterpret_cast<HWND>(search.window);
         ShowWindow(window, SW_RESTORE);

@@ -122,10 +122,11 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     rt.definitionPath = location.path;
     rt.definitionFolder = location.folder;
 
-    // 2. File associations through the document opener; its result does not matter. It is started
-    // in the background while the start-up goes on, and made before anything else is started or
-    // shown.
-    rt.backgroundStarts->StartInBackground(rt.programFolder + "\\Tvshell.exe <LinkTVX>");
+    // 2. File associations through the document opener; its result does not matter and it shows
+    // nothing. Its start is kept until the menu has painted its first page, so that it does not
+    // slow the menu's start, unless something else is started or shown before: it is made ahead
+    // of that, as the first start of the menu still.
+    rt.backgroundStarts->DeferStart(rt.programFolder + "\\Tvshell.exe <LinkTVX>");
 
     // 3..5. The definition.
     rt.definition->displayMode = 1;
@@ -150,7 +151,7 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     rt.error.code = 999;
 
     // 6. Single instance.
-    if (BringRunningInstanceForward(rt.error, *rt.os.settings, *rt.os.processes)) return 0;
+    if (BringRunningInstanceForward(rt.error, *rt.os.settings, *rt.backgroundStarts)) return 0;
 
     // 7..9. Saved position and own icons.
     if (rt.options().positionSave) {
@@ -172,8 +173,8 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     window.Attach(activation);
     if (!window.Create(instance)) throw RunError(kErrOutOfMemory, "menu window");
     if (rt.options().trayIcon) window.AddTrayIcon();
-    rt.backgroundStarts->FinishBackgroundStart();
     window.Show();
+    rt.backgroundStarts->StartDeferred();
     return ui::win32::RunMessageLoop();
 }
 

@@ -70,7 +70,7 @@ class MenuWindow : public ui::win32::Window {
     // Button activation, the timed starts and the mailslot behind the window; before Create.
     void Attach(MenuEvents& events) { events_ = &events; }
     // Window initialisation and load: layout, placement (draws page 1), system menu, the
-    // activation part's load step. The window is created hidden; Show() shows it.
+    // activation part's load step. The window is created hidden; Show() shows it and paints it.
     bool Create(HINSTANCE instance);
     void Show();
 

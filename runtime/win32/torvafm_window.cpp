@@ -65,6 +65,9 @@ void MenuWindow::Show() {
     ShowWindow(Handle(), layout_.sizing == WindowSizing::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     SetForegroundWindow(Handle());
     FocusButton(lastFocused_ ? lastFocused_ : 1);
+    // Painted now rather than when the queue is empty, so that whatever follows the showing comes
+    // after the first page is on the screen.
+    UpdateWindow(Handle());
 }
 
 void MenuWindow::ShowPage(int page) {

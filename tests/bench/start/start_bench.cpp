@@ -182,7 +182,11 @@ void RunOnce(Subject& subject, int switches, int settleMs) {
             }
         }
     }
-    TerminateProcess(pi.hProcess, 0);
+    // Closed as a user closes it, so that what it still does in the background after showing
+    // itself (a start on a thread of its own) is finished rather than cut off halfway; killed only
+    // when it does not end.
+    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (!window || WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 10000);
     // What the program started at its start (the opener's registration) ends before the next run,
     // so that it does not weigh on the next program's figures.
