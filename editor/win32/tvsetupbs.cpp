@@ -35,6 +35,8 @@ void ShowEditorError(TvsetupProgram& program, HWND owner, int runErrorNumber) {
 
 void EditorFatalReport::ReportFatal(int runErrorNumber) noexcept {
     try {
+        // The registration kept for after the first page still comes before anything is shown.
+        if (program_.backgroundStarts) program_.backgroundStarts->FinishBackgroundStart();
         ShowEditorError(program_, nullptr, runErrorNumber);
     } catch (...) {
         // The report itself failed (no memory): end anyway.
@@ -54,7 +56,7 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
     program.files = std::make_unique<torva::win32::Win32FileSystem>();
     auto processes = std::make_unique<platform::BackgroundStartProcesses>(
         std::make_unique<torva::win32::Win32Processes>());
-    platform::BackgroundStartProcesses& starts = *processes;
+    program.backgroundStarts = processes.get();
     program.processes = std::move(processes);
     program.shell = std::make_unique<torva::win32::Win32Shell>();
     program.registry = std::make_unique<torva::win32::Win32Registry>();
@@ -65,8 +67,11 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
 
     // The file types are registered at every start, as the other programs of the suite do; a
     // missing document opener is no reason not to edit. The process is created on a thread of its
-    // own while the window is made; any later start (the menu from the File menu) waits for it.
-    starts.StartInBackground("\"" + JoinPath(program.programFolder, "Tvshell.exe") + "\" <LinkTVX>");
+    // own once the first page is on screen (the window asks for it): made during the start, the new
+    // process shares the processor with it. Any other start (the menu from the File menu), an error
+    // report and the end make it first if it is still kept.
+    program.backgroundStarts->DeferStart("\"" + JoinPath(program.programFolder, "Tvshell.exe") +
+                                         "\" <LinkTVX>");
 
     MainWindow window(program, report);
     if (!window.Open(torva::win32::CommandLineAfterProgram())) return 1;

@@ -10,6 +10,7 @@
 #include "definition/definition_store.h"
 #include "definition/menu_definition.h"
 #include "editor/win32/system_icon_files.h"
+#include "platform/background_starts.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
@@ -26,6 +27,8 @@ struct TvsetupProgram {
     bool tallCaption = false;
     std::unique_ptr<platform::FileSystem> files;
     std::unique_ptr<platform::Processes> processes;
+    // The same object as processes: it keeps the opener's registration until the first page shows.
+    platform::BackgroundStartProcesses* backgroundStarts = nullptr;
     std::unique_ptr<platform::Shell> shell;
     std::unique_ptr<platform::Registry> registry;
     SystemIconFiles iconFiles;

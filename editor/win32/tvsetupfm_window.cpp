@@ -54,6 +54,8 @@ bool MainWindow::Open(const std::string& commandLine) {
     if (session_.state().startedByRuntime) BuildMenus();
     AfterEvent();
     // Dropped files are taken from the start on: the window is made with WS_EX_ACCEPTFILES.
+    // A timer message comes only when nothing is left to paint: the first page is on screen then.
+    if (program_.backgroundStarts) SetTimer(Handle(), kFirstPageShownTimerId, USER_TIMER_MINIMUM, nullptr);
     return true;
 }
 
@@ -86,6 +88,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kNeighbourIconsTimerId) {
                 MakeNeighbourIcons();
+                return 0;
+            }
+            if (wParam == kFirstPageShownTimerId) {
+                KillTimer(Handle(), kFirstPageShownTimerId);
+                program_.backgroundStarts->StartDeferred();
                 return 0;
             }
             break;

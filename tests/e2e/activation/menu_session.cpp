@@ -30,7 +30,7 @@ MenuSession::MenuSession(SessionOptions options) : folder_("tvact"), options_(st
 }
 
 MenuSession::~MenuSession() {
-    process_.Kill();
+    EndAfterRegistration(process_, probeLog_);
     // Probes the menu started (windows of stand-ins, synchronous programs) end with the test.
     for (HWND w : FindTopLevelWindows({})) {
         const DWORD pid = WindowProcessId(w);

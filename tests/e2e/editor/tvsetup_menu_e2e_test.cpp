@@ -162,6 +162,10 @@ TEST(TvsetupMenus, TheRuntimesMarkerOffersTheWayBackAndReturnStartsTheRuntime) {
     EXPECT_FALSE(Find(lines, cmd::kConvert));
     ASSERT_TRUE(Find(lines, cmd::kReturn));
     EXPECT_EQ(Find(lines, cmd::kReturn)->caption, "TORVAへ復帰(&R)");
+    // The opener registers the file types once the first page is on screen, without waiting for
+    // another start or the end, and only once.
+    auto registrations = [&] { return RecordsWithArg(s.ProbeRecords(), "<LinkTVX>").size(); };
+    ASSERT_TRUE(WaitUntil([&] { return registrations() > 0; }));
     PostCommand(s.Window(), cmd::kReturn);
     ASSERT_TRUE(s.Program().WaitForExit(Millis(15000)));
     ASSERT_TRUE(WaitUntil([&] {
@@ -176,6 +180,7 @@ TEST(TvsetupMenus, TheRuntimesMarkerOffersTheWayBackAndReturnStartsTheRuntime) {
         ASSERT_EQ(r.args.size(), 1u);
         EXPECT_EQ(r.args[0], s.DefinitionPath());
     }
+    EXPECT_EQ(registrations(), 1u);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ TvsetupSession::TvsetupSession(bool realRuntime) : folder_("tvset"), menus_(fold
 }
 
 TvsetupSession::~TvsetupSession() {
-    process_.Kill();
+    EndAfterRegistration(process_, probeLog_);
     // Runtimes started by a return end with the session.
     for (const auto& r : ProbeRecords()) {
         for (HWND w : FindTopLevelWindows(WindowQuery().OfProcess(r.pid))) PostMessageW(w, WM_CLOSE, 0, 0);

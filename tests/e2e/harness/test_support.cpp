@@ -6,6 +6,7 @@
 #include "common/cp932.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
+#include "tests/e2e/harness/process.h"
 
 namespace torva::e2e {
 
@@ -76,6 +77,14 @@ std::vector<probe::ProbeRecord> RecordsWithArg(const std::vector<probe::ProbeRec
         if (std::find(r.args.begin(), r.args.end(), arg) != r.args.end()) out.push_back(r);
     }
     return out;
+}
+
+void EndAfterRegistration(Process& program, const std::string& probeLog) {
+    if (program.IsRunning()) {
+        WaitUntil([&] { return !RecordsWithArg(ReadProbeRecords(probeLog), "<LinkTVX>").empty(); },
+                  Millis(10000));
+    }
+    program.Kill();
 }
 
 std::string WindowsFolder() {

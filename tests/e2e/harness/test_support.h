@@ -45,6 +45,13 @@ std::vector<probe::ProbeRecord> ReadProbeRecords(const std::string& logPath);
 std::vector<probe::ProbeRecord> RecordsWithArg(const std::vector<probe::ProbeRecord>& records,
                                                const std::string& arg);
 
+class Process;
+// Ends a menu or editor whose opener stand-in writes to probeLog, once the opener's registration
+// of the file types has run (for ten seconds at most). The programs start it after their first
+// page is on screen; under Wine a process whose maker is ended while it creates it is left half
+// made for good, holding the test's output open so that the suite never ends.
+void EndAfterRegistration(Process& program, const std::string& probeLog);
+
 // Registry access for checks: the default value when name is empty; nothing when the key or
 // value is missing or not a string.
 std::optional<std::string> ReadRegistryString(HKEY root, const std::string& path,

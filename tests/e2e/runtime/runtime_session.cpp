@@ -12,8 +12,8 @@ RuntimeSession::RuntimeSession() : folder_("tvrt") {
 }
 
 RuntimeSession::~RuntimeSession() {
+    EndAfterRegistration(process_, probeLog_);
     const auto records = ProbeRecords();
-    process_.Kill();
     std::vector<HWND> closing;
     for (HWND w : FindTopLevelWindows({})) {
         const DWORD pid = WindowProcessId(w);
