@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/wide.h"
-#include "tests/e2e/activation/menu_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -37,7 +37,7 @@ void TypeAndOk(HWND dialog, const std::string& text) {
 }
 
 TEST(PasswordE2E, LayoutAndTexts) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(PasswordMenu(s)));
     s.Click(1);
     const auto dialog = WaitForPasswordDialog(s);
@@ -78,7 +78,7 @@ TEST(PasswordE2E, LayoutAndTexts) {
 }
 
 TEST(PasswordE2E, WrongEntryStaysSelectedEscCancelsRightEntryRuns) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(PasswordMenu(s)));
     s.Click(2);
     auto dialog = WaitForPasswordDialog(s);
@@ -114,7 +114,7 @@ TEST(PasswordE2E, WrongEntryStaysSelectedEscCancelsRightEntryRuns) {
 
 TEST(TimedStartE2E, ElapsedStartsFireInTheirMinuteOrderAndAskThePassword) {
     // The test build counts the timed starts' minutes in 800 ms, so their order shows in seconds.
-    SessionOptions options;
+    SessionOptions options = ActivationOptions();
     options.environment["TORVA_MINUTE_MS"] = "800";
     MenuSession s(options);
     // After two "minutes" button 1 of page 1 (with its password); after one, button 3, which moves to
@@ -133,7 +133,7 @@ TEST(TimedStartE2E, ElapsedStartsFireInTheirMinuteOrderAndAskThePassword) {
 }
 
 TEST(InputBoxE2E, RemoteMessageAsksForTheTextAndSendsIt) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(
         s.Start({"[VER8.05]", "[RCTL]", "[MODE1]", "[PAGE1]", "CMD1,,OFF,\"Msg\",,,,,,,,\"RMSG:.\",,,"}));
     s.Click(1);

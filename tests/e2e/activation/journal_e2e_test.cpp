@@ -6,7 +6,7 @@
 #include "journal/journal_line.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
-#include "tests/e2e/activation/menu_session.h"
+#include "tests/e2e/harness/menu_session.h"
 #include "tests/e2e/harness/message_box.h"
 
 namespace torva::e2e {
@@ -61,7 +61,7 @@ class JournalE2E : public ::testing::Test {
 };
 
 TEST_F(JournalE2E, TwoButtonsAndAScriptWriteTheirLines) {
-    SessionOptions options;
+    SessionOptions options = ActivationOptions();
     options.realSiblings = true;  // the real script runner writes its own lines
     // The script runner reads its lines in capitals, so the probe it starts takes its exit code
     // from here rather than from "--exit" on the line.
@@ -128,7 +128,7 @@ TEST_F(JournalE2E, TwoButtonsAndAScriptWriteTheirLines) {
 TEST_F(JournalE2E, UnwritableJournalStillLetsTheProgramStart) {
     ASSERT_TRUE(WriteBytes(journal_, "kept\n"));
     ASSERT_TRUE(SetFileAttributesW(win32::Wide(journal_).c_str(), FILE_ATTRIBUTE_READONLY));
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(
         s.Start(Menu({ProbeButton(s, 1, "readonlyjournal", 3), ProbeButton(s, 2, "lockedjournal", 3)})));
     s.Click(1);

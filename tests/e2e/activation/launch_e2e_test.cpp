@@ -6,7 +6,7 @@
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide.h"
-#include "tests/e2e/activation/menu_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -38,7 +38,7 @@ class WaitModeE2E : public ::testing::TestWithParam<WaitCase> {};
 
 TEST_P(WaitModeE2E, StartMarksLocksHidesAndReleasesWhenTheProgramCloses) {
     const WaitCase c = GetParam();
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     std::vector<std::string> options;
     if (c.tray) options.push_back("[TSKI]");
     ASSERT_TRUE(s.Start(Menu(options, {ProbeButton(s, 1, "--title WaitProbe wait", c.mode)})));
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Activation, WaitModeE2E,
                                            WaitCase{4, false, true, true}));
 
 TEST(ActivationE2E, PageWaitModeLocksWhateverTheButtonSays) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(Menu({}, {ProbeButton(s, 2, "--title PageLockProbe", 0)}, 3)));
     s.Click(2);
     ASSERT_TRUE(WaitForWindow(Titled("PageLockProbe")).has_value());
@@ -125,7 +125,7 @@ TEST(ActivationE2E, PageWaitModeLocksWhateverTheButtonSays) {
 }
 
 TEST(ActivationE2E, ProgramGetsItsArgumentsAndWorkFolder) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     const std::string work = s.Folder().File("work");
     ASSERT_TRUE(CreateDirectoryW(win32::Wide(work).c_str(), nullptr));
     ASSERT_TRUE(s.Start(Menu({}, {ProbeButton(s, 3, "a  b 日本", 0, {}, {}, work)})));
@@ -144,7 +144,7 @@ TEST(ActivationE2E, ProgramGetsItsArgumentsAndWorkFolder) {
 TEST(ActivationE2E, DocumentKeepsTheMenuLockedWhileTheOpenerLives) {
     // The opener stand-in shows its window for three seconds and then ends by itself (a close ends
     // it at once), so the test can tell when the menu unlocks without waiting a fixed time.
-    SessionOptions options;
+    SessionOptions options = ActivationOptions();
     options.probeOptions = "--title OpenerProbe --sleep 3000 --exit-on-close";
     MenuSession s(options);
     const std::string doc = s.Folder().File("note.txt");
@@ -170,7 +170,7 @@ TEST(ActivationE2E, DocumentKeepsTheMenuLockedWhileTheOpenerLives) {
 }
 
 TEST(ActivationE2E, OpenerWindowTitledTorvaStaysInFrontOfTheLockedMenu) {
-    SessionOptions options;
+    SessionOptions options = ActivationOptions();
     options.probeOptions = "--title \"TORVA opener\"";
     MenuSession s(options);
     const std::string doc = s.Folder().File("note.txt");
@@ -191,7 +191,7 @@ TEST(ActivationE2E, OpenerWindowTitledTorvaStaysInFrontOfTheLockedMenu) {
 }
 
 TEST(ActivationE2E, ScriptButtonPassesTheMenuHandle) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     const std::string script = s.Folder().File("job.tvs");
     ASSERT_TRUE(WriteBytes(script, "END:\r\n"));
     ASSERT_TRUE(s.Start(Menu({}, {"CMD1,,OFF,\"Script\",,,,,,,,\"CMD:" + script + " ignored\",0,,"})));
@@ -213,7 +213,7 @@ TEST(ActivationE2E, ScriptButtonPassesTheMenuHandle) {
 
 TEST(ActivationE2E, ScriptEndCommandClosesTheMenuAndRunsItsEndPrograms) {
     if (!FileExists(ProgramPath("Tvscript.exe"))) GTEST_SKIP() << "the script runner is not built";
-    SessionOptions options;
+    SessionOptions options = ActivationOptions();
     options.realSiblings = true;
     MenuSession s(options);
     const std::string script = s.Folder().File("close.tvs");
@@ -230,7 +230,7 @@ TEST(ActivationE2E, ScriptEndCommandClosesTheMenuAndRunsItsEndPrograms) {
 }
 
 TEST(ActivationE2E, EndButtonRunsTheEndProgramsOnceAndEndsTheMenu) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     auto lines = Header({"[NCTL]"});  // a button's end goes through even where the user cannot close
     lines.push_back("[STREND]");
     lines.push_back("END1,\"<" + s.Probe() + "> endprogram\",0");
@@ -244,7 +244,7 @@ TEST(ActivationE2E, EndButtonRunsTheEndProgramsOnceAndEndsTheMenu) {
 }
 
 TEST(ActivationE2E, MissingProgramUnderNoCheckShowsItsBox) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(Menu({"[NCHK]"}, {"CMD1,,OFF,\"Gone\",,,,,,,,\"CMD:C:\\no\\such\\prog.exe\",0,,"})));
     s.Click(1);
     const auto box = WaitForMessageBox(s.Program().Id());
@@ -259,7 +259,7 @@ TEST(ActivationE2E, MissingProgramUnderNoCheckShowsItsBox) {
 TEST(ActivationE2E, ScreenSaverFromThePerUserValueWithSlashS) {
     const std::string key = "Control Panel\\Desktop";
     const auto old = ReadRegistryString(HKEY_CURRENT_USER, key, "SCRNSAVE.EXE");
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key, "SCRNSAVE.EXE", s.Probe()));
     const bool started = s.Start(Menu({}, {"CMD1,,OFF,\"Saver\",,,,,,,,SCR,,,"}));
     if (started) {
@@ -283,7 +283,7 @@ class ConfirmationE2E : public ::testing::TestWithParam<ConfirmCase> {};
 
 TEST_P(ConfirmationE2E, NoDoesNothingAndYesRunsEndProgramsThenTheRequest) {
     const ConfirmCase c = GetParam();
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     auto lines = Header();
     lines.push_back("[STREND]");
     lines.push_back("END1,\"<" + s.Probe() + "> endprogram\",0");
@@ -314,7 +314,7 @@ TEST_P(ConfirmationE2E, NoDoesNothingAndYesRunsEndProgramsThenTheRequest) {
 }
 
 TEST(ActivationE2E, RemoteShutdownsGoToTheNamedComputerWithoutEndingTheMenu) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     auto lines = Header();
     lines.push_back("[PAGE1]");
     lines.push_back("CMD1,,OFF,\"Down\",,,,,,,,\"RSDWN:PC02 本日は終了します\",,,");

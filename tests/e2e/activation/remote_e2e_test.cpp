@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/wide.h"
-#include "tests/e2e/activation/menu_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -31,7 +31,7 @@ std::vector<std::string> ViewerCommandLines(const MenuSession& s) {
 }
 
 TEST(MailslotE2E, RemotePressActsOnItsPageWithoutChangingTheShownPage) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(RemoteMenu(s)));
     EXPECT_EQ(WindowText(s.Menu()), "Page one");
     // Outside the model or not digits: ignored, and the menu goes on.
@@ -46,14 +46,14 @@ TEST(MailslotE2E, RemotePressActsOnItsPageWithoutChangingTheShownPage) {
 }
 
 TEST(MailslotE2E, RemotePressButtonReachesThisMachinesMenu) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(RemoteMenu(s)));
     s.Click(2);  // "RCTL:. 3 12" writes "0312" to the local slot
     EXPECT_TRUE(s.WaitForRecordWithArg("page3button12"));
 }
 
 TEST(MailslotE2E, TextMessagesStartTheViewerOnePerPollInOrder) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(RemoteMenu(s)));
     ASSERT_TRUE(WriteLocalMailslot("9999PC02:会議は10:00:00から"));
     ASSERT_TRUE(WriteLocalMailslot("9999PC03:second"));
@@ -64,7 +64,7 @@ TEST(MailslotE2E, TextMessagesStartTheViewerOnePerPollInOrder) {
 
 TEST(MailslotE2E, RealViewerShowsTheWholeText) {
     if (!FileExists(ProgramPath("Tvrmsg.exe"))) GTEST_SKIP() << "the viewer is not built";
-    SessionOptions options;
+    SessionOptions options = ActivationOptions();
     options.realSiblings = true;
     MenuSession s(options);
     ASSERT_TRUE(s.Start(RemoteMenu(s)));
@@ -80,9 +80,9 @@ TEST(MailslotE2E, RealViewerShowsTheWholeText) {
 }
 
 TEST(MailslotE2E, SecondMenuOnTheMachineRunsWithoutRemoteControl) {
-    MenuSession first;
+    MenuSession first(ActivationOptions());
     ASSERT_TRUE(first.Start(RemoteMenu(first)));
-    MenuSession second;
+    MenuSession second(ActivationOptions());
     // The second menu cannot take the name; it must come up all the same.
     ASSERT_TRUE(second.Start(RemoteMenu(second)));
     ASSERT_TRUE(WriteLocalMailslot("0312"));
@@ -92,7 +92,7 @@ TEST(MailslotE2E, SecondMenuOnTheMachineRunsWithoutRemoteControl) {
 }
 
 TEST(MailslotE2E, ClosedMenuStopsReceiving) {
-    MenuSession s;
+    MenuSession s(ActivationOptions());
     ASSERT_TRUE(s.Start(RemoteMenu(s)));
     PostMessageW(s.Menu(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(s.Program().WaitForExit().has_value());

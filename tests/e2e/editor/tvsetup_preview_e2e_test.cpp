@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 #include "tvsetup_session.h"
 
 namespace torva::e2e {
@@ -78,7 +78,7 @@ TEST_P(PreviewMatchesTheMenu, InEverySlot) {
     const int count = mode == 9 ? 24 : 12;
     Shot menu;
     {
-        RuntimeSession runtime;
+        MenuSession runtime;
         ASSERT_TRUE(runtime.Start(Definition(mode)));
         Sleep(0);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(runtime.Button(1)); }));

@@ -1,6 +1,7 @@
 #include "tvsetup_session.h"
 
 #include "common/cp932.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 
@@ -101,7 +102,7 @@ std::vector<probe::ProbeRecord> TvsetupSession::ProbeRecords() const {
 }
 
 std::string SlotLine(int n, const std::string& caption, const std::string& command, const std::string& back) {
-    return "CMD" + std::to_string(n) + ",,OFF,\"" + caption + "\",,,,," + back + ",,," + command + ",,,";
+    return CmdLine(n, {.caption = Quoted(caption), .buttonColour = back, .command = command});
 }
 
 }  // namespace torva::e2e

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 #include "tvsetup_session.h"
 
 namespace torva::e2e {
@@ -25,7 +25,7 @@ void CloseEditor(HWND editor) {
 }
 
 TEST(TvsetupSuite, TheRuntimesEditorEntryStartsTheEditorOnItsDefinition) {
-    RuntimeSession runtime;
+    MenuSession runtime;
     ASSERT_TRUE(CopyFileTo(ProgramPath("Tvsetup.exe"), runtime.Folder().File("Tvsetup.exe")));
     ASSERT_TRUE(runtime.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", ButtonLine(1, "One")}));
     PostSysCommand(runtime.Menu(), kEditorEntry);

@@ -60,6 +60,11 @@ bool WaitForNoWindow(const WindowQuery& query, Millis timeout) {
     return WaitUntil([&] { return FindTopLevelWindows(query).empty(); }, timeout);
 }
 
+bool CloseWindowsTitled(const std::string& caption) {
+    for (HWND w : FindTopLevelWindows(Titled(caption))) PostMessageW(w, WM_CLOSE, 0, 0);
+    return WaitForNoWindow(Titled(caption));
+}
+
 std::string WindowText(HWND hwnd) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))

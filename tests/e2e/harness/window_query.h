@@ -50,6 +50,11 @@ std::vector<HWND> FindTopLevelWindows(const WindowQuery& query);
 std::optional<HWND> WaitForWindow(const WindowQuery& query, Millis timeout = kDefaultTimeout);
 // Polls until no matching window is left; false after the timeout.
 bool WaitForNoWindow(const WindowQuery& query, Millis timeout = kDefaultTimeout);
+inline WindowQuery Titled(const std::string& caption) {
+    return WindowQuery().WithCaption(caption);
+}
+// Closes every top-level window with the caption and waits until they are gone.
+bool CloseWindowsTitled(const std::string& caption);
 
 // One round trip through the window's message queue: true when the window's thread answered a
 // message sent now (it had returned to its message loop), false when it did not within the timeout.

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -16,7 +16,7 @@ std::optional<DWORD> RunTvtool(const std::string& arguments) {
 }
 
 TEST(BuiltMenu, AMenuBuiltFromJsonRunsAsWritten) {
-    RuntimeSession s;
+    MenuSession s;
     const nlohmann::json menu = {
         {"displayMode", 1},
         {"pages",

@@ -2,7 +2,7 @@
 // pattern of a semi-transparent one.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -23,7 +23,7 @@ double Share(const Capture& c, uint32_t rgb, const RECT& area) {
 }
 
 TEST(Drawing, TransparentShowsThePictureAndSemiTransparentIsPatterned) {
-    RuntimeSession s;
+    MenuSession s;
     const COLORREF green = RGB(0, 160, 0);
     ASSERT_TRUE(WriteSolidBmp(s.Folder().File("GREEN.BMP"), 16, green));
     ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", "VARTITLE,\"Pixels\",\"PIC:GREEN.BMP\",0",
@@ -51,7 +51,7 @@ TEST(Drawing, TransparentShowsThePictureAndSemiTransparentIsPatterned) {
 }
 
 TEST(Drawing, EnhancedMetafileBackgroundIsTiledToo) {
-    RuntimeSession s;
+    MenuSession s;
     const std::string path = s.Folder().File("BACK.EMF");
     const std::wstring wide(path.begin(), path.end());
     // A 2 x 2 cm metafile filled with one colour, drawn by the system itself.
@@ -73,7 +73,7 @@ TEST(Drawing, EnhancedMetafileBackgroundIsTiledToo) {
 }
 
 TEST(Drawing, TitlesWithoutTextOrColourAreHidden) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(
         {"[VER8.05]", "[MODE1]", "[PAGE1]", "TITLE1,\"\",,,,,", "TITLE2,\"\",,,,,R", ButtonLine(1, "One")}));
     EXPECT_FALSE(IsWindowVisible(s.Control(kTitleId + 1)));
@@ -81,7 +81,7 @@ TEST(Drawing, TitlesWithoutTextOrColourAreHidden) {
 }
 
 TEST(Drawing, OuterFrameIsSunkenInsideTheWindowEdge) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(
         {"[VER8.05]", "[MODE2]", "[FRAME]", "[PAGE1]", "VARTITLE,\"Framed\",W,0", ButtonLine(1, "One")}));
     SetForegroundWindow(s.Menu());

@@ -2,19 +2,19 @@
 // button, with the menu in front and behind another program.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
 
 // Button n as the screen shows it, once the menu has painted everything it has to.
-Capture ButtonOnScreen(const RuntimeSession& s, int n) {
+Capture ButtonOnScreen(const MenuSession& s, int n) {
     if (!WaitUntilPainted(s.Menu())) return {};
     return CaptureScreen(WindowRectOnScreen(s.Button(n)));
 }
 
 TEST(FocusRectangle, StaysWhileAnotherProgramIsInFrontAndLeavesWithTheFocus) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", ButtonLine(1, "One"), ButtonLine(2, "Two")}));
     ASSERT_TRUE(BringToForeground(s.Menu()));
     ASSERT_TRUE(WaitUntil([&] { return s.FocusedButton() == 1; }));

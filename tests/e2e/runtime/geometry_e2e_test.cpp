@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "menuview/menu_layout.h"
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -23,7 +23,7 @@ class ModeGeometry : public testing::TestWithParam<int> {};
 
 TEST_P(ModeGeometry, WindowAndControlsMatchTheLayout) {
     const int mode = GetParam();
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(ModeDefinition(mode)));
     const menuview::MenuLayout layout =
         menuview::ComputeLayout(mode, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), false);
@@ -88,7 +88,7 @@ TEST(Placement, ModesTakeTheirPlaceOnTheScreen) {
     const int sh = GetSystemMetrics(SM_CYSCREEN);
     for (const int mode : {1, 2, 3}) {
         SCOPED_TRACE(mode);
-        RuntimeSession s;
+        MenuSession s;
         ASSERT_TRUE(s.Start(ModeDefinition(mode)));
         const RECT r = WindowRectOnScreen(s.Menu());
         if (mode == 1) {

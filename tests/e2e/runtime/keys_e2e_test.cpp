@@ -1,7 +1,7 @@
 // Keyboard focus between buttons, function keys and page keys on the running menu.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -18,7 +18,7 @@ std::vector<std::string> Buttons(int mode, bool pageKeys = false) {
 
 // The full default wait: on a loaded machine a key can take seconds to reach the menu, and a
 // focus that never moves still fails.
-bool FocusBecomes(const RuntimeSession& s, int n) {
+bool FocusBecomes(const MenuSession& s, int n) {
     return WaitUntil([&] { return s.FocusedButton() == n; });
 }
 
@@ -31,7 +31,7 @@ class ArrowKeyWalk : public testing::TestWithParam<KeyWalk> {};
 
 TEST_P(ArrowKeyWalk, FocusMovesAsTabled) {
     const auto& walk = GetParam();
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(Buttons(walk.mode)));
     ASSERT_TRUE(FocusBecomes(s, 1)) << "the first button has the focus when the menu shows";
     for (const auto& [key, expected] : walk.steps) {
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyWalk{2, {{VK_LEFT, 1}, {VK_RIGHT, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_UP, 12}}}));
 
 TEST(FunctionKeys, KeyOfAMarkedButtonFocusesAndActivatesIt) {
-    RuntimeSession s;
+    MenuSession s;
     std::vector<std::string> lines = {"[VER8.05]", "[MODE1]", "[PAGE1]"};
     lines.push_back(ButtonLine(3, "Three", "\"CMD:<" + s.Probe() + "> pressed-f3\"", "", "", true));
     lines.push_back(ButtonLine(4, "Four", "\"CMD:<" + s.Probe() + "> pressed-f4\"", "", "", false));
@@ -81,7 +81,7 @@ TEST(FunctionKeys, KeyOfAMarkedButtonFocusesAndActivatesIt) {
 }
 
 TEST(FunctionKeys, ShiftReachesTheThirdColumnInTheExtendedMode) {
-    RuntimeSession s;
+    MenuSession s;
     std::vector<std::string> lines = {"[VER8.05]", "[MODE9]", "[PAGE1]"};
     lines.push_back(ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> pressed-f2\"", "", "", true));
     lines.push_back(ButtonLine(14, "Fourteen", "\"CMD:<" + s.Probe() + "> pressed-sf2\"", "", "", true));
@@ -94,7 +94,7 @@ TEST(FunctionKeys, ShiftReachesTheThirdColumnInTheExtendedMode) {
     EXPECT_EQ(s.CountRecordsWithArg("pressed-f2"), 0u);
 }
 
-std::vector<std::string> TwoPages(const RuntimeSession& s, bool pageKeys) {
+std::vector<std::string> TwoPages(const MenuSession& s, bool pageKeys) {
     std::vector<std::string> lines = {"[VER8.05]"};
     if (pageKeys) lines.push_back("[PKEY]");
     lines.insert(lines.end(), {"[MODE1]", "[PAGE1]", "PSTR1,\"<" + s.Probe() + "> shown-page1\",0",
@@ -105,7 +105,7 @@ std::vector<std::string> TwoPages(const RuntimeSession& s, bool pageKeys) {
 }
 
 TEST(PageKeys, MoveBetweenDefinedPagesAndRerunTheirStartPrograms) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(TwoPages(s, true)));
     ASSERT_TRUE(s.WaitForRecordWithArg("shown-page1"));
     EXPECT_EQ(WindowText(s.Menu()), "First");
@@ -125,7 +125,7 @@ TEST(PageKeys, MoveBetweenDefinedPagesAndRerunTheirStartPrograms) {
 }
 
 TEST(PageKeys, DoNothingWithoutTheOption) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(TwoPages(s, false)));
     ASSERT_TRUE(s.WaitForRecordWithArg("shown-page1"));
     ASSERT_TRUE(FocusBecomes(s, 1));
@@ -138,7 +138,7 @@ TEST(PageKeys, DoNothingWithoutTheOption) {
 }
 
 TEST(PageKeys, OnlyPageIsDrawnAgain) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start({"[VER8.05]", "[PKEY]", "[MODE1]", "[PAGE1]",
                          "PSTR1,\"<" + s.Probe() + "> only-page\",0", ButtonLine(1, "One")}));
     ASSERT_TRUE(s.WaitForRecordWithArg("only-page"));
@@ -157,12 +157,12 @@ LPARAM At(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
 }
 
-RECT InParent(const RuntimeSession& s, int n) {
+RECT InParent(const MenuSession& s, int n) {
     return FindControlById(s.Menu(), kButtonId + n)->inParent;
 }
 
 TEST(Mouse, PressMovesTheButtonAndReleaseOnItActivates) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]",
                          ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> clicked-two\"")}));
     HWND button = s.Button(2);
@@ -177,7 +177,7 @@ TEST(Mouse, PressMovesTheButtonAndReleaseOnItActivates) {
 }
 
 TEST(Mouse, DraggedOffAndReleasedOutsideDoesNothingButBackOnStillClicks) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]",
                          ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> dragged-two\"")}));
     HWND button = s.Button(2);
@@ -200,7 +200,7 @@ TEST(Mouse, DraggedOffAndReleasedOutsideDoesNothingButBackOnStillClicks) {
 }
 
 TEST(Mouse, RightClickStartsNothing) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(
         {"[VER8.05]", "[MODE1]", "[PAGE1]", ButtonLine(2, "Two", "\"CMD:<" + s.Probe() + "> right-two\"")}));
     ClickAt(s.Button(2), POINT{10, 10}, true);

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/unique_handle.h"
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -20,7 +20,7 @@ std::vector<std::string> Simple(const std::string& caption, const std::vector<st
 }
 
 TEST(Reports, MissingDefinitionShowsTheExactBoxAndEnds) {
-    RuntimeSession s;
+    MenuSession s;
     const std::string missing = s.Folder().File("NOPE.TVX");
     ASSERT_TRUE(s.StartWithArguments("\"" + missing + "\"", false));
     const auto box = WaitForMessageBox(s.Program().Id(), Millis(20000));
@@ -33,7 +33,7 @@ TEST(Reports, MissingDefinitionShowsTheExactBoxAndEnds) {
 }
 
 TEST(Reports, RuleFailureShowsTheRuleAndEnds) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.WriteDefinition({"[VER8.05]", "[PAGE2]"}));
     ASSERT_TRUE(s.StartWithArguments("\"" + s.DefinitionPath() + "\"", false));
     const auto box = WaitForMessageBox(s.Program().Id(), Millis(20000));
@@ -52,13 +52,13 @@ TEST(Reports, RuleFailureShowsTheRuleAndEnds) {
 
 TEST(CommandLine, NoArgumentUsesTorvaTvxAndABareNameTheProgramFolder) {
     {
-        RuntimeSession s;
+        MenuSession s;
         ASSERT_TRUE(WriteAnsiLines(s.Folder().File("TORVA.TVX"), Simple("Default file")));
         ASSERT_TRUE(s.StartWithArguments(""));
         EXPECT_EQ(WindowText(s.Menu()), "Default file");
     }
     {
-        RuntimeSession s;
+        MenuSession s;
         ASSERT_TRUE(WriteAnsiLines(s.Folder().File("OTHER.TVX"), Simple("Bare name")));
         ASSERT_TRUE(s.StartWithArguments("OTHER.TVX"));
         EXPECT_EQ(WindowText(s.Menu()), "Bare name");
@@ -67,14 +67,14 @@ TEST(CommandLine, NoArgumentUsesTorvaTvxAndABareNameTheProgramFolder) {
 
 TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK", "0"));
-    RuntimeSession first;
+    MenuSession first;
     ASSERT_TRUE(first.Start(Simple("First menu", {"[DCHK]"})));
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK"),
               std::to_string(first.Program().Id()));
     PostMessageW(first.Menu(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(first.Menu()) != FALSE; }));
 
-    RuntimeSession second;
+    MenuSession second;
     ASSERT_TRUE(second.WriteDefinition(Simple("Second menu", {"[DCHK]"})));
     ASSERT_TRUE(second.StartWithArguments("\"" + second.DefinitionPath() + "\"", false));
     EXPECT_TRUE(second.Program().WaitForExit(Millis(20000)).has_value());
@@ -87,12 +87,12 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
 
 TEST(SingleInstance, SecondStartBringsTheFirstOutOfTheTray) {
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK", "0"));
-    RuntimeSession first;
+    MenuSession first;
     ASSERT_TRUE(first.Start(Simple("In the tray", {"[DCHK]", "[TSKI]"})));
     PostMessageW(first.Menu(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(first.Menu()) == FALSE; }));
 
-    RuntimeSession second;
+    MenuSession second;
     ASSERT_TRUE(second.WriteDefinition(Simple("Second menu", {"[DCHK]"})));
     ASSERT_TRUE(second.StartWithArguments("\"" + second.DefinitionPath() + "\"", false));
     EXPECT_TRUE(second.Program().WaitForExit(Millis(20000)).has_value());
@@ -103,12 +103,12 @@ TEST(SingleInstance, SecondStartBringsTheFirstOutOfTheTray) {
 TEST(SingleInstance, StaleRecordIsIgnored) {
     // A process id that owns no window (or no longer exists) does not stop a start.
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK", "4"));
-    RuntimeSession s;
+    MenuSession s;
     EXPECT_TRUE(s.Start(Simple("Starts anyway")));
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kInstanceKey, "rgDCHK", "0"));
 }
 
-std::wstring SharedIni(const RuntimeSession& s) {
+std::wstring SharedIni(const MenuSession& s) {
     return std::wstring(s.Folder().Path().begin(), s.Folder().Path().end()) + L"\\Torva.ini";
 }
 
@@ -132,7 +132,7 @@ std::string IniValue(const std::wstring& ini, const char* key) {
 // read-only file does not give a test running with full rights.)
 TEST(PositionSave, AUserWhoCannotWriteTheProgramFolderKeepsAnOwnCopy) {
     DeleteFileW(OwnIni().c_str());
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(CreateDirectoryW(SharedIni(s).c_str(), nullptr));
     ASSERT_TRUE(s.Start(Simple("Own copy", {"[PSAVE]"}, {"[MODE2]"})));
     SetWindowPos(s.Menu(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -152,7 +152,7 @@ TEST(PositionSave, AUserWhoCannotWriteTheProgramFolderKeepsAnOwnCopy) {
 }
 
 TEST(PositionSave, PositionIsSavedOnCloseAndRestoredOnStart) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(Simple("Saved", {"[PSAVE]"}, {"[MODE2]"})));
     SetWindowPos(s.Menu(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(WaitUntil([&] { return WindowRectOnScreen(s.Menu()).left == 120; }));
@@ -177,7 +177,7 @@ TEST(PositionSave, PositionIsSavedOnCloseAndRestoredOnStart) {
 }
 
 TEST(NoControl, UserCloseIsRefusedButTheProgramCommandCloses) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(
         Simple("Locked", {"[NCTL]"}, {"[STREND]", "END1,\"<" + s.Probe() + "> end-program-ran\",0"})));
     EXPECT_EQ(WindowStyle(s.Menu()) & WS_MINIMIZEBOX, 0);
@@ -193,7 +193,7 @@ TEST(NoControl, UserCloseIsRefusedButTheProgramCommandCloses) {
 }
 
 TEST(StartAndEnd, StartProgramIsWaitedForBeforeTheMenuShows) {
-    RuntimeSession s;
+    MenuSession s;
     // The first start program shows a window for its own three seconds, then ends.
     ASSERT_TRUE(
         s.WriteDefinition(Simple("After start", {},
@@ -222,7 +222,7 @@ TEST(StartAndEnd, StartProgramIsWaitedForBeforeTheMenuShows) {
 }
 
 TEST(StartAndEnd, EndProgramRunsAndIsWaitedForOnClose) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(Simple(
         "Ending", {}, {"[STREND]", "END1,\"<" + s.Probe() + "> --title ENDWAIT --exit-on-close\",1"})));
     PostMessageW(s.Menu(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -237,7 +237,7 @@ TEST(StartAndEnd, EndProgramRunsAndIsWaitedForOnClose) {
 // A page start program that takes long to start (it never reads input: no window, a long sleep)
 // is waited for, but the menu goes on answering meanwhile.
 TEST(StartAndEnd, PageStartWaitKeepsTheMenuAnswering) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE1]", "[PAGE1]", "VARTITLE,\"First\",,0",
                          ButtonLine(1, "Next", "\"PAGE2\""), ButtonLine(2, "Two"), "[PAGE2]",
                          "VARTITLE,\"Second\",,0", "PSTR1,\"<" + s.Probe() + "> --sleep 8000 slow-start\",1",
@@ -253,7 +253,7 @@ TEST(StartAndEnd, PageStartWaitKeepsTheMenuAnswering) {
 }
 
 TEST(SystemMenu, VersionDialogLocksTheMenuUntilOk) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(Simple("Version")));
     PostMessageW(s.Menu(), WM_SYSCOMMAND, 1020, 0);
     WindowQuery dialog;
@@ -270,7 +270,7 @@ TEST(SystemMenu, VersionDialogLocksTheMenuUntilOk) {
 }
 
 TEST(SystemMenu, EditorEntryStartsTheEditorAndClosesWithoutEndPrograms) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(CopyFileTo(s.Probe(), s.Folder().File("Tvsetup.exe")));
     ASSERT_TRUE(s.Start(
         Simple("Edit me", {"[NCTL]"}, {"[STREND]", "END1,\"<" + s.Probe() + "> end-after-editor\",0"})));
@@ -282,7 +282,7 @@ TEST(SystemMenu, EditorEntryStartsTheEditorAndClosesWithoutEndPrograms) {
 }
 
 TEST(Tray, MinimiseHidesIntoTheTrayAndALeftClickShows) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(Simple("Tray", {"[TSKI]"})));
     EXPECT_EQ(WindowExStyle(s.Menu()) & WS_EX_APPWINDOW, 0) << "no taskbar button";
     PostMessageW(s.Menu(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -296,7 +296,7 @@ TEST(Tray, MinimiseHidesIntoTheTrayAndALeftClickShows) {
 }
 
 TEST(Tray, WithoutTheOptionMinimiseIsOrdinary) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start(Simple("No tray")));
     PostMessageW(s.Menu(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(WaitUntil([&] { return IsIconic(s.Menu()) != FALSE; }));

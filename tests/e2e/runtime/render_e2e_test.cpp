@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "menuview/menu_layout.h"
-#include "tests/e2e/runtime/runtime_session.h"
+#include "tests/e2e/harness/menu_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -19,7 +19,7 @@ bool WriteHalvesBmp(const std::string& path, int size, COLORREF left, COLORREF r
 }
 
 // Tvtool.exe render for page 1 of the session's menu into the session's folder; the exit code.
-std::optional<DWORD> RenderPageOne(const RuntimeSession& s, const std::string& extra = "") {
+std::optional<DWORD> RenderPageOne(const MenuSession& s, const std::string& extra = "") {
     const std::string args = "render --page 1 " + extra + " --program-folder \"" + s.Folder().Path() +
                              "\" --out \"" + s.Folder().File("shots") + "\" \"" + s.DefinitionPath() + "\"";
     Process tool = Process::Start(ProgramPath("Tvtool.exe"), StartOptions().Args(args));
@@ -49,7 +49,7 @@ class RenderMatchesTheMenu : public testing::TestWithParam<int> {};
 
 TEST_P(RenderMatchesTheMenu, WithinEveryButtonAndTitle) {
     const int mode = GetParam();
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(WriteHalvesBmp(s.Folder().File("TILE.BMP"), 16, RGB(40, 90, 200), RGB(230, 200, 60)));
     ASSERT_TRUE(s.Start({"[VER8.05]", "[MODE" + std::to_string(mode) + "]", "[PAGE1]",
                          "VARTITLE,\"Render\",\"PIC:TILE.BMP\",0", "TITLE1,\"Main title\",,BOLD,,W,B",
@@ -103,7 +103,7 @@ TEST_P(RenderMatchesTheMenu, WithinEveryButtonAndTitle) {
 INSTANTIATE_TEST_SUITE_P(Modes, RenderMatchesTheMenu, testing::Values(1, 6));
 
 TEST(Render, TransparentAndSemiTransparentButtonsOverATiledPicture) {
-    RuntimeSession s;
+    MenuSession s;
     const COLORREF left = RGB(40, 90, 200);
     const COLORREF right = RGB(230, 200, 60);
     ASSERT_TRUE(WriteHalvesBmp(s.Folder().File("TILE.BMP"), 16, left, right));

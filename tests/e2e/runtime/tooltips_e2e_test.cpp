@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/wide.h"
+#include "tests/e2e/harness/menu_session.h"
 #include "tests/e2e/harness/tooltip_query.h"
-#include "tests/e2e/runtime/runtime_session.h"
 
 namespace torva::e2e {
 namespace {
@@ -16,7 +16,7 @@ std::string Caption(HWND window) {
 }
 
 TEST(Tooltips, ShowTheCommentOfTheButtonUnderTheMouseAndFollowThePage) {
-    RuntimeSession s;
+    MenuSession s;
     ASSERT_TRUE(s.Start({"[VER8.05]", "[PKEY]", "[MODE1]", "[PAGE1]", "VARTITLE,\"First\",B1,0",
                          ButtonLine(2, "Two", "\"CMD:\"", "", "", false, "Comment of page one"), "[PAGE2]",
                          "VARTITLE,\"Second\",B1,0",
