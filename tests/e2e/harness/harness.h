@@ -14,6 +14,9 @@
 //   test_support.h  scratch folders, file and registry helpers with clean-up
 //   wait.h          the bounded polling used by every wait
 //
+// menu_session.h (library torva_e2e_menu, not included here) runs Torva.exe from a scratch program
+// folder with probe stand-ins and builds definition lines for it.
+//
 // Every wait takes a timeout (kDefaultTimeout when omitted) and never blocks forever. Texts are
 // UTF-8. Programs are found in the folder of the test executable (ProgramPath).
 
