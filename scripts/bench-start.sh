@@ -31,7 +31,7 @@ started_x="${TORVA_STARTED_XVFB_PID:-}"
 torva_ensure_prefix
 work="$(mktemp -d)"
 # The work folder and a virtual display started for this run (by its process id) go with it.
-trap 'rm -rf "$work"; [ -n "$started_x" ] && kill "$started_x" 2>/dev/null; true' EXIT
+trap 'rm -rf "$work"; torva_stop_display "$started_x"; true' EXIT
 
 # A 96 x 96 24-bit picture with a pattern, so that tiling has something to copy.
 perl -e '

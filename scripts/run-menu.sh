@@ -21,7 +21,7 @@ headless=""
 torva_ensure_display
 # A virtual display started for this run goes with it (by its process id; one already there stays).
 started_x="${TORVA_STARTED_XVFB_PID:-}"
-trap '[ -n "$started_x" ] && kill "$started_x" 2>/dev/null; true' EXIT
+trap 'torva_stop_display "$started_x"; true' EXIT
 torva_ensure_prefix
 bin="$build_dir/cross/bin"
 if [ -n "$headless" ]; then

@@ -25,7 +25,7 @@ out="$build_dir/screens"
 mkdir -p "$out"
 work="$(mktemp -d)"
 # The work folder and a virtual display started for this run (by its process id) go with it.
-trap 'rm -rf "$work"; [ -n "$started_x" ] && kill "$started_x" 2>/dev/null; true' EXIT
+trap 'rm -rf "$work"; torva_stop_display "$started_x"; true' EXIT
 for file in "${shot_files[@]}"; do cp "$bin/$file" "$work/"; done
 for mode in "${modes[@]}"; do
     # The sample with its display mode line changed; the file is Shift-JIS, the line is ASCII.

@@ -38,6 +38,19 @@ torva_start_display() {
     return 1
 }
 
+# Stops a server torva_start_display started (by its process id) and returns once it is gone: a
+# run that follows at once must not find the dying display still answering and take it for its own.
+torva_stop_display() {
+    local pid="$1"
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+}
+
 # Without a display, use the virtual one numbered TORVA_XVFB_DISPLAY (97 by default), starting it
 # when missing and leaving it for later runs (the test script starts and stops its own).
 torva_ensure_display() {

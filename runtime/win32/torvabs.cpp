@@ -123,9 +123,9 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     rt.definitionFolder = location.folder;
 
     // 2. File associations through the document opener; its result does not matter and it shows
-    // nothing. Its start is kept until the menu has painted its first page, so that it does not
-    // slow the menu's start, unless something else is started or shown before: it is made ahead
-    // of that, as the first start of the menu still.
+    // nothing. Its start is kept until the menu has shown its first page (see the end of Run), so
+    // that it does not slow the menu's start, unless something else is started or shown before: it
+    // is made ahead of that, as the first start of the menu still.
     rt.backgroundStarts->DeferStart(rt.programFolder + "\\Tvshell.exe <LinkTVX>");
 
     // 3..5. The definition.
@@ -174,7 +174,13 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     if (!window.Create(instance)) throw RunError(kErrOutOfMemory, "menu window");
     if (rt.options().trayIcon) window.AddTrayIcon();
     window.Show();
-    rt.backgroundStarts->StartDeferred();
+    // The registration shows nothing and nobody waits for it: it is made once the menu has been on
+    // the screen for a moment, so that the new process does not take the processor from the menu's
+    // first moments (a start or an end before that makes it first all the same).
+    window.SetTimer(kOpenerRegistrationTimerId, kOpenerRegistrationDelayMs, [&rt, &window] {
+        window.KillTimer(kOpenerRegistrationTimerId);
+        rt.backgroundStarts->StartDeferred();
+    });
     return ui::win32::RunMessageLoop();
 }
 

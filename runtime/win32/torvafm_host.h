@@ -14,6 +14,9 @@ struct TorvaRuntime;
 
 inline constexpr UINT_PTR kRunningTimerId = 1;   // Timer1
 inline constexpr UINT_PTR kDocumentTimerId = 2;  // Timer2
+// The start-up's opener registration, made this long after the menu shows (torvabs.cpp).
+inline constexpr UINT_PTR kOpenerRegistrationTimerId = 4;
+inline constexpr UINT kOpenerRegistrationDelayMs = 500;
 
 class TorvaWindowHost : public activation::MenuWindowHost {
   public:
