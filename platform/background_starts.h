@@ -15,6 +15,11 @@
 
 namespace torva::platform {
 
+// How long the menu and the editor keep their deferred start once they are on the screen: long
+// enough for the new process not to share the processor with their first moments (the first paint,
+// a first key), short enough to be made long before anyone could miss it.
+inline constexpr unsigned kDeferredStartDelayMs = 500;
+
 class BackgroundStartProcesses final : public Processes {
   public:
     explicit BackgroundStartProcesses(std::unique_ptr<Processes> inner);

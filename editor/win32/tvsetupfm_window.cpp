@@ -54,8 +54,10 @@ bool MainWindow::Open(const std::string& commandLine) {
     if (session_.state().startedByRuntime) BuildMenus();
     AfterEvent();
     // Dropped files are taken from the start on: the window is made with WS_EX_ACCEPTFILES.
-    // A timer message comes only when nothing is left to paint: the first page is on screen then.
-    if (program_.backgroundStarts) SetTimer(Handle(), kFirstPageShownTimerId, USER_TIMER_MINIMUM, nullptr);
+    // A timer message comes only when nothing is left to paint: the first page is on screen then,
+    // and a first key has had its moment.
+    if (program_.backgroundStarts)
+        SetTimer(Handle(), kFirstPageShownTimerId, platform::kDeferredStartDelayMs, nullptr);
     return true;
 }
 

@@ -177,7 +177,7 @@ int Run(TorvaRuntime& rt, HINSTANCE instance) {
     // The registration shows nothing and nobody waits for it: it is made once the menu has been on
     // the screen for a moment, so that the new process does not take the processor from the menu's
     // first moments (a start or an end before that makes it first all the same).
-    window.SetTimer(kOpenerRegistrationTimerId, kOpenerRegistrationDelayMs, [&rt, &window] {
+    window.SetTimer(kOpenerRegistrationTimerId, platform::kDeferredStartDelayMs, [&rt, &window] {
         window.KillTimer(kOpenerRegistrationTimerId);
         rt.backgroundStarts->StartDeferred();
     });

@@ -12,11 +12,9 @@ namespace torva::runtime::win32 {
 class MenuWindow;
 struct TorvaRuntime;
 
-inline constexpr UINT_PTR kRunningTimerId = 1;   // Timer1
-inline constexpr UINT_PTR kDocumentTimerId = 2;  // Timer2
-// The start-up's opener registration, made this long after the menu shows (torvabs.cpp).
-inline constexpr UINT_PTR kOpenerRegistrationTimerId = 4;
-inline constexpr UINT kOpenerRegistrationDelayMs = 500;
+inline constexpr UINT_PTR kRunningTimerId = 1;             // Timer1
+inline constexpr UINT_PTR kDocumentTimerId = 2;            // Timer2
+inline constexpr UINT_PTR kOpenerRegistrationTimerId = 4;  // the start-up's, kept (torvabs.cpp)
 
 class TorvaWindowHost : public activation::MenuWindowHost {
   public:
