@@ -67,9 +67,9 @@ int Run(TvsetupProgram& program, EditorFatalReport& report) {
 
     // The file types are registered at every start, as the other programs of the suite do; a
     // missing document opener is no reason not to edit. The process is created on a thread of its
-    // own once the first page is on screen (the window asks for it): made during the start, the new
-    // process shares the processor with it. Any other start (the menu from the File menu), an error
-    // report and the end make it first if it is still kept.
+    // own a moment after the window has shown its first page (the window asks for it): made during
+    // the start, the new process shares the processor with it. Any other start (the menu from the
+    // File menu), an error report and the end make it first if it is still kept.
     program.backgroundStarts->DeferStart("\"" + JoinPath(program.programFolder, "Tvshell.exe") +
                                          "\" <LinkTVX>");
 

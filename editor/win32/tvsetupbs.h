@@ -27,7 +27,8 @@ struct TvsetupProgram {
     bool tallCaption = false;
     std::unique_ptr<platform::FileSystem> files;
     std::unique_ptr<platform::Processes> processes;
-    // The same object as processes: it keeps the opener's registration until the first page shows.
+    // The same object as processes: it keeps the opener's registration until the window has shown
+    // its first page for a moment.
     platform::BackgroundStartProcesses* backgroundStarts = nullptr;
     std::unique_ptr<platform::Shell> shell;
     std::unique_ptr<platform::Registry> registry;

@@ -36,7 +36,7 @@ inline constexpr int kPageLabelId = 1201;         // Label1: "頁："
 inline constexpr int kPageNumberId = 1202;        // page: the current page number
 inline constexpr wchar_t kMainWindowClass[] = L"TVSETUPFM";
 inline constexpr UINT_PTR kNeighbourIconsTimerId = 1;
-inline constexpr UINT_PTR kFirstPageShownTimerId = 2;
+inline constexpr UINT_PTR kOpenerRegistrationTimerId = 2;
 inline constexpr UINT kMakeNeighbourIcons = WM_APP + 1;
 
 class VersionBox;

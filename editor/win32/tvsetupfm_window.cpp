@@ -57,7 +57,7 @@ bool MainWindow::Open(const std::string& commandLine) {
     // A timer message comes only when nothing is left to paint: the first page is on screen then,
     // and a first key has had its moment.
     if (program_.backgroundStarts)
-        SetTimer(Handle(), kFirstPageShownTimerId, platform::kDeferredStartDelayMs, nullptr);
+        SetTimer(Handle(), kOpenerRegistrationTimerId, platform::kDeferredStartDelayMs, nullptr);
     return true;
 }
 
@@ -92,8 +92,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 MakeNeighbourIcons();
                 return 0;
             }
-            if (wParam == kFirstPageShownTimerId) {
-                KillTimer(Handle(), kFirstPageShownTimerId);
+            if (wParam == kOpenerRegistrationTimerId) {
+                KillTimer(Handle(), kOpenerRegistrationTimerId);
                 program_.backgroundStarts->StartDeferred();
                 return 0;
             }
