@@ -162,8 +162,8 @@ TEST(TvsetupMenus, TheRuntimesMarkerOffersTheWayBackAndReturnStartsTheRuntime) {
     EXPECT_FALSE(Find(lines, cmd::kConvert));
     ASSERT_TRUE(Find(lines, cmd::kReturn));
     EXPECT_EQ(Find(lines, cmd::kReturn)->caption, "TORVAへ復帰(&R)");
-    // The opener registers the file types once the first page is on screen, without waiting for
-    // another start or the end, and only once.
+    // The opener registers the file types a moment after the first page is on screen, without
+    // waiting for another start or the end, and only once.
     auto registrations = [&] { return RecordsWithArg(s.ProbeRecords(), "<LinkTVX>").size(); };
     ASSERT_TRUE(WaitUntil([&] { return registrations() > 0; }));
     PostCommand(s.Window(), cmd::kReturn);

@@ -48,9 +48,8 @@ MenuSession::~MenuSession() {
     WaitUntil(
         [&] { return std::none_of(closing.begin(), closing.end(), [](HWND w) { return IsWindow(w); }); },
         Millis(3000));
-    if (!process_.Valid()) return;
-    WaitUntil([&] { return !process_.IsRunning(); }, Millis(3000));
-    WaitForChildrenToEnd(process_.Id(), Millis(3000));
+    // The menu itself has ended (EndAfterRegistration waits for that); what it started may not have.
+    if (process_.Valid()) WaitForChildrenToEnd(process_.Id(), Millis(3000));
 }
 
 bool MenuSession::WriteDefinition(const std::vector<std::string>& lines) const {
