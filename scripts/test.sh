@@ -27,7 +27,7 @@ cleanup() {
     WINEPREFIX="$build_dir/cross/wineprefix-lane2" wineserver -k >/dev/null 2>&1 || true
     local pid
     for pid in "${started_x[@]}"; do
-        kill "$pid" 2>/dev/null || true
+        torva_stop_display "$pid"
     done
 }
 trap cleanup EXIT

@@ -275,13 +275,8 @@ TEST(SystemMenu, EditorEntryStartsTheEditorAndClosesWithoutEndPrograms) {
     ASSERT_TRUE(s.Start(
         Simple("Edit me", {"[NCTL]"}, {"[STREND]", "END1,\"<" + s.Probe() + "> end-after-editor\",0"})));
     PostMessageW(s.Menu(), WM_SYSCOMMAND, 1010, 0);
-    const bool editorStarted = s.WaitForRecordWithArg(s.DefinitionPath() + "|TORVA");
-    const auto exitCode = s.Program().WaitForExit();
-    EXPECT_TRUE(exitCode.has_value()) << "[NCTL] does not hold the editor's close";
-    std::string started;
-    for (const auto& record : s.ProbeRecords()) started += "\n  " + record.commandLine;
-    EXPECT_TRUE(editorStarted) << "menu exit code " << exitCode.value_or(~0u)
-                               << "; probes started:" << started;
+    EXPECT_TRUE(s.WaitForRecordWithArg(s.DefinitionPath() + "|TORVA"));
+    EXPECT_TRUE(s.Program().WaitForExit().has_value()) << "[NCTL] does not hold the editor's close";
     ASSERT_TRUE(WaitForChildrenToEnd(s.Program().Id()));
     EXPECT_EQ(s.CountRecordsWithArg("end-after-editor"), 0u);
 }
