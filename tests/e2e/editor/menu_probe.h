@@ -36,6 +36,12 @@ class MenuProbe {
     std::vector<MenuLine> Dump();
     // The item with the id, anywhere in the bar.
     std::optional<MenuLine> Item(int id);
+    // Whether that item is greyed; nothing when there is no such item or no answer, so that a check
+    // fails rather than reading an item that is not there.
+    std::optional<bool> Greyed(int id) {
+        const auto item = Item(id);
+        return item ? std::optional<bool>(item->Greyed()) : std::nullopt;
+    }
     bool Drop(POINT client, const std::string& path);
     int FocusedControlId();
 

@@ -77,13 +77,13 @@ TEST(TvsetupEdit, SaveAsOpenAndTextOutputGoThroughTheCommonDialogs) {
     TvsetupSession s;
     ASSERT_TRUE(s.Start(""));
     EXPECT_EQ(s.Caption(), kUntitled);
-    EXPECT_TRUE(s.Menus().Item(cmd::kSave)->Greyed());
+    EXPECT_EQ(s.Menus().Greyed(cmd::kSave), true);
     // Save as: the empty definition under a new name, which becomes the open file.
     PostCommand(s.Window(), cmd::kSaveAs);
     AnswerFileDialog(s, "名前を付けてﾒﾆｭｰを保存", s.Folder().File("NEW.TVX"));
     ASSERT_TRUE(WaitUntil([&] { return FileExists(s.Folder().File("NEW.TVX")); }));
     EXPECT_EQ(s.Caption(), std::string(kUntitled) + " (" + s.Folder().File("NEW.TVX") + ")");
-    EXPECT_FALSE(s.Menus().Item(cmd::kSave)->Greyed());
+    EXPECT_EQ(s.Menus().Greyed(cmd::kSave), false);
     // Open another file.
     ASSERT_TRUE(s.WriteDefinition(kMenu));
     PostCommand(s.Window(), cmd::kOpen);

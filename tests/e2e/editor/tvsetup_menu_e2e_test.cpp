@@ -99,11 +99,11 @@ TEST(TvsetupMenus, PageKeysMoveBetweenOneAndNinetyNine) {
     EXPECT_EQ(s.PageNumber(), "1");
     s.Key(VK_NEXT);
     EXPECT_EQ(s.PageNumber(), "2");
-    EXPECT_FALSE(s.Menus().Item(cmd::kTop)->Greyed());
+    EXPECT_EQ(s.Menus().Greyed(cmd::kTop), false);
     s.Key(VK_END);
     EXPECT_EQ(s.PageNumber(), "99");
-    EXPECT_TRUE(s.Menus().Item(cmd::kEnd)->Greyed());
-    EXPECT_TRUE(s.Menus().Item(cmd::kNext)->Greyed());
+    EXPECT_EQ(s.Menus().Greyed(cmd::kEnd), true);
+    EXPECT_EQ(s.Menus().Greyed(cmd::kNext), true);
     s.Key(VK_NEXT);
     EXPECT_EQ(s.PageNumber(), "99");
     s.Key(VK_PRIOR);

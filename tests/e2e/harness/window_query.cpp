@@ -184,17 +184,18 @@ bool WaitUntilPainted(HWND topLevel, Millis timeout) {
         timeout);
 }
 
-std::size_t LiveChildCount(DWORD parent) {
+std::vector<DWORD> LiveChildren(DWORD parent) {
+    std::vector<DWORD> children;
     win32::UniqueFileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return 0;
-    std::size_t count = 0;
+    if (!snapshot) return children;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
          more = Process32NextW(snapshot.get(), &entry)) {
-        if (entry.th32ParentProcessID == parent && entry.th32ProcessID != parent) ++count;
+        if (entry.th32ParentProcessID == parent && entry.th32ProcessID != parent)
+            children.push_back(entry.th32ProcessID);
     }
-    return count;
+    return children;
 }
 
 bool WaitForChildrenToEnd(DWORD parentProcessId, Millis timeout) {

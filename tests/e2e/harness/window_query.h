@@ -70,8 +70,11 @@ bool WaitUntilPainted(HWND topLevel, Millis timeout = kDefaultTimeout);
 bool WaitUntilSettled(HWND window, Millis timeout = kDefaultTimeout);
 // Waits until no program that the given process started still runs (the process may have ended).
 bool WaitForChildrenToEnd(DWORD parentProcessId, Millis timeout = kDefaultTimeout);
-// How many programs that the given process started still run.
-std::size_t LiveChildCount(DWORD parentProcessId);
+// The programs that the given process started and that still run.
+std::vector<DWORD> LiveChildren(DWORD parentProcessId);
+inline std::size_t LiveChildCount(DWORD parentProcessId) {
+    return LiveChildren(parentProcessId).size();
+}
 
 // Window text through WM_GETTEXT (works across processes; bounded by a send timeout).
 std::string WindowText(HWND hwnd);
